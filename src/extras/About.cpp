@@ -1,0 +1,29 @@
+#include "extras/About.h"
+
+#include "platform/Step.h"
+
+namespace rw {
+
+Version ProgramVersion() {
+    return {REELWICK_VERSION_MAJOR, REELWICK_VERSION_MINOR, REELWICK_VERSION_REVISION};
+}
+
+std::string AboutMessage(const Version& v) {
+    return std::string("Ostrun's Reelwick ") + std::to_string(v.major) + "." +
+           std::to_string(v.minor) + "." + std::to_string(v.revision) + "\r\n" + kAboutCopyright +
+           "\r\n" + kAboutSite + "\r\n" + kAboutPage;
+}
+
+void mnuHelpAbout_Click(Form& form) {
+    // The browser opens only on an explicit OK: a box that could not be shown
+    // is no consent.
+    bool ok = false;
+    Step([&] {
+        const std::string caption = form.window.Caption();
+        ok = form.dialogs.MessageOkCancel(AboutMessage(ProgramVersion()), caption) ==
+             MessageAnswer::Ok;
+    });
+    if (ok) Step([&] { form.shell.OpenUrl(kAboutPage); });
+}
+
+}  // namespace rw

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "window/Form.h"
+
+namespace rw {
+
+struct Version {
+    int major, minor, revision;
+};
+
+// The program's own version numbers.
+Version ProgramVersion();
+
+inline constexpr const char* kAboutCopyright = "Copyright (C) 2026 Ostrun. All rights reserved.";
+inline constexpr const char* kAboutSite = "https://www.ostrun.net/";
+inline constexpr const char* kAboutPage = "https://reelwick.ostrun.org/";
+
+// The About message's four lines, joined by CR LF.
+std::string AboutMessage(const Version& version);
+
+void mnuHelpAbout_Click(Form& form);
+
+}  // namespace rw

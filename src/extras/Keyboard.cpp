@@ -1,0 +1,45 @@
+#include "extras/Keyboard.h"
+
+#include <string>
+
+#include "platform/Step.h"
+#include "playback/Transport.h"
+#include "sources/FolderList.h"
+#include "sources/OpenDialog.h"
+
+namespace rw {
+
+void Form_KeyUp(Form& form, std::int16_t& keyCode, std::int16_t shift) {
+    switch (keyCode) {
+        case keys::kW:
+            keyCode = 0;
+            break;
+        case keys::kH:
+            if (shift == keys::kCtrl) {
+                mnuFileList_Click(form);
+                keyCode = 0;
+            }
+            break;
+        case keys::kC:
+            if (shift == keys::kCtrl) {
+                mnuMovieControls_Click(form);
+                keyCode = 0;
+            }
+            break;
+        case keys::kEscape:
+            Step([&] { form.window.SetFilesVisible(false); });
+            mnuMoviePause_Click(form);
+            break;
+        case keys::kEnter: {
+            std::string loaded;
+            if (Step([&] { loaded = form.player.Reference(); }) && loaded.empty()) {
+                mnuFileOpen_Click(form);
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+}  // namespace rw

@@ -1,0 +1,78 @@
+#include "platform/mpv/MovieGeometry.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace rw {
+namespace {
+
+// Coordinates beyond this are refused: they would overflow the arithmetic of
+// widths, bar positions and Qt's own rectangles.
+constexpr long long kMaxCoordinate = 1'000'000;
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+std::optional<int> ParseCoordinate(std::string_view text) {
+    text = Trim(text);
+    if (text.empty()) return std::nullopt;
+    long long value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end) return std::nullopt;
+    if (value > kMaxCoordinate || value < -kMaxCoordinate) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
+std::optional<PixelRect> ParseMovieRect(std::string_view text) {
+    int values[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        const auto comma = text.find(',');
+        const bool last = i == 3;
+        if (last != (comma == std::string_view::npos)) return std::nullopt;
+        const auto value = ParseCoordinate(text.substr(0, comma));
+        if (!value) return std::nullopt;
+        values[i] = *value;
+        if (!last) text.remove_prefix(comma + 1);
+    }
+    return PixelRect{values[0], values[1], values[2], values[3]};
+}
+
+std::string FormatMovieRect(int width, int height) {
+    return "0,0," + std::to_string(width) + "," + std::to_string(height);
+}
+
+std::optional<PixelRect> ControllerBarRect(const PixelRect& movie, int barHeight,
+                                           int areaHeight) {
+    if (movie.Width() <= 0 || movie.Height() < 0 || barHeight <= 0) return std::nullopt;
+    int top = movie.bottom;
+    if (top + barHeight > areaHeight) top = std::max(areaHeight - barHeight, 0);
+    return PixelRect{movie.left, top, movie.right, top + barHeight};
+}
+
+int ControllerHeightForDpi(double dpi) {
+    return static_cast<int>(std::lround(220.0 * dpi / 1440.0));
+}
+
+std::string FormatPlayTime(double seconds) {
+    if (!(seconds > 0)) seconds = 0;  // also catches NaN
+    const auto total = static_cast<long long>(seconds);
+    const long long h = total / 3600;
+    const long long m = total / 60 % 60;
+    const long long s = total % 60;
+    char text[32];
+    if (h > 0) {
+        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", h, m, s);
+    } else {
+        std::snprintf(text, sizeof text, "%lld:%02lld", m, s);
+    }
+    return text;
+}
+
+}  // namespace rw

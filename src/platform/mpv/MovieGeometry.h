@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rw {
+
+// A rectangle in pixels as the window sends it: left, top, right, bottom.
+// Right and bottom are exclusive, so the width is right - left.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool operator==(const PixelRect&) const = default;
+};
+
+// Parses "left,top,right,bottom": exactly four decimal integers, each
+// optionally surrounded by spaces. Anything else gives nothing.
+std::optional<PixelRect> ParseMovieRect(std::string_view text);
+
+// "0,0,width,height", the form in which the player reports a movie's size.
+std::string FormatMovieRect(int width, int height);
+
+// Where the controller bar goes: directly below the movie and as wide as it.
+// When the area has no room below the movie, the bar moves up to stay inside
+// it and covers the bottom of the movie. Nothing (no value) when the movie is
+// drawn with no width or a negative height.
+std::optional<PixelRect> ControllerBarRect(const PixelRect& movie, int barHeight,
+                                           int areaHeight);
+
+// The controller bar is about 220 twips high: its height in pixels for a
+// logical resolution in dots per inch (15 at 96 dpi).
+int ControllerHeightForDpi(double dpi);
+
+// Elapsed or total time as "m:ss", or "h:mm:ss" from one hour; seconds are
+// truncated. Negative or unknown (NaN) times read "0:00".
+std::string FormatPlayTime(double seconds);
+
+}  // namespace rw

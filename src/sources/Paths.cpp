@@ -1,0 +1,63 @@
+#include "sources/Paths.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/Step.h"
+
+namespace rw {
+
+namespace {
+
+bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
+    if (text.size() < prefix.size()) return false;
+    return std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) ==
+               std::tolower(static_cast<unsigned char>(b));
+    });
+}
+
+}  // namespace
+
+std::string UrlToPath(const std::string& reference, PathStyle style) {
+    std::string path = reference;
+    if (style == PathStyle::Posix) {
+        // Keep the root slash: file:///home/u/a.mov is /home/u/a.mov.
+        if (StartsWithNoCase(path, "file:///")) path.erase(0, 7);
+        return path;
+    }
+    if (StartsWithNoCase(path, "file:///")) path.erase(0, 8);
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+std::string FileNameOf(const std::string& path, PathStyle style) {
+    const auto pos = style == PathStyle::Posix ? path.find_last_of('/') : path.find_last_of("/\\");
+    if (pos == std::string::npos) return path;
+    return path.substr(pos + 1);
+}
+
+bool MovieFileExists(IFileSystem& files, const std::string& reference, PathStyle style) {
+    bool exists = false;
+    Step([&] { exists = files.FileLength(UrlToPath(reference, style)) > 0; });
+    return exists;
+}
+
+std::string JoinFolderAndName(const std::string& folder, const std::string& name, PathStyle style) {
+    const char sep = style == PathStyle::Posix ? '/' : '\\';
+    std::string path = folder;
+    if (path.empty() || path.back() != sep) path += sep;
+    return path + name;
+}
+
+std::string EscapeAmpersands(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        out += c;
+        if (c == '&') out += '&';
+    }
+    return out;
+}
+
+}  // namespace rw

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace rw {
+
+// Posix: "/" is the only separator and "\" an ordinary character. Windows:
+// both separators, and "/" is turned into "\".
+enum class PathStyle { Posix, Windows };
+
+inline constexpr PathStyle kNativePathStyle = PathStyle::Posix;
+
+// A "file:///" reference (any letter case) as a local path; anything else
+// keeps its text (in the Windows style with "/" turned into "\"). No percent
+// decoding.
+std::string UrlToPath(const std::string& reference, PathStyle style = kNativePathStyle);
+
+// The part after the last separator; the whole text when there is none.
+std::string FileNameOf(const std::string& path, PathStyle style = kNativePathStyle);
+
+// True when the reference names a regular file longer than zero bytes. Never
+// throws.
+bool MovieFileExists(IFileSystem& files, const std::string& reference,
+                     PathStyle style = kNativePathStyle);
+
+// A folder and a file name joined with exactly one separator.
+std::string JoinFolderAndName(const std::string& folder, const std::string& name,
+                              PathStyle style = kNativePathStyle);
+
+// Doubles every "&" so that a file name shows as itself in a menu caption.
+std::string EscapeAmpersands(const std::string& text);
+
+}  // namespace rw

@@ -1,0 +1,68 @@
+#include "sources/RecentList.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/Step.h"
+#include "playback/OpenMovie.h"
+#include "sources/Paths.h"
+
+namespace rw {
+
+namespace {
+
+bool EqualNoCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+}  // namespace
+
+std::string RecentCaption(int index, const std::string& reference) {
+    return "&" + std::to_string(index + 1) + ":" + EscapeAmpersands(FileNameOf(reference));
+}
+
+void AddRecentEntry(Form& form, const std::string& reference, std::int16_t& slot) {
+    if (!MovieFileExists(form.files, reference)) return;
+    IWindow& w = form.window;
+    Step([&] { w.SetTag(RecentItem(slot), UrlToPath(reference)); });
+    Step([&] { w.SetItemCaption(RecentItem(slot), RecentCaption(slot, reference)); });
+    Step([&] { w.SetVisible(RecentItem(slot), true); });
+    Step([&] { w.SetVisible(Menu::FileSep2, true); });
+    ++slot;
+}
+
+void PushRecentEntry(Form& form, const std::string& reference) {
+    if (!MovieFileExists(form.files, reference)) return;
+    IWindow& w = form.window;
+
+    // Listed already (hidden items included): the list keeps its order.
+    for (int i = 0; i <= kRecentUpperBound; ++i) {
+        bool listed = false;
+        Step([&] { listed = EqualNoCase(reference, w.Tag(RecentItem(i))); });
+        if (listed) return;
+    }
+
+    for (int i = kRecentUpperBound; i >= 1; --i) {
+        Step([&] { w.SetTag(RecentItem(i), UrlToPath(w.Tag(RecentItem(i - 1)))); });
+        Step([&] { w.SetItemCaption(RecentItem(i), RecentCaption(i, w.Tag(RecentItem(i)))); });
+        Step([&] {
+            w.SetVisible(RecentItem(i), MovieFileExists(form.files, w.Tag(RecentItem(i))));
+        });
+    }
+    Step([&] { w.SetItemCaption(Menu::Recent0, RecentCaption(0, reference)); });
+    Step([&] { w.SetTag(Menu::Recent0, reference); });
+    Step([&] { w.SetVisible(Menu::Recent0, true); });
+    Step([&] { w.SetVisible(Menu::FileSep2, true); });
+}
+
+void mnuRecent_Click(Form& form, int index) {
+    std::string reference;
+    if (Step([&] { reference = form.window.Tag(RecentItem(index)); })) {
+        OpenMovie(form, reference);
+    }
+}
+
+}  // namespace rw

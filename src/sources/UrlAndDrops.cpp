@@ -1,0 +1,32 @@
+#include "sources/UrlAndDrops.h"
+
+#include "platform/Step.h"
+#include "playback/OpenMovie.h"
+
+namespace rw {
+
+void mnuFileOpenURL_Click(Form& form) {
+    std::string loaded;
+    Step([&] { loaded = form.player.Reference(); });
+    std::string typed;
+    Step([&] {
+        typed = form.dialogs.InputBox("Enter URL for QuickTime Movie", "Reelwick", loaded);
+    });
+    if (typed.empty()) return;
+    OpenMovie(form, typed);
+}
+
+void Form_OLEDragDrop(Form& form, const std::vector<std::string>& files) {
+    if (files.empty()) return;
+    OpenMovie(form, files.front());
+}
+
+void files_OLEDragDrop(Form& form, const std::vector<std::string>& files) {
+    Form_OLEDragDrop(form, files);
+}
+
+void Image1_OLEDragDrop(Form& form, const std::vector<std::string>& files) {
+    Form_OLEDragDrop(form, files);
+}
+
+}  // namespace rw

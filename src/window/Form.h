@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Player.h"
+#include "platform/SettingsStore.h"
+#include "platform/Window.h"
+
+namespace rw {
+
+inline constexpr const char* kAppTitle = "Ostrun's Reelwick";
+
+// The services the main window's handlers work with.
+struct Platform {
+    IWindow& window;
+    IPlayer& player;
+    ISettingsStore& settings;
+    IFileSystem& files;
+    IDialogs& dialogs;
+    IShell& shell;
+};
+
+// The main window formReelwick as its handlers see it: the platform objects
+// plus the few values held beside the controls. Handlers are free functions
+// in the folders of their subsystems, each taking the form.
+struct Form {
+    explicit Form(Platform p, std::string commandLine = {})
+        : window(p.window),
+          player(p.player),
+          settings(p.settings),
+          files(p.files),
+          dialogs(p.dialogs),
+          shell(p.shell),
+          commandLine(std::move(commandLine)) {}
+
+    IWindow& window;
+    IPlayer& player;
+    ISettingsStore& settings;
+    IFileSystem& files;
+    IDialogs& dialogs;
+    IShell& shell;
+
+    // The program's arguments joined with single spaces.
+    std::string commandLine;
+
+    // Height over width of the loaded movie; 0 until the first movie.
+    double movieAspect = 0.0;
+
+    // Bumped by every OpenMovie; an older call that finds it changed after a
+    // yield gives way to the newer choice.
+    std::uint64_t openGeneration = 0;
+
+    // Guards the layout against resize chains (see Form_Resize).
+    int resizeDepth = 0;
+    struct HeightRequest {
+        double clientWidth, clientHeight;
+        std::int32_t outerHeight;
+    };
+    std::optional<HeightRequest> lastHeightRequest;
+};
+
+}  // namespace rw

@@ -1,0 +1,55 @@
+#include "platform/Step.h"
+#include "window/Handlers.h"
+#include "window/Layout.h"
+
+namespace rw {
+
+namespace {
+
+// A window manager may refuse or clamp the height we ask for, which would
+// make every pass ask again; nested passes are also bounded.
+constexpr int kMaxResizeDepth = 4;
+
+bool SameRequest(const Form& form, double cw, double ch, std::int32_t height) {
+    const auto& last = form.lastHeightRequest;
+    return last && last->clientWidth == cw && last->clientHeight == ch &&
+           last->outerHeight == height;
+}
+
+}  // namespace
+
+void Form_Resize(Form& form) {
+    if (form.resizeDepth >= kMaxResizeDepth) return;
+    ++form.resizeDepth;
+    IWindow& w = form.window;
+
+    LayoutInput in;
+    Step([&] { in.clientWidth = w.ClientWidth(); });
+    Step([&] { in.clientHeight = w.ClientHeight(); });
+    Step([&] { in.logoWidth = w.LogoWidth(); });
+    Step([&] { in.logoHeight = w.LogoHeight(); });
+    Step([&] { in.twipsPerPixelX = w.TwipsPerPixelX(); });
+    Step([&] { in.twipsPerPixelY = w.TwipsPerPixelY(); });
+    in.movieAspect = form.movieAspect;
+    Step([&] { in.originalSize = w.Checked(Menu::MovieSize); });
+    Step([&] { in.showControls = w.Checked(Menu::MovieControls); });
+    const LayoutResult out = ComputeLayout(in);
+
+    const double cw = in.clientWidth, ch = in.clientHeight;
+    Step([&] {
+        if (out.logoLeft && out.logoTop) w.MoveLogo(*out.logoLeft, *out.logoTop);
+    });
+    Step([&] { w.MoveFiles(0, 0, cw, ch); });
+    Step([&] { w.MovePlayer(0, 0, cw, ch); });
+    Step([&] {
+        if (out.movieRect) form.player.SetMovieRect(*out.movieRect);
+    });
+    Step([&] {
+        if (!out.outerHeight || SameRequest(form, cw, ch, *out.outerHeight)) return;
+        form.lastHeightRequest = Form::HeightRequest{cw, ch, *out.outerHeight};
+        w.SetOuterHeight(*out.outerHeight);
+    });
+    --form.resizeDepth;
+}
+
+}  // namespace rw

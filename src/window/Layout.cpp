@@ -1,0 +1,65 @@
+#include "window/Layout.h"
+
+#include <cmath>
+
+#include "window/Numbers.h"
+
+namespace rw {
+
+namespace {
+
+std::string RectText(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) {
+    return std::to_string(l) + "," + std::to_string(t) + "," + std::to_string(r) + "," +
+           std::to_string(b);
+}
+
+// Div of two values that are rounded first.
+std::optional<std::int32_t> DivRounded(std::optional<std::int32_t> a, double b) {
+    const auto rb = Round(b);
+    if (!a || !rb) return std::nullopt;
+    return Div(*a, *rb);
+}
+
+}  // namespace
+
+LayoutResult ComputeLayout(const LayoutInput& in) {
+    LayoutResult out;
+    const double cw = in.clientWidth, ch = in.clientHeight;
+
+    // The logo moves only when both coordinates can be computed.
+    const auto logoLeft = DivRounded(Round(cw - in.logoWidth), 2);
+    const auto logoTop = DivRounded(Round(ch - in.logoHeight), 2);
+    if (logoLeft && logoTop) {
+        out.logoLeft = logoLeft;
+        out.logoTop = logoTop;
+    }
+
+    if (in.originalSize) return out;
+
+    // Each working value keeps 0 when its own step fails.
+    const std::int32_t h = Round(in.showControls ? ch - kControllerTwips : ch).value_or(0);
+    const std::int32_t fh = Round(cw * in.movieAspect).value_or(0);
+    std::int32_t fw = 0;
+    if (in.movieAspect != 0 && !std::isnan(in.movieAspect)) {
+        fw = Round(static_cast<double>(h) / in.movieAspect).value_or(0);
+    }
+
+    if (cw >= static_cast<double>(fw)) {
+        const std::int32_t l = DivRounded(Round(cw - fw), 2 * in.twipsPerPixelX).value_or(0);
+        const auto right = DivRounded(fw, in.twipsPerPixelX);
+        const auto bottom = DivRounded(h, in.twipsPerPixelY);
+        if (right && bottom) {
+            if (const auto r = Add(*right, l)) out.movieRect = RectText(l, 0, *r, *bottom);
+        }
+        return out;
+    }
+    if (ch >= static_cast<double>(fh)) {
+        const auto right = DivRounded(Round(cw), in.twipsPerPixelX);
+        const auto bottom = DivRounded(fh, in.twipsPerPixelY);
+        if (right && bottom) out.movieRect = RectText(0, 0, *right, *bottom);
+        out.outerHeight = Add(fh, kControllerTwips);
+    }
+    return out;
+}
+
+}  // namespace rw

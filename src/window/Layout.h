@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace rw {
+
+// Room kept below the movie for the player's controller, in twips.
+inline constexpr std::int32_t kControllerTwips = 220;
+
+struct LayoutInput {
+    double clientWidth = 0, clientHeight = 0;  // twips
+    double logoWidth = 0, logoHeight = 0;      // twips
+    double movieAspect = 0;                    // height / width
+    bool originalSize = false;
+    bool showControls = true;
+    double twipsPerPixelX = 15, twipsPerPixelY = 15;
+};
+
+struct LayoutResult {
+    // Logo position in twips; absent when the centring step failed.
+    std::optional<std::int32_t> logoLeft, logoTop;
+    // "left,top,right,bottom" in pixels for the player; absent when none is
+    // sent.
+    std::optional<std::string> movieRect;
+    // New outer window height in twips when the window should shrink to the
+    // movie.
+    std::optional<std::int32_t> outerHeight;
+};
+
+// The window's layout arithmetic: centres the logo and fits the movie into
+// the client area keeping its aspect ratio. Pure; never throws.
+LayoutResult ComputeLayout(const LayoutInput& in);
+
+}  // namespace rw

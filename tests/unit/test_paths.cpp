@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "Fakes.h"
+#include "sources/Paths.h"
+
+namespace rw {
+namespace {
+
+struct Case {
+    const char* in;
+    const char* out;
+};
+
+TEST(UrlToPath, WindowsStyle) {
+    const Case cases[] = {
+        {"file:///C:/Movies/clip.mov", "C:\\Movies\\clip.mov"},
+        {"FILE:///C:/Movies/Clip.MOV", "C:\\Movies\\Clip.MOV"},
+        {"File:///C:/a.mov", "C:\\a.mov"},
+        {"file:///", ""},
+        {"file://server/share/clip.mov", "file:\\\\server\\share\\clip.mov"},
+        {"C:/Movies/clip.mov", "C:\\Movies\\clip.mov"},
+        {"C:\\Movies\\clip.mov", "C:\\Movies\\clip.mov"},
+        {"file:///C:/My%20Movies/clip.mov", "C:\\My%20Movies\\clip.mov"},
+        {"http://host/a.mov", "http:\\\\host\\a.mov"},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(UrlToPath(c.in, PathStyle::Windows), c.out) << c.in;
+}
+
+TEST(UrlToPath, PosixStyleKeepsTheRootSlashAndBackslashes) {
+    const Case cases[] = {
+        {"file:///home/u/a.mov", "/home/u/a.mov"},
+        {"FILE:///home/u/A.MOV", "/home/u/A.MOV"},
+        {"file:///", "/"},
+        {"file://server/share/clip.mov", "file://server/share/clip.mov"},
+        {"/home/u/back\\slash.mov", "/home/u/back\\slash.mov"},
+        {"file:///home/u/My%20Movies/a.mov", "/home/u/My%20Movies/a.mov"},
+        {"relative/a.mov", "relative/a.mov"},
+        {"http://host/a.mov", "http://host/a.mov"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(UrlToPath(c.in, PathStyle::Posix), c.out) << c.in;
+}
+
+TEST(FileNameOf, WindowsStyleTakesEitherSeparator) {
+    const Case cases[] = {
+        {"C:\\Movies\\clip.mov", "clip.mov"},
+        {"C:/Movies/clip.mov", "clip.mov"},
+        {"file:///C:/Movies/clip.mov", "clip.mov"},
+        {"C:\\Movies\\", ""},
+        {"C:/Movies/", ""},
+        {"clip.mov", "clip.mov"},
+        {"C:clip.mov", "C:clip.mov"},
+        {"", ""},
+        {"C:\\Movies/sub\\clip.mov", "clip.mov"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FileNameOf(c.in, PathStyle::Windows), c.out) << c.in;
+}
+
+TEST(FileNameOf, PosixStyleTakesOnlySlash) {
+    const Case cases[] = {
+        {"/home/u/clip.mov", "clip.mov"},
+        {"file:///home/u/clip.mov", "clip.mov"},
+        {"/home/u/", ""},
+        {"clip.mov", "clip.mov"},
+        {"", ""},
+        {"/home/u/back\\slash.mov", "back\\slash.mov"},
+        {"/", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FileNameOf(c.in, PathStyle::Posix), c.out) << c.in;
+}
+
+TEST(JoinFolderAndName, UsesExactlyOneSeparator) {
+    EXPECT_EQ(JoinFolderAndName("/home/u/Movies", "clip.mov"), "/home/u/Movies/clip.mov");
+    EXPECT_EQ(JoinFolderAndName("/", "clip.mov"), "/clip.mov");
+    EXPECT_EQ(JoinFolderAndName("C:\\Movies", "clip.mov", PathStyle::Windows),
+              "C:\\Movies\\clip.mov");
+    EXPECT_EQ(JoinFolderAndName("C:\\", "clip.mov", PathStyle::Windows), "C:\\clip.mov");
+}
+
+TEST(EscapeAmpersands, DoublesEachOne) {
+    EXPECT_EQ(EscapeAmpersands("Tom & Jerry&.mov"), "Tom && Jerry&&.mov");
+    EXPECT_EQ(EscapeAmpersands("plain.mov"), "plain.mov");
+}
+
+TEST(MovieFileExists, OnlyNonEmptyRegularFiles) {
+    test::FakeFileSystem fs;
+    fs.files = {{"/m/one.mov", 1}, {"/m/empty.mov", 0}, {"C:\\Movies\\a.mov", 5}};
+    EXPECT_TRUE(MovieFileExists(fs, "/m/one.mov"));
+    EXPECT_TRUE(MovieFileExists(fs, "file:///m/one.mov"));
+    EXPECT_TRUE(MovieFileExists(fs, "FILE:///m/one.mov"));
+    EXPECT_FALSE(MovieFileExists(fs, "/m/empty.mov"));
+    EXPECT_FALSE(MovieFileExists(fs, "/m/missing.mov"));
+    EXPECT_FALSE(MovieFileExists(fs, "/m"));
+    EXPECT_FALSE(MovieFileExists(fs, ""));
+    EXPECT_FALSE(MovieFileExists(fs, "http://example.com/one.mov"));
+    EXPECT_TRUE(MovieFileExists(fs, "file:///C:/Movies/a.mov", PathStyle::Windows));
+}
+
+}  // namespace
+}  // namespace rw
