@@ -1,5 +1,6 @@
 #include "platform/mpv/MovieGeometry.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -62,6 +63,7 @@ int ControllerHeightForDpi(double dpi) {
 
 std::string FormatPlayTime(double seconds) {
     if (!(seconds > 0)) seconds = 0;  // also catches NaN
+    seconds = std::min(seconds, 1e12);  // keeps the conversion below defined
     const auto total = static_cast<long long>(seconds);
     const long long h = total / 3600;
     const long long m = total / 60 % 60;

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test. Tests that need a display start their
+# own X server (xvfb-run -a picks a free display number).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
+cmake --build build-test -j"$(nproc)"
+cd build-test
+ctest --output-on-failure --timeout 300 -j2 "$@"

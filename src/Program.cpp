@@ -1,0 +1,63 @@
+#include "Program.h"
+
+#include <QImage>
+
+#include "platform/mpv/MpvPlayer.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtWindow.h"
+#include "window/Handlers.h"
+
+namespace rw {
+
+// Remembers that the window was unloaded, so start-up does not show it again.
+class Program::Tracker final : public IFormEvents {
+public:
+    explicit Tracker(IFormEvents& inner) : inner_(inner) {}
+    bool unloaded = false;
+    void OnResize() override { inner_.OnResize(); }
+    void OnUnload() override {
+        unloaded = true;
+        inner_.OnUnload();
+    }
+    void OnMenu(Menu item) override { inner_.OnMenu(item); }
+    void OnKeyUp(std::int16_t& code, std::int16_t shift) override { inner_.OnKeyUp(code, shift); }
+    void OnDrop(DropTarget t, const std::vector<std::string>& files) override {
+        inner_.OnDrop(t, files);
+    }
+    void OnFilesDblClick() override { inner_.OnFilesDblClick(); }
+    void OnFilesKeyDown(std::int16_t& code, std::int16_t shift) override {
+        inner_.OnFilesKeyDown(code, shift);
+    }
+
+private:
+    IFormEvents& inner_;
+};
+
+Program::Program(std::string commandLine, std::string settingsFile)
+    : player_(new MpvPlayer(QImage(QStringLiteral(":/logo.bmp")))),
+      window_(std::make_unique<QtWindow>(player_)),
+      settings_(settingsFile.empty() ? std::make_unique<QtSettingsStore>()
+                                     : std::make_unique<QtSettingsStore>(settingsFile)),
+      dialogs_(std::make_unique<QtDialogs>(window_.get())) {
+    form_ = std::make_unique<Form>(
+        Platform{*window_, *player_, *settings_, files_, *dialogs_, *dialogs_},
+        std::move(commandLine));
+    handlers_ = std::make_unique<FormEvents>(*form_);
+    tracker_ = std::make_unique<Tracker>(*handlers_);
+    window_->SetEvents(tracker_.get());
+}
+
+Program::~Program() {
+    window_->SetEvents(nullptr);
+    settings_->Sync();
+}
+
+void Program::Start() {
+    Form_Load(*form_);
+    if (!tracker_->unloaded && !window_->isVisible()) window_->show();
+}
+
+bool Program::Unloaded() const { return tracker_->unloaded; }
+
+}  // namespace rw

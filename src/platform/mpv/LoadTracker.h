@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rw {
+
+// Follows the newest movie load through what libmpv reports about it, and
+// decides when the load has settled: the display size is known, the movie
+// turned out to have no picture, or it failed. No libmpv types here; the
+// player translates events into these calls.
+//
+// libmpv names the playlist entry it created for a loadfile in the command's
+// reply, and tags START_FILE and END_FILE with entry ids, so events of an
+// older load (which may still trickle in) are told apart from the current
+// one. Requests the player makes on behalf of a load (its video track, its
+// display size) carry the load's serial number for the same reason.
+class LoadTracker {
+public:
+    enum class Phase { Idle, Waiting, Sized, NoPicture, Failed };
+    enum class EndReason { Eof, Stop, Quit, Error, Redirect };
+
+    // Starts a new load; any older one is forgotten. Returns its serial.
+    std::uint64_t Begin(std::string reference);
+    // The current load failed before reaching libmpv (a refused reference).
+    void Fail();
+
+    // The loadfile command of load `serial` was accepted as playlist entry
+    // `entryId`, or rejected.
+    void Accepted(std::uint64_t serial, std::int64_t entryId);
+    void Rejected(std::uint64_t serial);
+
+    void FileStarted(std::int64_t entryId);
+    // Returns whether the loaded file is the current load's; then the player
+    // asks for its video track.
+    bool FileLoaded();
+    void FileEnded(std::int64_t entryId, EndReason reason, std::int64_t insertId,
+                   int insertCount);
+    // Whether the file libmpv plays now is the current load's, so that a
+    // video reconfiguration is about its picture.
+    bool OwnsPlayingFile() const { return m_playing; }
+
+    void VideoTrackKnown(std::uint64_t serial, bool present);
+    void DisplaySizeKnown(std::uint64_t serial, int width, int height);
+    // Playback reached the end of the file.
+    void ReachedEnd();
+
+    std::uint64_t Serial() const { return m_serial; }
+    Phase GetPhase() const { return m_phase; }
+    bool Settled() const { return m_phase != Phase::Waiting; }
+    // The reference being loaded or loaded; empty when idle or failed.
+    std::string Reference() const;
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+
+private:
+    bool Owns(std::int64_t entryId) const;
+
+    std::uint64_t m_serial = 0;
+    Phase m_phase = Phase::Idle;
+    std::string m_reference;
+    std::vector<std::int64_t> m_entries;  // ours, in playlist order
+    bool m_playing = false;
+    bool m_loaded = false;
+    int m_width = 0;
+    int m_height = 0;
+};
+
+}  // namespace rw

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QImage>
+
+#include "platform/mpv/FrameRenderer.h"
+
+struct mpv_handle;
+struct mpv_render_context;
+
+namespace rw {
+
+// libmpv's software render API drawing into an image of the movie's size on
+// screen. On machines where OpenGL is itself done in software it costs a
+// third of libmpv's GL renderer, and QWidget::grab() shows the movie.
+class SoftwareRenderer final : public FrameRenderer {
+public:
+    // Creates the render context; throws PlatformError when libmpv refuses.
+    // The context must exist before the first loadfile.
+    SoftwareRenderer(mpv_handle* mpv, UpdateCallback callback, void* context);
+    // Frees the render context; this must happen before the mpv handle is
+    // destroyed.
+    ~SoftwareRenderer() override;
+    SoftwareRenderer(const SoftwareRenderer&) = delete;
+    SoftwareRenderer& operator=(const SoftwareRenderer&) = delete;
+
+    bool TakeUpdate() override;
+    void Render(QSize size, qreal devicePixelRatio) override;
+    void Paint(QPainter& painter, const QRect& target) const override;
+    bool HasPicture() const override { return !m_image.isNull(); }
+    void Clear() override { m_image = QImage(); }
+
+private:
+    void Skip();
+
+    mpv_render_context* m_context = nullptr;
+    QImage m_image;
+};
+
+}  // namespace rw

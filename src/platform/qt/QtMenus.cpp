@@ -1,0 +1,128 @@
+#include "platform/qt/QtMenus.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "platform/Step.h"
+#include "platform/qt/Text.h"
+
+namespace rw {
+namespace {
+
+enum class Kind { Plain, Checkable, Separator };
+
+struct ItemDef {
+    int menu;  // 0 File, 1 Movie, 2 Help
+    Menu item;
+    const char* caption;
+    int shortcut;  // QKeyCombination::toCombined(), 0 for none
+    Kind kind;
+    bool checked;
+    bool visible;
+};
+
+constexpr int Ctrl(Qt::Key key) { return (Qt::CTRL | key).toCombined(); }
+
+// The menu tree in menu order, with every caption, shortcut and initial state.
+constexpr ItemDef kItems[] = {
+    {0, Menu::FileOpen, "&Open...", Ctrl(Qt::Key_O), Kind::Plain, false, true},
+    {0, Menu::FileOpenURL, "Open &URL...", Ctrl(Qt::Key_U), Kind::Plain, false, true},
+    {0, Menu::FileList, "&Show List", 0, Kind::Plain, false, true},
+    {0, Menu::FileSep1, "", 0, Kind::Separator, false, true},
+    {0, Menu::Recent0, "", 0, Kind::Plain, false, false},
+    {0, Menu::Recent1, "", 0, Kind::Plain, false, false},
+    {0, Menu::Recent2, "", 0, Kind::Plain, false, false},
+    {0, Menu::Recent3, "", 0, Kind::Plain, false, false},
+    {0, Menu::Recent4, "", 0, Kind::Plain, false, false},
+    {0, Menu::Recent5, "", 0, Kind::Plain, false, false},
+    {0, Menu::Recent6, "", 0, Kind::Plain, false, false},
+    {0, Menu::Recent7, "", 0, Kind::Plain, false, false},
+    {0, Menu::FileSep2, "", 0, Kind::Separator, false, false},
+    {0, Menu::FileExit, "E&xit", 0, Kind::Plain, false, true},
+    {1, Menu::MoviePlay, "&Play", Qt::Key_F5, Kind::Plain, false, true},
+    {1, Menu::MoviePause, "&Pause", Ctrl(Qt::Key_P), Kind::Plain, false, true},
+    {1, Menu::MovieRewind, "&Rewind", Ctrl(Qt::Key_R), Kind::Plain, false, true},
+    {1, Menu::MovieSep1, "", 0, Kind::Separator, false, true},
+    {1, Menu::MovieControls, "Show Controls", Ctrl(Qt::Key_C), Kind::Checkable, true, true},
+    {1, Menu::MovieLoop, "Loop Movie", 0, Kind::Checkable, false, true},
+    {1, Menu::PlayLastMovie, "Play Last Movie at Startup", 0, Kind::Checkable, false, true},
+    {1, Menu::MovieSize, "Original Size", Ctrl(Qt::Key_W), Kind::Checkable, false, true},
+    {1, Menu::MovieSep2, "", 0, Kind::Separator, false, true},
+    {1, Menu::MovieOnTop, "Stay On &Top", Ctrl(Qt::Key_T), Kind::Checkable, false, true},
+    {2, Menu::HelpAbout, "&About...", 0, Kind::Plain, false, true},
+};
+static_assert(std::size(kItems) == kMenuItemCount);
+
+}  // namespace
+
+QtMenus::QtMenus(QMenuBar* bar, std::function<void(Menu)> onTriggered)
+    : onTriggered_(std::move(onTriggered)) {
+    QMenu* menus[] = {bar->addMenu(QStringLiteral("&File")), bar->addMenu(QStringLiteral("&Movie")),
+                      bar->addMenu(QStringLiteral("&Help"))};
+    for (const ItemDef& def : kItems) {
+        QMenu* menu = menus[def.menu];
+        auto* action = new QAction(QString::fromUtf8(def.caption), menu);
+        action->setSeparator(def.kind == Kind::Separator);
+        action->setCheckable(def.kind == Kind::Checkable);
+        action->setChecked(def.checked);
+        action->setVisible(def.visible);
+        action->setData(QString());
+        if (def.shortcut != 0) action->setShortcut(QKeySequence(def.shortcut));
+        // Shortcuts fire from anywhere in the window, menu bar closed or not.
+        action->setShortcutContext(Qt::WindowShortcut);
+        menu->addAction(action);
+        const Menu item = def.item;
+        QObject::connect(action, &QAction::triggered, action,
+                         [this, item, action](bool checked) { Triggered(item, action, checked); });
+        actions_[static_cast<std::size_t>(item)] = action;
+    }
+}
+
+void QtMenus::Triggered(Menu item, QAction* action, bool checkedNow) {
+    // Qt flips a checkable item's mark before `triggered`; the logic owns the
+    // mark and flips it itself, so undo Qt's flip first.
+    if (action->isCheckable()) action->setChecked(!checkedNow);
+    if (onTriggered_) Step([&] { onTriggered_(item); });
+}
+
+QAction* QtMenus::Action(Menu item) const {
+    const auto index = static_cast<std::size_t>(item);
+    if (index >= actions_.size()) throw PlatformError("no such menu item");
+    return actions_[index];
+}
+
+bool QtMenus::Checked(Menu item) const { return Action(item)->isChecked(); }
+
+void QtMenus::SetChecked(Menu item, bool on) {
+    QAction* action = Action(item);
+    if (on) action->setCheckable(true);
+    action->setChecked(on);
+}
+
+bool QtMenus::Visible(Menu item) const { return Action(item)->isVisible(); }
+
+void QtMenus::SetVisible(Menu item, bool on) { Action(item)->setVisible(on); }
+
+std::string QtMenus::Caption(Menu item) const {
+    const QAction* action = Action(item);
+    return action->isSeparator() ? std::string("-") : ToStdString(action->text());
+}
+
+void QtMenus::SetCaption(Menu item, const std::string& caption) {
+    QAction* action = Action(item);
+    // "-" as the whole caption makes a separator line; the text stays empty
+    // because some styles draw a separator's text as a section title.
+    const bool separator = caption == "-";
+    action->setSeparator(separator);
+    action->setText(separator ? QString() : ToQString(caption));
+}
+
+std::string QtMenus::Tag(Menu item) const { return ToStdString(Action(item)->data().toString()); }
+
+void QtMenus::SetTag(Menu item, const std::string& tag) {
+    Action(item)->setData(ToQString(tag));
+}
+
+}  // namespace rw

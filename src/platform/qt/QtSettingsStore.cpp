@@ -1,0 +1,61 @@
+#include "platform/qt/QtSettingsStore.h"
+
+#include <QStandardPaths>
+#include <QStringList>
+
+#include "platform/Step.h"
+#include "platform/qt/Text.h"
+
+namespace rw {
+namespace {
+
+const QString kAppName = QStringLiteral("Ostrun's Reelwick");
+
+QString SettingsKey(const std::string& section, const std::string& key) {
+    return ToQString(section) + QLatin1Char('/') + ToQString(key);
+}
+
+}  // namespace
+
+QString QtSettingsStore::DefaultFilePath() {
+    // The same place QSettings itself picks for a user-scope INI file, but as
+    // an explicit path, so no system-wide fallback file is ever read.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1Char('/') + kAppName + QLatin1Char('/') + kAppName + QStringLiteral(".ini");
+}
+
+QtSettingsStore::QtSettingsStore() : QtSettingsStore(DefaultFilePath()) {}
+
+QtSettingsStore::QtSettingsStore(const QString& filePath)
+    : settings_(filePath, QSettings::IniFormat) {
+    settings_.setFallbacksEnabled(false);
+}
+
+QtSettingsStore::~QtSettingsStore() { settings_.sync(); }
+
+std::optional<std::string> QtSettingsStore::Read(const std::string& section,
+                                                 const std::string& key) {
+    const QVariant value = settings_.value(SettingsKey(section, key));
+    if (value.typeId() == QMetaType::QString) return ToStdString(value.toString());
+    // A hand-written value with unquoted commas comes back split into a list,
+    // with the blanks around each comma dropped; joining with a bare comma
+    // restores "1,5" and "a,b" exactly (our own writes quote such values).
+    if (value.typeId() == QMetaType::QStringList)
+        return ToStdString(value.toStringList().join(QLatin1Char(',')));
+    // Absent, or a non-text value (@ByteArray, @Variant, ...) that is none of ours.
+    return std::nullopt;
+}
+
+void QtSettingsStore::Write(const std::string& section, const std::string& key,
+                            const std::string& value) {
+    if (!settings_.isWritable()) throw PlatformError("settings file is not writable");
+    settings_.setValue(SettingsKey(section, key), ToQString(value));
+}
+
+void QtSettingsStore::Sync() {
+    settings_.sync();
+    if (settings_.status() == QSettings::AccessError)
+        throw PlatformError("settings could not be written");
+}
+
+}  // namespace rw

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+#include "platform/SettingsStore.h"
+
+namespace rw {
+
+// The settings store on QSettings in INI format. The user's file is
+// "$XDG_CONFIG_HOME/Ostrun's Reelwick/Ostrun's Reelwick.ini" (~/.config when
+// XDG_CONFIG_HOME is unset); sections are INI groups.
+class QtSettingsStore final : public ISettingsStore {
+public:
+    // The user's own store.
+    QtSettingsStore();
+    // A store in an explicit file, for tests and tools.
+    explicit QtSettingsStore(const QString& filePath);
+    // Writes pending changes; failures are not reported here.
+    ~QtSettingsStore() override;
+
+    QtSettingsStore(const QtSettingsStore&) = delete;
+    QtSettingsStore& operator=(const QtSettingsStore&) = delete;
+
+    // Where the user's store lives, following XDG_CONFIG_HOME.
+    static QString DefaultFilePath();
+
+    QString FilePath() const { return settings_.fileName(); }
+
+    std::optional<std::string> Read(const std::string& section, const std::string& key) override;
+    void Write(const std::string& section, const std::string& key,
+               const std::string& value) override;
+    // Writes pending changes to the file (atomically); throws PlatformError
+    // when the file cannot be written.
+    void Sync();
+
+private:
+    QSettings settings_;
+};
+
+}  // namespace rw
