@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev libmpv-dev
   libgtest-dev googletest
-  ffmpeg xvfb xauth openbox x11-utils xdotool fonts-dejavu-core
+  ffmpeg xvfb xauth openbox x11-utils x11-apps xdotool fonts-dejavu-core python3
 )
 
 missing=()

@@ -12,7 +12,7 @@ namespace rw {
 
 // Remembers that the window was unloaded, so start-up does not show it again.
 class Program::Tracker final : public IFormEvents {
-public:
+  public:
     explicit Tracker(IFormEvents& inner) : inner_(inner) {}
     bool unloaded = false;
     void OnResize() override { inner_.OnResize(); }
@@ -30,7 +30,7 @@ public:
         inner_.OnFilesKeyDown(code, shift);
     }
 
-private:
+  private:
     IFormEvents& inner_;
 };
 

@@ -17,7 +17,7 @@ class QtDialogs;
 // The real platform wired to the main window's logic: what main() runs, and
 // what the integration tests start in-process.
 class Program {
-public:
+  public:
     // settingsFile empty: the user's configuration folder.
     explicit Program(std::string commandLine, std::string settingsFile = {});
     ~Program();
@@ -33,7 +33,7 @@ public:
     Form& MainForm() { return *form_; }
     QtSettingsStore& Settings() { return *settings_; }
 
-private:
+  private:
     class Tracker;
     MpvPlayer* player_;  // owned by the window
     std::unique_ptr<QtWindow> window_;

@@ -57,7 +57,8 @@ int main(int argc, char* argv[]) {
     rw::Program program(CommandLine(QCoreApplication::arguments()));
     QWidget* window = &program.Window();
     CloseOnSignals(window);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, window, [window] { window->close(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, window,
+                     [window] { window->close(); });
 
     // Start-up runs inside the event loop, so a close that arrives while the
     // first movie loads ends the program normally.

@@ -10,8 +10,13 @@ std::string MakeClip(const QTemporaryDir& dir, const QString& name, const QStrin
                      bool withAudio) {
     const QString path = dir.filePath(name);
     QStringList args{"-v", "error", "-y", "-f", "lavfi", "-i", video};
-    if (withAudio) args << "-f" << "lavfi" << "-i" << "sine=frequency=440:duration=2";
-    args << "-pix_fmt" << "yuv420p";
+    if (withAudio)
+        args << "-f"
+             << "lavfi"
+             << "-i"
+             << "sine=frequency=440:duration=2";
+    args << "-pix_fmt"
+         << "yuv420p";
     if (withAudio) args << "-shortest";
     args << path;
     QProcess ffmpeg;

@@ -19,7 +19,7 @@ using test::MakeClip;
 using test::MeanColour;
 
 class AppTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         red = MakeClip(dir, "red clip.mp4", "color=c=red:s=320x240:d=3");
@@ -29,10 +29,12 @@ protected:
 
     // Waits until OpenMovie has finished and a frame is on screen.
     static bool WaitForMovie(Program& p) {
-        return QTest::qWaitFor([&] {
-            return p.Window().windowTitle() == "Ostrun's Reelwick" &&
-                   !p.Player().Reference().empty();
-        }, 10000);
+        return QTest::qWaitFor(
+            [&] {
+                return p.Window().windowTitle() == "Ostrun's Reelwick" &&
+                       !p.Player().Reference().empty();
+            },
+            10000);
     }
 
     QSettings Ini() { return QSettings(QString::fromStdString(ini), QSettings::IniFormat); }
@@ -65,7 +67,8 @@ TEST_F(AppTest, PlaysTheCommandLineMovieAndRemembersItAcrossARestart) {
         EXPECT_EQ(s.value("Settings/WindowState").toString(), "0");
         EXPECT_EQ(s.value("Settings/Left").toString(), "600");  // 40 px at 15 twips
         EXPECT_EQ(s.value("Settings/Top").toString(), "450");
-        for (const char* key : {"Width", "Height", "TopMost", "OriginalSize", "PlayLastMovie", "MovieLoop"}) {
+        for (const char* key :
+             {"Width", "Height", "TopMost", "OriginalSize", "PlayLastMovie", "MovieLoop"}) {
             EXPECT_TRUE(s.contains(QString("Settings/") + key)) << key;
         }
         s.setValue("Settings/PlayLastMovie", "True");
@@ -93,9 +96,13 @@ TEST_F(AppTest, BadReferencesLeaveTheProgramRunningWithNothingLoaded) {
         for (int i = 0; i < junk.size(); ++i) junk[i] = char((i * 7919) % 251);
         f.write(junk);
     }
-    const std::string bad[] = {dir.filePath("missing.mov").toStdString(), corrupt.toStdString(),
-                               "av://lavfi:testsrc", "edl://" + red, "fd://0",
-                               "memory://abc", dir.path().toStdString()};
+    const std::string bad[] = {dir.filePath("missing.mov").toStdString(),
+                               corrupt.toStdString(),
+                               "av://lavfi:testsrc",
+                               "edl://" + red,
+                               "fd://0",
+                               "memory://abc",
+                               dir.path().toStdString()};
     Program p("", ini);
     p.Start();
     for (const auto& ref : bad) {

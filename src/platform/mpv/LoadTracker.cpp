@@ -59,17 +59,20 @@ void LoadTracker::FileEnded(std::int64_t entryId, EndReason reason, std::int64_t
     if (reason == EndReason::Error || m_phase == Phase::Waiting) Fail();
 }
 
-void LoadTracker::VideoTrackKnown(std::uint64_t serial, bool present) {
-    if (serial == m_serial && m_loaded && !present && m_phase == Phase::Waiting) {
-        m_phase = Phase::NoPicture;
-    }
+void LoadTracker::VideoTrackKnown(std::uint64_t serial, bool present, int rotation) {
+    if (serial != m_serial || !m_loaded) return;
+    // Quarter turns only: the metadata of phones and cameras; anything in
+    // between is shown as the nearest quarter turn below it.
+    m_rotation = (rotation % 360 + 360) % 360 / 90 * 90;
+    if (!present && m_phase == Phase::Waiting) m_phase = Phase::NoPicture;
 }
 
 void LoadTracker::DisplaySizeKnown(std::uint64_t serial, int width, int height) {
     if (serial != m_serial || !m_playing || width <= 0 || height <= 0) return;
     if (m_phase == Phase::Failed || m_phase == Phase::Idle) return;
-    m_width = width;
-    m_height = height;
+    const bool sideways = m_rotation == 90 || m_rotation == 270;
+    m_width = sideways ? height : width;
+    m_height = sideways ? width : height;
     m_phase = Phase::Sized;
 }
 

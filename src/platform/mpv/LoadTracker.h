@@ -17,7 +17,7 @@ namespace rw {
 // one. Requests the player makes on behalf of a load (its video track, its
 // display size) carry the load's serial number for the same reason.
 class LoadTracker {
-public:
+  public:
     enum class Phase { Idle, Waiting, Sized, NoPicture, Failed };
     enum class EndReason { Eof, Stop, Quit, Error, Redirect };
 
@@ -35,13 +35,14 @@ public:
     // Returns whether the loaded file is the current load's; then the player
     // asks for its video track.
     bool FileLoaded();
-    void FileEnded(std::int64_t entryId, EndReason reason, std::int64_t insertId,
-                   int insertCount);
+    void FileEnded(std::int64_t entryId, EndReason reason, std::int64_t insertId, int insertCount);
     // Whether the file libmpv plays now is the current load's, so that a
     // video reconfiguration is about its picture.
     bool OwnsPlayingFile() const { return m_playing; }
 
-    void VideoTrackKnown(std::uint64_t serial, bool present);
+    // `rotation` is the track's rotation metadata in degrees clockwise.
+    void VideoTrackKnown(std::uint64_t serial, bool present, int rotation = 0);
+    // The size of the decoded picture with its pixel aspect, before rotation.
     void DisplaySizeKnown(std::uint64_t serial, int width, int height);
     // Playback reached the end of the file.
     void ReachedEnd();
@@ -51,10 +52,14 @@ public:
     bool Settled() const { return m_phase != Phase::Waiting; }
     // The reference being loaded or loaded; empty when idle or failed.
     std::string Reference() const;
+    // The display size: pixel aspect and rotation applied.
     int Width() const { return m_width; }
     int Height() const { return m_height; }
+    // How far the picture is turned for display: 0, 90, 180 or 270 degrees
+    // clockwise.
+    int Rotation() const { return m_rotation; }
 
-private:
+  private:
     bool Owns(std::int64_t entryId) const;
 
     std::uint64_t m_serial = 0;
@@ -65,6 +70,7 @@ private:
     bool m_loaded = false;
     int m_width = 0;
     int m_height = 0;
+    int m_rotation = 0;
 };
 
 }  // namespace rw

@@ -49,8 +49,7 @@ std::string FormatMovieRect(int width, int height) {
     return "0,0," + std::to_string(width) + "," + std::to_string(height);
 }
 
-std::optional<PixelRect> ControllerBarRect(const PixelRect& movie, int barHeight,
-                                           int areaHeight) {
+std::optional<PixelRect> ControllerBarRect(const PixelRect& movie, int barHeight, int areaHeight) {
     if (movie.Width() <= 0 || movie.Height() < 0 || barHeight <= 0) return std::nullopt;
     int top = movie.bottom;
     if (top + barHeight > areaHeight) top = std::max(areaHeight - barHeight, 0);
@@ -62,8 +61,10 @@ int ControllerHeightForDpi(double dpi) {
 }
 
 std::string FormatPlayTime(double seconds) {
-    if (!(seconds > 0)) seconds = 0;  // also catches NaN
-    seconds = std::min(seconds, 1e12);  // keeps the conversion below defined
+    // Unknown (NaN, infinite) reads as nothing; the cap keeps the conversion
+    // below defined.
+    if (!std::isfinite(seconds) || seconds < 0) seconds = 0;
+    seconds = std::min(seconds, 1e12);
     const auto total = static_cast<long long>(seconds);
     const long long h = total / 3600;
     const long long m = total / 60 % 60;

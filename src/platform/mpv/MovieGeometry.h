@@ -30,15 +30,14 @@ std::string FormatMovieRect(int width, int height);
 // When the area has no room below the movie, the bar moves up to stay inside
 // it and covers the bottom of the movie. Nothing (no value) when the movie is
 // drawn with no width or a negative height.
-std::optional<PixelRect> ControllerBarRect(const PixelRect& movie, int barHeight,
-                                           int areaHeight);
+std::optional<PixelRect> ControllerBarRect(const PixelRect& movie, int barHeight, int areaHeight);
 
 // The controller bar is about 220 twips high: its height in pixels for a
 // logical resolution in dots per inch (15 at 96 dpi).
 int ControllerHeightForDpi(double dpi);
 
 // Elapsed or total time as "m:ss", or "h:mm:ss" from one hour; seconds are
-// truncated. Negative or unknown (NaN) times read "0:00".
+// truncated. Negative or unknown (NaN, infinite) times read "0:00".
 std::string FormatPlayTime(double seconds);
 
 }  // namespace rw

@@ -37,6 +37,28 @@ std::optional<std::string> SchemeOf(std::string_view ref) {
 
 constexpr std::string_view kFileUrlPrefix = "file://";
 
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Decodes %XX escapes; a '%' not followed by two hex digits stays as it is.
+std::string PercentDecoded(std::string_view text) {
+    std::string decoded;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 &&
+            HexValue(text[i + 2]) >= 0) {
+            decoded += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+            i += 2;
+        } else {
+            decoded += text[i];
+        }
+    }
+    return decoded;
+}
+
 }  // namespace
 
 bool IsAllowedReference(const std::string& ref) {
@@ -61,6 +83,13 @@ std::string ToMpvPath(const std::string& ref) {
         if (!rest.starts_with('/')) return std::string(kFileUrlPrefix) + "./" + rest;
     }
     return ref;
+}
+
+std::optional<std::string> LocalPathOf(const std::string& ref) {
+    const auto scheme = SchemeOf(ref);
+    if (!scheme) return ref;
+    if (*scheme != "file") return std::nullopt;
+    return PercentDecoded(std::string_view(ref).substr(kFileUrlPrefix.size()));
 }
 
 }  // namespace rw

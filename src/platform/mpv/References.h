@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace rw {
@@ -16,5 +17,10 @@ bool IsAllowedReference(const std::string& ref);
 // standard input ("-") or as anything but a file name; absolute paths and
 // URLs are returned unchanged.
 std::string ToMpvPath(const std::string& ref);
+
+// The file a reference names on this machine, as libmpv will open it: a
+// path as it is, a file:// URL without "file://" and with its %-escapes
+// decoded. Nothing for network URLs and other schemes.
+std::optional<std::string> LocalPathOf(const std::string& ref);
 
 }  // namespace rw

@@ -22,8 +22,9 @@ QImage AlignedImage(QSize size) {
     const qsizetype stride = (size.width() * 4 + kAlignment - 1) / kAlignment * kAlignment;
     void* data = std::aligned_alloc(kAlignment, static_cast<std::size_t>(stride) * size.height());
     if (data == nullptr) return QImage();
-    return QImage(static_cast<uchar*>(data), size.width(), size.height(), stride,
-                  QImage::Format_RGB32, [](void* info) { std::free(info); }, data);
+    return QImage(
+        static_cast<uchar*>(data), size.width(), size.height(), stride, QImage::Format_RGB32,
+        [](void* info) { std::free(info); }, data);
 }
 
 QSize PixelSize(QSize size, qreal devicePixelRatio) {
@@ -31,10 +32,13 @@ QSize PixelSize(QSize size, qreal devicePixelRatio) {
     const qint64 area = qint64(pixels.width()) * pixels.height();
     if (area > kMaxPixels) {
         const double shrink = std::sqrt(double(kMaxPixels) / double(area));
-        pixels = QSize(qMax(1, int(pixels.width() * shrink)), qMax(1, int(pixels.height() * shrink)));
+        pixels =
+            QSize(qMax(1, int(pixels.width() * shrink)), qMax(1, int(pixels.height() * shrink)));
     }
     return pixels;
 }
+
+bool Sideways(int rotation) { return rotation == 90 || rotation == 270; }
 
 }  // namespace
 
@@ -58,12 +62,13 @@ bool SoftwareRenderer::TakeUpdate() {
     return (mpv_render_context_update(m_context) & MPV_RENDER_UPDATE_FRAME) != 0;
 }
 
-void SoftwareRenderer::Render(QSize size, qreal devicePixelRatio) {
+void SoftwareRenderer::Render(QSize size, qreal devicePixelRatio, int rotation) {
     if (size.isEmpty()) {
         Skip();
         return;
     }
-    const QSize pixels = PixelSize(size, devicePixelRatio);
+    m_rotation = rotation;
+    const QSize pixels = PixelSize(Sideways(rotation) ? size.transposed() : size, devicePixelRatio);
     if (m_image.size() != pixels) m_image = AlignedImage(pixels);
     if (m_image.isNull()) {
         Skip();
@@ -89,9 +94,19 @@ void SoftwareRenderer::Render(QSize size, qreal devicePixelRatio) {
 
 void SoftwareRenderer::Paint(QPainter& painter, const QRect& target) const {
     if (m_image.isNull() || target.isEmpty()) return;
-    const bool scaled = m_image.size() != target.size() * painter.device()->devicePixelRatioF();
+    const QSize upright = Sideways(m_rotation) ? target.size().transposed() : target.size();
+    const bool scaled = m_image.size() != upright * painter.device()->devicePixelRatioF();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, scaled);
-    painter.drawImage(target, m_image);
+    if (m_rotation == 0) {
+        painter.drawImage(target, m_image);
+        return;
+    }
+    painter.save();
+    painter.translate(QRectF(target).center());
+    painter.rotate(m_rotation);
+    painter.drawImage(QRectF(QPointF(-upright.width() / 2.0, -upright.height() / 2.0), upright),
+                      m_image);
+    painter.restore();
 }
 
 void SoftwareRenderer::Skip() {

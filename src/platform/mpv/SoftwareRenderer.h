@@ -12,8 +12,12 @@ namespace rw {
 // libmpv's software render API drawing into an image of the movie's size on
 // screen. On machines where OpenGL is itself done in software it costs a
 // third of libmpv's GL renderer, and QWidget::grab() shows the movie.
+//
+// libmpv 0.35's software renderer cannot turn a picture (and aborts when
+// asked to), so the player starts libmpv with video-rotate=no, and the turn
+// that a movie's metadata asks for is done here when painting.
 class SoftwareRenderer final : public FrameRenderer {
-public:
+  public:
     // Creates the render context; throws PlatformError when libmpv refuses.
     // The context must exist before the first loadfile.
     SoftwareRenderer(mpv_handle* mpv, UpdateCallback callback, void* context);
@@ -24,16 +28,17 @@ public:
     SoftwareRenderer& operator=(const SoftwareRenderer&) = delete;
 
     bool TakeUpdate() override;
-    void Render(QSize size, qreal devicePixelRatio) override;
+    void Render(QSize size, qreal devicePixelRatio, int rotation) override;
     void Paint(QPainter& painter, const QRect& target) const override;
     bool HasPicture() const override { return !m_image.isNull(); }
     void Clear() override { m_image = QImage(); }
 
-private:
+  private:
     void Skip();
 
     mpv_render_context* m_context = nullptr;
-    QImage m_image;
+    QImage m_image;      // the picture before it is turned
+    int m_rotation = 0;  // how far it is turned when painted
 };
 
 }  // namespace rw

@@ -10,15 +10,13 @@ namespace rw {
 class LogoWidget final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit LogoWidget(QWidget* parent = nullptr);
 
-    const QPixmap& Picture() const { return picture_; }
-
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QPixmap picture_;
 };
 

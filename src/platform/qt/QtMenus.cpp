@@ -121,8 +121,6 @@ void QtMenus::SetCaption(Menu item, const std::string& caption) {
 
 std::string QtMenus::Tag(Menu item) const { return ToStdString(Action(item)->data().toString()); }
 
-void QtMenus::SetTag(Menu item, const std::string& tag) {
-    Action(item)->setData(ToQString(tag));
-}
+void QtMenus::SetTag(Menu item, const std::string& tag) { Action(item)->setData(ToQString(tag)); }
 
 }  // namespace rw

@@ -15,7 +15,7 @@ constexpr int kMenuItemCount = static_cast<int>(Menu::HelpAbout) + 1;
 // The main window's menu tree: File, Movie and Help on a menu bar, one QAction
 // per item, the item's free text slot (`Tag`) kept in the action's data.
 class QtMenus final {
-public:
+  public:
     // Builds the three menus on `bar`; a triggered item is reported to
     // `onTriggered`.
     QtMenus(QMenuBar* bar, std::function<void(Menu)> onTriggered);
@@ -33,7 +33,7 @@ public:
     std::string Tag(Menu item) const;
     void SetTag(Menu item, const std::string& tag);
 
-private:
+  private:
     void Triggered(Menu item, QAction* action, bool checkedNow);
 
     std::array<QAction*, kMenuItemCount> actions_{};

@@ -24,10 +24,12 @@ QString QtSettingsStore::DefaultFilePath() {
            QLatin1Char('/') + kAppName + QLatin1Char('/') + kAppName + QStringLiteral(".ini");
 }
 
-QtSettingsStore::QtSettingsStore() : QtSettingsStore(DefaultFilePath()) {}
+QtSettingsStore::QtSettingsStore() : settings_(DefaultFilePath(), QSettings::IniFormat) {
+    settings_.setFallbacksEnabled(false);
+}
 
-QtSettingsStore::QtSettingsStore(const QString& filePath)
-    : settings_(filePath, QSettings::IniFormat) {
+QtSettingsStore::QtSettingsStore(const std::string& filePath)
+    : settings_(ToQString(filePath), QSettings::IniFormat) {
     settings_.setFallbacksEnabled(false);
 }
 

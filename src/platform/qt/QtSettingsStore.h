@@ -11,11 +11,11 @@ namespace rw {
 // "$XDG_CONFIG_HOME/Ostrun's Reelwick/Ostrun's Reelwick.ini" (~/.config when
 // XDG_CONFIG_HOME is unset); sections are INI groups.
 class QtSettingsStore final : public ISettingsStore {
-public:
+  public:
     // The user's own store.
     QtSettingsStore();
     // A store in an explicit file, for tests and tools.
-    explicit QtSettingsStore(const QString& filePath);
+    explicit QtSettingsStore(const std::string& filePath);
     // Writes pending changes; failures are not reported here.
     ~QtSettingsStore() override;
 
@@ -34,7 +34,7 @@ public:
     // when the file cannot be written.
     void Sync();
 
-private:
+  private:
     QSettings settings_;
 };
 

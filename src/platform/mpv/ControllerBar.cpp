@@ -1,0 +1,254 @@
+#include "platform/mpv/ControllerBar.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/mpv/MovieGeometry.h"
+
+namespace rw {
+namespace {
+
+const QColor kBackground(0x20, 0x20, 0x20);
+const QColor kForeground(0xe0, 0xe0, 0xe0);
+const QColor kGroove(0x58, 0x58, 0x58);
+
+double Clamp01(double value) { return std::isnan(value) ? 0 : std::clamp(value, 0.0, 1.0); }
+
+double Fraction(const QRect& track, int x) {
+    return track.width() > 0 ? Clamp01(double(x - track.left()) / track.width()) : 0;
+}
+
+}  // namespace
+
+ControllerBar::ControllerBar(QWidget* parent) : QWidget(parent) {
+    // Keys belong to the window; the bar is used with the mouse.
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ControllerBar::setPlaying(bool playing) {
+    if (playing == m_playing) return;
+    m_playing = playing;
+    update();
+}
+
+void ControllerBar::setPosition(double seconds) {
+    m_position = seconds;
+    const double shown = ShownPosition();
+    const auto second = static_cast<long long>(std::max(shown, 0.0));
+    const int pixel = SeekPixel(shown);
+    if (second == m_shownSecond && pixel == m_shownPixel) return;
+    m_shownSecond = second;
+    m_shownPixel = pixel;
+    update();
+}
+
+void ControllerBar::setDuration(double seconds) {
+    if (seconds == m_duration) return;
+    m_duration = seconds;
+    update();
+}
+
+void ControllerBar::setVolume(double percent) {
+    if (percent == m_volume) return;
+    m_volume = percent;
+    update();
+}
+
+void ControllerBar::setMuted(bool muted) {
+    if (muted == m_muted) return;
+    m_muted = muted;
+    update();
+}
+
+QFont ControllerBar::BarFont() const {
+    QFont barFont = font();
+    barFont.setPixelSize(std::max(6, height() * 2 / 3));
+    return barFont;
+}
+
+ControllerBar::Layout ControllerBar::ComputeLayout() const {
+    const int h = height();
+    const int w = width();
+    const QFontMetrics metrics(BarFont());
+    const QString sample = m_duration >= 3600 ? "0:00:00 / 0:00:00" : "00:00 / 00:00";
+    const int timeWidth = metrics.horizontalAdvance(sample) + h / 2;
+    const int volumeWidth = 4 * h;
+    const int minSeekWidth = 3 * h;
+
+    Layout layout;
+    layout.play = QRect(0, 0, std::min(h, w), h);
+    int right = w;
+    const auto take = [&right, h](int width) {
+        right -= width;
+        return QRect(right, 0, width, h);
+    };
+    const int room = w - h - minSeekWidth;
+    if (room >= timeWidth + h + volumeWidth) {
+        layout.volume = take(volumeWidth);
+        layout.mute = take(h);
+        layout.time = take(timeWidth);
+    } else if (room >= timeWidth + h) {
+        layout.mute = take(h);
+        layout.time = take(timeWidth);
+    } else if (room >= timeWidth) {
+        layout.time = take(timeWidth);
+    }
+    if (right > h) layout.seek = QRect(h, 0, right - h, h);
+    return layout;
+}
+
+// The groove of a slider inside its area: the width that a click maps to.
+QRect ControllerBar::Track(const QRect& area) const {
+    const int margin = area.height() / 3;
+    return area.adjusted(margin, 0, -margin, 0);
+}
+
+double ControllerBar::ShownPosition() const {
+    return m_drag == Drag::Seek ? m_dragSeconds : m_position;
+}
+
+int ControllerBar::SeekPixel(double seconds) const {
+    const QRect track = Track(ComputeLayout().seek);
+    const double fraction = m_duration > 0 ? Clamp01(seconds / m_duration) : 0;
+    return track.left() + static_cast<int>(std::lround(fraction * track.width()));
+}
+
+QString ControllerBar::TimeText() const {
+    QString text = QString::fromStdString(FormatPlayTime(ShownPosition()));
+    if (m_duration > 0) text += " / " + QString::fromStdString(FormatPlayTime(m_duration));
+    return text;
+}
+
+void ControllerBar::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const Layout layout = ComputeLayout();
+    const QPoint at = event->position().toPoint();
+    if (layout.play.contains(at)) {
+        emit playPauseClicked();
+    } else if (layout.mute.contains(at)) {
+        emit muteClicked();
+    } else if (layout.seek.contains(at) && m_duration > 0) {
+        m_drag = Drag::Seek;
+        m_dragPixel = -1;
+        DragTo(at.x(), false);
+    } else if (layout.volume.contains(at)) {
+        m_drag = Drag::Volume;
+        m_dragPixel = -1;
+        DragTo(at.x(), false);
+    }
+}
+
+void ControllerBar::mouseMoveEvent(QMouseEvent* event) {
+    if (m_drag != Drag::None) DragTo(event->position().toPoint().x(), false);
+}
+
+void ControllerBar::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || m_drag == Drag::None) return;
+    DragTo(event->position().toPoint().x(), true);
+    if (m_drag == Drag::Seek) m_position = m_dragSeconds;  // until libmpv reports it
+    m_drag = Drag::None;
+    update();
+}
+
+// Requests go out only when the pointer crosses to another pixel of the
+// groove (libmpv coalesces seeks, but need not be flooded), and once more
+// where the mouse is released, for an exact seek.
+void ControllerBar::DragTo(int x, bool release) {
+    const Layout layout = ComputeLayout();
+    const QRect track = Track(m_drag == Drag::Seek ? layout.seek : layout.volume);
+    const int pixel = std::clamp(x, track.left(), track.left() + track.width());
+    if (pixel == m_dragPixel && !release) return;
+    m_dragPixel = pixel;
+    const double fraction = Fraction(track, pixel);
+    if (m_drag == Drag::Seek) {
+        m_dragSeconds = fraction * m_duration;
+        emit seekRequested(m_dragSeconds, release);
+    } else if (!release) {
+        m_volume = fraction * 100;
+        emit volumeRequested(m_volume);
+    }
+    update();
+}
+
+void ControllerBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), kBackground);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const Layout layout = ComputeLayout();
+    PaintPlayButton(painter, layout.play);
+    if (!layout.seek.isEmpty()) {
+        const double fraction = m_duration > 0 ? Clamp01(ShownPosition() / m_duration) : 0;
+        PaintTrack(painter, layout.seek, fraction, m_duration > 0);
+    }
+    if (!layout.time.isEmpty()) {
+        painter.setFont(BarFont());
+        painter.setPen(kForeground);
+        painter.drawText(layout.time, Qt::AlignCenter, TimeText());
+    }
+    if (!layout.mute.isEmpty()) PaintSpeaker(painter, layout.mute);
+    if (!layout.volume.isEmpty()) PaintTrack(painter, layout.volume, m_volume / 100, false);
+}
+
+void ControllerBar::PaintPlayButton(QPainter& painter, const QRect& area) const {
+    const QRectF icon = QRectF(area).adjusted(area.width() * 0.3, area.height() * 0.22,
+                                              -area.width() * 0.25, -area.height() * 0.22);
+    if (m_playing) {
+        const double bar = icon.width() * 0.35;
+        painter.fillRect(QRectF(icon.left(), icon.top(), bar, icon.height()), kForeground);
+        painter.fillRect(QRectF(icon.right() - bar, icon.top(), bar, icon.height()), kForeground);
+        return;
+    }
+    QPainterPath triangle(icon.topLeft());
+    triangle.lineTo(icon.right(), icon.center().y());
+    triangle.lineTo(icon.bottomLeft());
+    triangle.closeSubpath();
+    painter.fillPath(triangle, kForeground);
+}
+
+void ControllerBar::PaintSpeaker(QPainter& painter, const QRect& area) const {
+    const QRectF icon = QRectF(area).adjusted(area.width() * 0.15, area.height() * 0.22,
+                                              -area.width() * 0.15, -area.height() * 0.22);
+    const double unit = icon.width() / 6;
+    QPainterPath speaker(QPointF(icon.left(), icon.center().y() - unit));
+    speaker.lineTo(icon.left() + unit, icon.center().y() - unit);
+    speaker.lineTo(icon.left() + 3 * unit, icon.top());
+    speaker.lineTo(icon.left() + 3 * unit, icon.bottom());
+    speaker.lineTo(icon.left() + unit, icon.center().y() + unit);
+    speaker.lineTo(icon.left(), icon.center().y() + unit);
+    speaker.closeSubpath();
+    painter.fillPath(speaker, kForeground);
+    painter.setPen(QPen(kForeground, std::max(1.0, unit / 2)));
+    const QRectF mark(icon.left() + 4 * unit, icon.center().y() - unit, 2 * unit, 2 * unit);
+    if (m_muted) {
+        painter.drawLine(mark.topLeft(), mark.bottomRight());
+        painter.drawLine(mark.bottomLeft(), mark.topRight());
+    } else {
+        const QRectF wave(icon.left() + 2 * unit, icon.top() + unit, 3 * unit,
+                          icon.height() - 2 * unit);
+        painter.drawArc(wave, -50 * 16, 100 * 16);
+    }
+}
+
+void ControllerBar::PaintTrack(QPainter& painter, const QRect& area, double fraction,
+                               bool handle) const {
+    const QRect track = Track(area);
+    const int thickness = std::max(2, area.height() / 5);
+    const QRect groove(track.left(), area.center().y() - thickness / 2, track.width(), thickness);
+    painter.fillRect(groove, kGroove);
+    const int filled = static_cast<int>(std::lround(Clamp01(fraction) * track.width()));
+    painter.fillRect(QRect(groove.left(), groove.top(), filled, thickness), kForeground);
+    if (handle) {
+        const double radius = std::max(2.0, area.height() / 4.0);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kForeground);
+        painter.drawEllipse(QPointF(track.left() + filled, area.center().y() + 0.5), radius,
+                            radius);
+    }
+}
+
+}  // namespace rw

@@ -1,0 +1,224 @@
+// How MpvPlayer learns what libmpv does: events, observed properties, replies
+// to its requests, and new video frames.
+
+#include <mpv/client.h>
+
+#include <cstring>
+#include <tuple>
+
+#include "platform/mpv/ControllerBar.h"
+#include "platform/mpv/FrameRenderer.h"
+#include "platform/mpv/MpvPlayer.h"
+
+namespace rw {
+namespace {
+
+LoadTracker::EndReason ReasonOf(const mpv_event_end_file& end) {
+    switch (end.reason) {
+        case MPV_END_FILE_REASON_EOF:
+            return LoadTracker::EndReason::Eof;
+        case MPV_END_FILE_REASON_STOP:
+            return LoadTracker::EndReason::Stop;
+        case MPV_END_FILE_REASON_QUIT:
+            return LoadTracker::EndReason::Quit;
+        case MPV_END_FILE_REASON_REDIRECT:
+            return LoadTracker::EndReason::Redirect;
+        case MPV_END_FILE_REASON_ERROR:
+            break;
+    }
+    return LoadTracker::EndReason::Error;
+}
+
+// The value of `key` in a node map, if it is there with that format.
+const mpv_node* Find(const mpv_node& map, const char* key, mpv_format format) {
+    if (map.format != MPV_FORMAT_NODE_MAP) return nullptr;
+    const mpv_node_list* list = map.u.list;
+    for (int i = 0; i < list->num; ++i) {
+        if (std::strcmp(list->keys[i], key) == 0 && list->values[i].format == format) {
+            return &list->values[i];
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+// Both callbacks come on libmpv's threads and may not call libmpv: they only
+// post one queued call to the GUI thread, and no second one while the first
+// is pending. Qt drops the call if the widget is gone by then.
+void MpvPlayer::OnWakeup(void* self) {
+    auto* player = static_cast<MpvPlayer*>(self);
+    if (player->m_wakeupQueued.exchange(true)) return;
+    QMetaObject::invokeMethod(
+        player, [player] { player->DrainEvents(); }, Qt::QueuedConnection);
+}
+
+void MpvPlayer::OnRenderUpdate(void* self) {
+    auto* player = static_cast<MpvPlayer*>(self);
+    if (player->m_renderQueued.exchange(true)) return;
+    QMetaObject::invokeMethod(
+        player,
+        [player] {
+            player->m_renderQueued = false;
+            if (player->m_renderer && player->m_renderer->TakeUpdate()) player->RenderFrame();
+        },
+        Qt::QueuedConnection);
+}
+
+void MpvPlayer::DrainEvents() {
+    m_wakeupQueued = false;
+    // The load's state as far as the layout cares: a stream may also change
+    // its picture size while it plays.
+    const auto snapshot = [this] {
+        return std::tuple(m_load.GetPhase(), m_load.Width(), m_load.Height());
+    };
+    const auto before = snapshot();
+    Changes changes;
+    while (m_mpv != nullptr) {
+        const mpv_event* event = mpv_wait_event(m_mpv, 0);
+        if (event->event_id == MPV_EVENT_NONE) break;
+        HandleEvent(*event, changes);
+    }
+    if (changes.playback || changes.position) SyncController();
+    if (snapshot() != before) AfterLoadChange();
+    if (changes.position) emit positionChanged(m_position);
+    if (changes.playback) emit playbackChanged();
+}
+
+void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
+    switch (event.event_id) {
+        case MPV_EVENT_COMMAND_REPLY:
+        case MPV_EVENT_GET_PROPERTY_REPLY:
+            HandleReply(event);
+            break;
+        case MPV_EVENT_PROPERTY_CHANGE:
+            HandleProperty(event, changes);
+            break;
+        case MPV_EVENT_START_FILE:
+            m_load.FileStarted(static_cast<mpv_event_start_file*>(event.data)->playlist_entry_id);
+            break;
+        case MPV_EVENT_FILE_LOADED:
+            // Whether the movie has a picture at all: libmpv answers with
+            // the selected video track, or "unavailable" when there is none.
+            if (m_load.FileLoaded()) {
+                mpv_get_property_async(m_mpv, Tag(m_load.Serial(), Reply::VideoTrack),
+                                       "current-tracks/video", MPV_FORMAT_NODE);
+            }
+            break;
+        case MPV_EVENT_END_FILE: {
+            const auto& end = *static_cast<mpv_event_end_file*>(event.data);
+            m_load.FileEnded(end.playlist_entry_id, ReasonOf(end), end.playlist_insert_id,
+                             end.playlist_insert_num_entries);
+            break;
+        }
+        case MPV_EVENT_VIDEO_RECONFIG:
+            // The display size (with the pixel aspect applied) is read after
+            // each reconfiguration: observed dwidth/dheight announce nothing
+            // when the new movie has the same size as the last one, and may
+            // still carry the last one's size when this event arrives.
+            if (m_load.OwnsPlayingFile()) {
+                mpv_get_property_async(m_mpv, Tag(m_load.Serial(), Reply::DisplaySize),
+                                       "video-out-params", MPV_FORMAT_NODE);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void MpvPlayer::HandleReply(const mpv_event& event) {
+    const std::uint64_t serial = event.reply_userdata >> kReplyBits;
+    const auto reply =
+        static_cast<Reply>(event.reply_userdata & ((std::uint64_t{1} << kReplyBits) - 1));
+    const bool ok = event.error >= 0;
+    if (event.event_id == MPV_EVENT_COMMAND_REPLY) {
+        if (reply != Reply::Load) return;
+        const mpv_node& result = static_cast<mpv_event_command*>(event.data)->result;
+        const mpv_node* id = ok ? Find(result, "playlist_entry_id", MPV_FORMAT_INT64) : nullptr;
+        if (id != nullptr) {
+            m_load.Accepted(serial, id->u.int64);
+        } else {
+            m_load.Rejected(serial);
+        }
+        return;
+    }
+    const auto& property = *static_cast<mpv_event_property*>(event.data);
+    const bool hasNode = ok && property.format == MPV_FORMAT_NODE;
+    if (reply == Reply::VideoTrack) {
+        const mpv_node* rotation = hasNode ? Find(*static_cast<mpv_node*>(property.data),
+                                                  "demux-rotation", MPV_FORMAT_INT64)
+                                           : nullptr;
+        m_load.VideoTrackKnown(serial, hasNode,
+                               rotation != nullptr ? static_cast<int>(rotation->u.int64) : 0);
+    } else if (reply == Reply::DisplaySize && hasNode) {
+        const auto& params = *static_cast<mpv_node*>(property.data);
+        const mpv_node* width = Find(params, "dw", MPV_FORMAT_INT64);
+        const mpv_node* height = Find(params, "dh", MPV_FORMAT_INT64);
+        if (width != nullptr && height != nullptr) {
+            m_load.DisplaySizeKnown(serial, static_cast<int>(width->u.int64),
+                                    static_cast<int>(height->u.int64));
+        }
+    }
+}
+
+void MpvPlayer::HandleProperty(const mpv_event& event, Changes& changes) {
+    const auto& property = *static_cast<mpv_event_property*>(event.data);
+    // An unavailable property (nothing loaded) arrives without a value.
+    const auto number = [&property](double fallback) {
+        return property.format == MPV_FORMAT_DOUBLE ? *static_cast<double*>(property.data)
+                                                    : fallback;
+    };
+    const auto flag = [&property] {
+        return property.format == MPV_FORMAT_FLAG && *static_cast<int*>(property.data) != 0;
+    };
+    const auto count = [&property] {
+        return property.format == MPV_FORMAT_INT64
+                   ? static_cast<long long>(*static_cast<std::int64_t*>(property.data))
+                   : 0LL;
+    };
+    switch (static_cast<Observed>(event.reply_userdata)) {
+        case Observed::TimePos:
+            m_position = number(0);
+            changes.position = true;
+            break;
+        case Observed::Duration:
+            m_duration = number(0);
+            changes.playback = true;
+            break;
+        case Observed::Pause:
+            m_paused = flag();
+            changes.playback = true;
+            break;
+        case Observed::EofReached:
+            m_atEnd = flag();
+            if (m_atEnd) m_load.ReachedEnd();
+            changes.playback = true;
+            break;
+        case Observed::Volume:
+            m_volume = number(m_volume);
+            changes.playback = true;
+            break;
+        case Observed::Mute:
+            m_muted = flag();
+            changes.playback = true;
+            break;
+        case Observed::FrameDrops:
+            m_stats.droppedFrames = count();
+            break;
+        case Observed::DecoderDrops:
+            m_stats.decoderDroppedFrames = count();
+            break;
+    }
+}
+
+void MpvPlayer::RenderFrame() {
+    const auto area = MovieArea();
+    const bool shown = area && m_load.GetPhase() == LoadTracker::Phase::Sized && isVisible();
+    // libmpv waits for each frame to be taken, so a frame that is not shown
+    // is still taken, without the work of drawing it.
+    m_renderer->Render(shown ? QSize(area->Width(), area->Height()) : QSize(), devicePixelRatioF(),
+                       m_load.Rotation());
+    if (shown) update(QRect(area->left, area->top, area->Width(), area->Height()));
+}
+
+}  // namespace rw

@@ -1,0 +1,284 @@
+#include "platform/mpv/MpvPlayer.h"
+
+#include <mpv/client.h>
+
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
+#include <clocale>
+#include <filesystem>
+#include <vector>
+
+#include "platform/Step.h"
+#include "platform/mpv/ControllerBar.h"
+#include "platform/mpv/References.h"
+#include "platform/mpv/SoftwareRenderer.h"
+
+namespace rw {
+namespace {
+
+// libmpv as a component: no configuration files, scripts, key bindings or
+// on-screen controls of its own, no window of its own (vo=libmpv), no
+// youtube-dl subprocess; a movie stays open at its end and plays without a
+// sound device. The window logic computes the movie's shape, so the picture
+// fills the rectangle it is given (keepaspect=no), and frames are handed over
+// when due (video-timing-offset=0) because rendering must never wait on the
+// GUI thread. libmpv 0.35's software renderer aborts on a picture that its
+// metadata asks to turn: the turn is done when painting instead
+// (video-rotate=no).
+constexpr const char* kOptions[][2] = {
+    {"config", "no"},
+    {"load-scripts", "no"},
+    {"ytdl", "no"},
+    {"load-stats-overlay", "no"},
+    {"load-osd-console", "no"},
+    {"input-default-bindings", "no"},
+    {"input-vo-keyboard", "no"},
+    {"osc", "no"},
+    {"osd-level", "0"},
+    {"keep-open", "yes"},
+    {"audio-fallback-to-null", "yes"},
+    {"idle", "yes"},
+    {"hwdec", "no"},
+    {"vo", "libmpv"},
+    {"keepaspect", "no"},
+    {"video-timing-offset", "0"},
+    {"video-rotate", "no"},
+    {"pause", "yes"},
+};
+
+// Whether libmpv may open what a reference names. A directory would become
+// a playlist of whatever files it holds, and a device (/dev/zero, a camera)
+// is no movie. Anything else goes to libmpv, which reports a missing or
+// unreadable file as a failed load. A named pipe can carry a stream.
+bool IsOpenable(const std::string& reference) {
+    const auto path = LocalPathOf(reference);
+    if (!path) return true;
+    std::error_code error;
+    const auto type = std::filesystem::status(*path, error).type();
+    return type != std::filesystem::file_type::directory &&
+           type != std::filesystem::file_type::character &&
+           type != std::filesystem::file_type::block;
+}
+
+}  // namespace
+
+MpvPlayer::MpvPlayer(QImage logo, QWidget* parent) : QWidget(parent), m_logo(std::move(logo)) {
+    // Every pixel is painted here: Qt need not clear the background first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_controller = new ControllerBar(this);
+    m_controller->hide();
+    connect(m_controller, &ControllerBar::playPauseClicked, this, &MpvPlayer::TogglePlay);
+    connect(m_controller, &ControllerBar::seekRequested, this, &MpvPlayer::Seek);
+    connect(m_controller, &ControllerBar::volumeRequested, this,
+            [this](double percent) { SetNumber("volume", percent); });
+    connect(m_controller, &ControllerBar::muteClicked, this, [this] { SetFlag("mute", !m_muted); });
+    try {
+        StartMpv();
+    } catch (const PlatformError&) {
+        StopMpv();
+    }
+}
+
+MpvPlayer::~MpvPlayer() { StopMpv(); }
+
+void MpvPlayer::StartMpv() {
+    // libmpv refuses to start unless numbers are formatted the C way, and
+    // QApplication has set LC_NUMERIC from the environment.
+    std::setlocale(LC_NUMERIC, "C");
+    m_mpv = mpv_create();
+    if (m_mpv == nullptr) throw PlatformError("libmpv could not be created");
+    for (const auto& [name, value] : kOptions) mpv_set_option_string(m_mpv, name, value);
+    if (mpv_initialize(m_mpv) < 0) throw PlatformError("libmpv could not be initialised");
+
+    // What the GUI thread knows of playback; it never asks libmpv directly.
+    const struct {
+        Observed id;
+        const char* name;
+        mpv_format format;
+    } observed[] = {
+        {Observed::TimePos, "time-pos", MPV_FORMAT_DOUBLE},
+        {Observed::Duration, "duration", MPV_FORMAT_DOUBLE},
+        {Observed::Pause, "pause", MPV_FORMAT_FLAG},
+        {Observed::EofReached, "eof-reached", MPV_FORMAT_FLAG},
+        {Observed::Volume, "volume", MPV_FORMAT_DOUBLE},
+        {Observed::Mute, "mute", MPV_FORMAT_FLAG},
+        {Observed::FrameDrops, "frame-drop-count", MPV_FORMAT_INT64},
+        {Observed::DecoderDrops, "decoder-frame-drop-count", MPV_FORMAT_INT64},
+    };
+    for (const auto& property : observed) {
+        mpv_observe_property(m_mpv, static_cast<std::uint64_t>(property.id), property.name,
+                             property.format);
+    }
+    // The render context must exist before the first loadfile, or libmpv
+    // would open a video window of its own.
+    m_renderer = std::make_unique<SoftwareRenderer>(m_mpv, &MpvPlayer::OnRenderUpdate, this);
+    mpv_set_wakeup_callback(m_mpv, &MpvPlayer::OnWakeup, this);
+}
+
+void MpvPlayer::StopMpv() {
+    if (m_mpv == nullptr) return;
+    mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
+    m_renderer.reset();  // the render context goes before the core
+    mpv_terminate_destroy(m_mpv);
+    m_mpv = nullptr;
+}
+
+void MpvPlayer::RequireMpv() const {
+    if (m_mpv == nullptr) throw PlatformError("libmpv is not available");
+}
+
+std::uint64_t MpvPlayer::Tag(std::uint64_t serial, Reply reply) {
+    return serial << kReplyBits | static_cast<std::uint64_t>(reply);
+}
+
+void MpvPlayer::Play() {
+    RequireMpv();
+    // A movie at its end plays again from the beginning.
+    if (m_atEnd) Command({"seek", "0", "absolute+exact"});
+    SetFlag("pause", false);
+}
+
+void MpvPlayer::Pause() {
+    RequireMpv();
+    SetFlag("pause", true);
+}
+
+void MpvPlayer::Rewind() {
+    RequireMpv();
+    Command({"seek", "0", "absolute+exact"});
+}
+
+void MpvPlayer::SetBackground(const std::string& colour) {
+    const QColor parsed(QString::fromStdString(colour));
+    if (!parsed.isValid()) throw PlatformError("not a colour: " + colour);
+    m_background = parsed;
+    update();
+}
+
+void MpvPlayer::SetLoop(std::int32_t on) {
+    RequireMpv();
+    SetText("loop-file", on != 0 ? "inf" : "no");
+}
+
+void MpvPlayer::SetController(std::int32_t shown) {
+    m_controllerShown = shown != 0;
+    PlaceController(MovieArea());
+}
+
+void MpvPlayer::Load(const std::string& reference) {
+    RequireMpv();
+    const std::uint64_t serial = m_load.Begin(reference);
+    m_renderer->Clear();
+    m_atEnd = false;
+    m_position = 0;
+    m_duration = 0;
+    if (!IsAllowedReference(reference) || !IsOpenable(reference)) {
+        // The reference never reaches libmpv. The previous movie stops, as it
+        // does when libmpv itself fails to open a file.
+        m_load.Fail();
+        Command({"stop"});
+    } else {
+        // Every movie is loaded paused and starts on Play(), also when the
+        // previous one was playing.
+        SetFlag("pause", true);
+        const std::string path = ToMpvPath(reference);
+        const char* args[] = {"loadfile", path.c_str(), "replace", nullptr};
+        if (mpv_command_async(m_mpv, Tag(serial, Reply::Load), args) < 0) m_load.Fail();
+    }
+    AfterLoadChange();
+    WaitForLoad(serial);
+}
+
+void MpvPlayer::WaitForLoad(std::uint64_t serial) {
+    const auto done = [this, serial] { return m_load.Serial() != serial || m_load.Settled(); };
+    if (done()) return;
+    // A nested loop without user input: the window keeps painting, and a
+    // source that stalls (a network stream, an .sdp file waiting for
+    // packets) cannot freeze it. After the timeout the load goes on in the
+    // background. A newer Load ends this wait as well.
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(this, &MpvPlayer::loadChanged, &loop, [&loop, done] {
+        if (done()) loop.quit();
+    });
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    timeout.start(m_loadTimeoutMs);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void MpvPlayer::AfterLoadChange() {
+    SyncController();
+    Relayout();
+    emit loadChanged();
+}
+
+std::string MpvPlayer::Reference() { return m_load.Reference(); }
+
+void MpvPlayer::SetMovieRect(const std::string& rect) {
+    const auto parsed = ParseMovieRect(rect);
+    if (!parsed) throw PlatformError("not a rectangle: " + rect);
+    m_movieRect = parsed;
+    m_movieRectGeometry = geometry();
+    Relayout();
+}
+
+std::string MpvPlayer::MovieRect() {
+    switch (m_load.GetPhase()) {
+        case LoadTracker::Phase::Sized:
+            return FormatMovieRect(m_load.Width(), m_load.Height());
+        case LoadTracker::Phase::NoPicture:
+            return FormatMovieRect(kNominalRect.Width(), kNominalRect.Height());
+        case LoadTracker::Phase::Waiting:
+            throw PlatformError("the movie's size is not known yet");
+        case LoadTracker::Phase::Idle:
+        case LoadTracker::Phase::Failed:
+            break;
+    }
+    throw PlatformError("no movie is loaded");
+}
+
+void MpvPlayer::SetLoadTimeout(int ms) { m_loadTimeoutMs = std::max(ms, 0); }
+
+void MpvPlayer::SetControllerHeight(int px) {
+    m_controllerHeight = std::max(px, 0);
+    PlaceController(MovieArea());
+}
+
+void MpvPlayer::Command(std::initializer_list<const char*> args) {
+    std::vector<const char*> argv(args);
+    argv.push_back(nullptr);
+    if (m_mpv != nullptr) mpv_command_async(m_mpv, 0, argv.data());
+}
+
+void MpvPlayer::SetFlag(const char* name, bool value) {
+    int flag = value ? 1 : 0;
+    if (m_mpv != nullptr) mpv_set_property_async(m_mpv, 0, name, MPV_FORMAT_FLAG, &flag);
+}
+
+void MpvPlayer::SetText(const char* name, const char* value) {
+    if (m_mpv != nullptr) mpv_set_property_async(m_mpv, 0, name, MPV_FORMAT_STRING, &value);
+}
+
+void MpvPlayer::SetNumber(const char* name, double value) {
+    if (m_mpv != nullptr) mpv_set_property_async(m_mpv, 0, name, MPV_FORMAT_DOUBLE, &value);
+}
+
+void MpvPlayer::Seek(double seconds, bool exact) {
+    const std::string target = std::to_string(seconds);
+    // Keyframe seeks keep up while the seek bar is dragged; the final
+    // position, where the mouse is released, is exact.
+    Command({"seek", target.c_str(), exact ? "absolute+exact" : "absolute+keyframes"});
+}
+
+void MpvPlayer::TogglePlay() {
+    if (m_paused || m_atEnd) {
+        Step([this] { Play(); });
+    } else {
+        Step([this] { Pause(); });
+    }
+}
+
+}  // namespace rw

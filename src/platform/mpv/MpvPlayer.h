@@ -1,0 +1,177 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QWidget>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/Player.h"
+#include "platform/mpv/LoadTracker.h"
+#include "platform/mpv/MovieGeometry.h"
+
+struct mpv_handle;
+struct mpv_event;
+
+namespace rw {
+
+class ControllerBar;
+class FrameRenderer;
+
+// The player component: a plain widget that shows a movie played by libmpv,
+// with its own controller bar below the movie.
+//
+// The GUI thread is libmpv's render thread. It never makes a blocking libmpv
+// call after start-up (each one would stall playback): it learns the state of
+// playback from observed properties and sends commands with the _async calls.
+// libmpv's callbacks only post a queued call to this widget, and a frame is
+// rendered only when libmpv has a new one, so a paused movie costs no CPU.
+class MpvPlayer final : public QWidget, public IPlayer {
+    Q_OBJECT
+
+  public:
+    // libmpv's dropped-frame counters, for tests and benchmarks.
+    struct Stats {
+        long long droppedFrames = 0;         // frames the output dropped
+        long long decoderDroppedFrames = 0;  // frames the decoder dropped
+    };
+
+    // `logo` is shown in place of the picture of a movie that has none.
+    explicit MpvPlayer(QImage logo, QWidget* parent = nullptr);
+    ~MpvPlayer() override;
+    MpvPlayer(const MpvPlayer&) = delete;
+    MpvPlayer& operator=(const MpvPlayer&) = delete;
+
+    void Play() override;
+    void Pause() override;
+    void Rewind() override;
+    void SetBackground(const std::string& colour) override;
+    void SetLoop(std::int32_t on) override;
+    void SetController(std::int32_t shown) override;
+    void Load(const std::string& reference) override;
+    std::string Reference() override;
+    void SetMovieRect(const std::string& rect) override;
+    std::string MovieRect() override;
+
+    // How long Load waits for a movie before letting its load go on in the
+    // background (3000 ms unless set).
+    void SetLoadTimeout(int ms);
+    // Height of the controller bar in pixels. Unless set, about 220 twips at
+    // the widget's logical resolution (15 px at 96 dpi).
+    void SetControllerHeight(int px);
+
+    // Playback as libmpv last reported it.
+    Stats stats() const { return m_stats; }
+    double position() const { return m_position; }
+    double duration() const { return m_duration; }
+    bool isPaused() const { return m_paused; }
+    bool isAtEnd() const { return m_atEnd; }
+    double volume() const { return m_volume; }
+    bool isMuted() const { return m_muted; }
+    // False when libmpv could not be started; Load, Play, Pause, Rewind and
+    // SetLoop then throw PlatformError.
+    bool isAvailable() const { return m_mpv != nullptr; }
+
+  signals:
+    void positionChanged(double seconds);
+    // Paused, at the end, duration, volume or mute changed.
+    void playbackChanged();
+    // A load began, settled or failed.
+    void loadChanged();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    // What a movie without a picture reports as its rectangle, and where its
+    // logo goes when no rectangle was sent.
+    static constexpr PixelRect kNominalRect{0, 0, 320, 240};
+
+    // What the reply to a request answers; the load's serial rides above it.
+    enum class Reply : std::uint64_t { None = 0, Load = 1, VideoTrack = 2, DisplaySize = 3 };
+    static constexpr int kReplyBits = 2;
+    static std::uint64_t Tag(std::uint64_t serial, Reply reply);
+
+    // Observed properties, by their reply_userdata.
+    enum class Observed : std::uint64_t {
+        TimePos = 1,
+        Duration,
+        Pause,
+        EofReached,
+        Volume,
+        Mute,
+        FrameDrops,
+        DecoderDrops
+    };
+
+    // Things that changed while draining events; signals go out afterwards,
+    // once libmpv's event is no longer in use.
+    struct Changes {
+        bool position = false;
+        bool playback = false;
+    };
+
+    void StartMpv();
+    void StopMpv();
+    void RequireMpv() const;
+
+    static void OnWakeup(void* self);
+    static void OnRenderUpdate(void* self);
+    void DrainEvents();
+    void HandleEvent(const mpv_event& event, Changes& changes);
+    void HandleReply(const mpv_event& event);
+    void HandleProperty(const mpv_event& event, Changes& changes);
+    void RenderFrame();
+
+    void WaitForLoad(std::uint64_t serial);
+    void AfterLoadChange();
+
+    void Command(std::initializer_list<const char*> args);
+    void SetFlag(const char* name, bool value);
+    void SetText(const char* name, const char* value);
+    void SetNumber(const char* name, double value);
+    void Seek(double seconds, bool exact);
+    void TogglePlay();
+
+    // Where the movie is drawn: the rectangle sent, else its natural size at
+    // the top-left; nothing when no movie is there to draw.
+    std::optional<PixelRect> MovieArea() const;
+    void Relayout();
+    void PlaceController(const std::optional<PixelRect>& area);
+    int ControllerHeight() const;
+    void OnGeometryChanged();
+    void SyncController();
+
+    mpv_handle* m_mpv = nullptr;
+    std::unique_ptr<FrameRenderer> m_renderer;
+    ControllerBar* m_controller = nullptr;
+    std::atomic<bool> m_wakeupQueued{false};
+    std::atomic<bool> m_renderQueued{false};
+
+    LoadTracker m_load;
+    int m_loadTimeoutMs = 3000;
+
+    QImage m_logo;
+    QColor m_background = Qt::black;
+    std::optional<PixelRect> m_movieRect;  // none: natural size at the top-left
+    QRect m_movieRectGeometry;             // the widget's geometry when it was sent
+    bool m_controllerShown = true;
+    std::optional<int> m_controllerHeight;
+
+    double m_position = 0;
+    double m_duration = 0;
+    bool m_paused = true;
+    bool m_atEnd = false;
+    double m_volume = 100;
+    bool m_muted = false;
+    Stats m_stats;
+};
+
+}  // namespace rw

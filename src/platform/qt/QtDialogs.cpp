@@ -1,0 +1,97 @@
+#include "platform/qt/QtDialogs.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <QUrl>
+
+#include "platform/Step.h"
+#include "platform/qt/Text.h"
+#include "sources/OpenDialog.h"
+
+namespace rw {
+
+QStringList QtNameFilters(const std::string& filter) {
+    QStringList result;
+    for (const NameFilter& pair : ParseFilter(filter)) {
+        QStringList patterns;
+        for (const std::string& pattern : pair.patterns) {
+            const QString p = ToQString(pattern).trimmed();
+            if (p.isEmpty()) continue;
+            patterns << (p == QLatin1String("*.*") ? QStringLiteral("*") : p);
+        }
+        if (patterns.isEmpty()) continue;
+        result << ToQString(pair.display) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                      QLatin1Char(')');
+    }
+    return result;
+}
+
+QtDialogs::QtDialogs(QWidget* parent) : parent_(parent) {}
+
+int QtDialogs::Run(QDialog& dialog) {
+    if (onDialogShown) {
+        // The timer fires inside exec()'s own loop, once the dialog is shown.
+        QTimer::singleShot(0, &dialog, [this, &dialog] {
+            const auto hook = onDialogShown;
+            Step([&] { hook(&dialog); });
+        });
+    }
+    return dialog.exec();
+}
+
+std::string QtDialogs::OpenFile(const std::string& filter, const std::string& title,
+                                const std::optional<std::string>& initialFolder) {
+    QFileDialog dialog(parent_, ToQString(title),
+                       initialFolder ? ToQString(*initialFolder) : QString());
+    // Qt's own dialog: the same everywhere, and a test can drive it.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    const QStringList filters = QtNameFilters(filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.first());
+    }
+    if (Run(dialog) != QDialog::Accepted) return {};
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty()) return {};
+    // The folder list shows the current folder: after an Open it is the
+    // chosen file's folder.
+    QDir::setCurrent(QFileInfo(chosen.first()).absolutePath());
+    return ToStdString(chosen.first());
+}
+
+std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
+                                const std::string& initial) {
+    QInputDialog dialog(parent_);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(ToQString(title));
+    dialog.setLabelText(ToQString(prompt));
+    dialog.setTextValue(ToQString(initial));
+    if (Run(dialog) != QDialog::Accepted) return {};
+    return ToStdString(dialog.textValue());
+}
+
+MessageAnswer QtDialogs::MessageOkCancel(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::Information, ToQString(title), ToQString(text),
+                    QMessageBox::Ok | QMessageBox::Cancel, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Ok);
+    // Escape and the close box answer Cancel.
+    box.setEscapeButton(QMessageBox::Cancel);
+    return Run(box) == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+void QtDialogs::OpenUrl(const std::string& url) {
+    const QUrl address(ToQString(url));
+    if (!address.isValid() || !QDesktopServices::openUrl(address))
+        throw PlatformError("the address could not be opened");
+}
+
+}  // namespace rw

@@ -1,0 +1,405 @@
+#include "platform/qt/QtWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <cmath>
+
+#include "platform/Step.h"
+#include "platform/qt/LogoWidget.h"
+#include "platform/qt/QtMenus.h"
+#include "platform/qt/Text.h"
+#include "sources/OpenDialog.h"
+
+// The icons and the logo are linked in from a static library; naming the
+// resource keeps the linker from dropping it. (Not allowed inside a namespace.)
+static void InitResources() { Q_INIT_RESOURCE(reelwick); }
+
+namespace rw {
+namespace {
+
+constexpr int kMaxWindowSide = 32767;
+constexpr int kMaxWindowPosition = 1000000;
+constexpr double kMaxPixels = 1e7;
+constexpr int kUsualTitleBar = 30;
+constexpr Qt::WindowStates kNotNormal =
+    Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+
+// The client area: a plain black surface under the absolutely placed
+// controls. Painted rather than set by palette, so the black does not spread
+// to the list's scroll bars and the player.
+class ClientArea final : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Qt::black); }
+};
+
+// Qt keys as the logic's key codes: letters and digits by their upper-case
+// ASCII code, Enter 13, Escape 27; 0 for keys the logic never looks at.
+std::int16_t KeyCodeOf(const QKeyEvent& event) {
+    const int key = event.key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return 13;
+    if (key == Qt::Key_Escape) return 27;
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return static_cast<std::int16_t>(key);
+    return 0;
+}
+
+std::int16_t ShiftMaskOf(Qt::KeyboardModifiers m) {
+    return static_cast<std::int16_t>((m & Qt::ShiftModifier ? 1 : 0) |
+                                     (m & Qt::ControlModifier ? 2 : 0) |
+                                     (m & Qt::AltModifier ? 4 : 0));
+}
+
+int Pixels(double twips, double twipsPerPixel) {
+    const double px = std::round(twips / twipsPerPixel);
+    if (!std::isfinite(px) || std::abs(px) > kMaxPixels)
+        throw PlatformError("coordinate out of range");
+    return static_cast<int>(px);
+}
+
+QRect PrimaryScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) throw PlatformError("no screen");
+    return screen->geometry();
+}
+
+double TwipsPerPixel(const QWidget* widget, bool horizontal) {
+    const QScreen* screen = widget->screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) throw PlatformError("no screen");
+    const double dpi = horizontal ? screen->logicalDotsPerInchX() : screen->logicalDotsPerInchY();
+    if (!(dpi > 0)) throw PlatformError("no screen resolution");
+    return 1440.0 / dpi;
+}
+
+}  // namespace
+
+QtWindow::QtWindow(QWidget* player, QWidget* parent)
+    : QMainWindow(parent),
+      client_(new ClientArea(this)),
+      player_(player ? player : new QWidget),
+      logo_(nullptr),
+      files_(new FileListBox(
+          client_,
+          QString::fromLatin1(kFolderListPattern).split(QLatin1Char(';'), Qt::SkipEmptyParts))) {
+    static const bool resources = (InitResources(), true);
+    Q_UNUSED(resources);
+    setObjectName(QStringLiteral("formReelwick"));
+    setWindowTitle(QStringLiteral("Ostrun's Reelwick"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+
+    // The menu stays inside the window, also where the desktop offers a
+    // global menu: the window's outer size includes it.
+    menuBar()->setNativeMenuBar(false);
+    menus_ = std::make_unique<QtMenus>(menuBar(), [this](Menu item) {
+        if (events_) events_->OnMenu(item);
+    });
+
+    client_->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client_);
+    logo_ = new LogoWidget(client_);  // after the resources are registered
+    logo_->setGeometry(111, 120, 107, 104);
+    player_->setParent(client_);
+    player_->setGeometry(0, 24, 358, 174);
+    player_->hide();
+    files_->setObjectName(QStringLiteral("files"));
+    files_->setFont(QFont(QStringLiteral("Verdana"), 9));
+    files_->setGeometry(35, 3, 178, 268);
+    files_->hide();
+    files_->raise();  // the list shows over the player
+    connect(files_, &QAbstractItemView::doubleClicked, this, [this] {
+        if (events_) Step([&] { events_->OnFilesDblClick(); });
+    });
+    for (QWidget* w : {static_cast<QWidget*>(this), client_, player_, static_cast<QWidget*>(logo_),
+                       static_cast<QWidget*>(files_), files_->viewport()})
+        w->setAcceptDrops(true);
+
+    // A client area of 347 by 284 pixels below the menu bar.
+    const int bar = menuBar()->heightForWidth(347);
+    resize(347, 284 + (bar > 0 ? bar : menuBar()->sizeHint().height()));
+
+    // Key preview: the window sees key releases before the focused control.
+    qApp->installEventFilter(this);
+}
+
+QtWindow::~QtWindow() { qApp->removeEventFilter(this); }
+
+bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyRelease:
+            if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this)
+                return KeyRelease(watched, static_cast<QKeyEvent*>(event));
+            break;
+        case QEvent::KeyPress:
+            if (watched == files_)
+                return ForwardKey(*static_cast<QKeyEvent*>(event), &IFormEvents::OnFilesKeyDown);
+            break;
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            return DragOrDrop(watched, event);
+        case QEvent::Resize:
+            if (watched == client_ && events_) Step([&] { events_->OnResize(); });
+            if (watched == this) CorrectFirstFrame();
+            break;
+        case QEvent::Show:
+            if (watched == this) {
+                shownOnce_ = true;
+                // Some platforms know the frame at once and send no move.
+                QTimer::singleShot(0, this, [this] { CorrectFirstFrame(); });
+            }
+            break;
+        case QEvent::Expose:  // to the native window, once it is mapped
+            if (!windowHandle() || watched != windowHandle()) break;
+            if (topMostWhenShown_) Step([&] { ApplyTopMost(*topMostWhenShown_); });
+            topMostWhenShown_.reset();
+            CorrectFirstFrame();
+            break;
+        case QEvent::Move:  // also the manager's own placement after a restore
+            if (watched == this) CorrectFirstFrame();
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+bool QtWindow::KeyRelease(QObject* receiver, QKeyEvent* event) {
+    // A release that its receiver ignores travels on to the parent as the same
+    // event; the logic hears of it once, at its first delivery. (Checking the
+    // address alone is not enough: a new event may reuse it.)
+    if (event == releaseEvent_ && releaseReceiver_ && receiver == releaseReceiver_->parent()) {
+        releaseReceiver_ = receiver;
+        return false;
+    }
+    releaseEvent_ = event;
+    releaseReceiver_ = receiver;
+    return !event->isAutoRepeat() && ForwardKey(*event, &IFormEvents::OnKeyUp);
+}
+
+bool QtWindow::ForwardKey(const QKeyEvent& event, KeyHandler handler) {
+    std::int16_t code = KeyCodeOf(event);
+    if (code == 0 || !events_) return false;
+    const std::int16_t shift = ShiftMaskOf(event.modifiers());
+    Step([&] { (events_->*handler)(code, shift); });
+    return code == 0;  // consumed: the focused control never sees it
+}
+
+bool QtWindow::DragOrDrop(QObject* receiver, QEvent* event) {
+    const auto* widget = receiver->isWidgetType() ? static_cast<QWidget*>(receiver) : nullptr;
+    DropTarget target = DropTarget::Form;
+    if (receiver == files_ || receiver == files_->viewport())
+        target = DropTarget::Files;
+    else if (receiver == logo_)
+        target = DropTarget::Image1;
+    else if (!widget || !(widget == this || widget == client_ || widget == player_ ||
+                          player_->isAncestorOf(widget)))
+        return false;
+
+    // DragEnter and DragMove events are drop events too.
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QMimeData* data = drop->mimeData();
+    const bool isDrop = event->type() == QEvent::Drop;
+    std::vector<std::string> paths;
+    if (data && isDrop) {
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile()) paths.push_back(ToStdString(url.toLocalFile()));
+    }
+    if (isDrop ? !paths.empty() : data && data->hasUrls())
+        drop->acceptProposedAction();
+    else
+        drop->ignore();
+    // The drag source waits until the drop returns, and opening a movie can
+    // take seconds: the logic hears of the drop from the event loop.
+    if (!paths.empty()) {
+        QTimer::singleShot(0, this, [this, target, paths] {
+            if (events_) Step([&] { events_->OnDrop(target, paths); });
+        });
+    }
+    return true;  // never the list's own drag and drop
+}
+
+void QtWindow::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        if (events_) Step([&] { events_->OnUnload(); });
+    }
+    event->accept();
+}
+
+WindowState QtWindow::State() {
+    const Qt::WindowStates s = windowState();
+    if (s & Qt::WindowMinimized) return WindowState::Minimized;
+    if (s & (Qt::WindowMaximized | Qt::WindowFullScreen)) return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
+void QtWindow::SetState(WindowState state) {
+    Qt::WindowStates s = windowState() & ~kNotNormal;
+    if (state == WindowState::Minimized)
+        s |= Qt::WindowMinimized;
+    else if (state == WindowState::Maximized)
+        s |= Qt::WindowMaximized;
+    else if (state != WindowState::Normal)
+        throw PlatformError("no such window state");
+    // Qt keeps the normal geometry for the way back, and applies a state set
+    // before the first show when the window is shown.
+    setWindowState(s);
+}
+
+QRect QtWindow::PixelRect(double left, double top, double width, double height) {
+    const double x = TwipsPerPixelX(), y = TwipsPerPixelY();
+    return QRect(Pixels(left, x), Pixels(top, y), Pixels(width, x), Pixels(height, y));
+}
+
+QMargins QtWindow::KnownFrameMargins() const {
+    if (!shownOnce_ || !windowHandle()) return {};
+    return windowHandle()->frameMargins();
+}
+
+void QtWindow::PlaceOuter(const QRect& outer) {
+    // Workaround: until the window manager has framed the window (after its
+    // first show) the frame's size is unknown, and Qt places the inside of
+    // the window. The outer rectangle asked for then is applied as if there
+    // were no frame, and remembered; CorrectFirstFrame moves and sizes the
+    // window once the frame is known, so the outer frame lands where asked.
+    const QMargins m = KnownFrameMargins();
+    if (m.isNull())
+        pendingOuter_ = outer;
+    else
+        pendingOuter_.reset();
+    const QRect inner = outer.marginsRemoved(m);
+    setGeometry(inner.x(), inner.y(), std::max(1, inner.width()), std::max(1, inner.height()));
+}
+
+void QtWindow::CorrectFirstFrame() {
+    if (!pendingOuter_ || !shownOnce_ || (windowState() & kNotNormal)) return;
+    if (KnownFrameMargins().isNull()) return;  // no window manager, or not framed yet
+    const QRect outer = *pendingOuter_;
+    PlaceOuter(outer);
+}
+
+RectTwips QtWindow::Placement() {
+    const QRect r = (!shownOnce_ && pendingOuter_) ? *pendingOuter_ : frameGeometry();
+    const double x = TwipsPerPixelX(), y = TwipsPerPixelY();
+    return {r.x() * x, r.y() * y, r.width() * x, r.height() * y};
+}
+
+void QtWindow::MoveWindow(double left, double top, double width, double height) {
+    const QRect outer = PixelRect(left, top, width, height);
+    if (outer.width() < 1 || outer.height() < 1 || outer.width() > kMaxWindowSide ||
+        outer.height() > kMaxWindowSide)
+        throw PlatformError("window size out of range");
+    if (std::abs(outer.x()) > kMaxWindowPosition || std::abs(outer.y()) > kMaxWindowPosition)
+        throw PlatformError("window position out of range");
+    if (windowState() & kNotNormal)
+        throw PlatformError("a minimized or maximized window cannot be moved");
+    PlaceOuter(outer);
+}
+
+void QtWindow::SetOuterHeight(double height) {
+    if (windowState() & kNotNormal)
+        throw PlatformError("a minimized or maximized window cannot be sized");
+    const int h = Pixels(height, TwipsPerPixelY());
+    if (h < 1 || h > kMaxWindowSide) throw PlatformError("window height out of range");
+    const QMargins m = KnownFrameMargins();
+    if (m.isNull()) {  // the workaround in PlaceOuter: remember the outer height
+        QRect outer = (!shownOnce_ && pendingOuter_) ? *pendingOuter_ : frameGeometry();
+        outer.setHeight(h);
+        pendingOuter_ = outer;
+    }
+    resize(width(), std::max(1, h - m.top() - m.bottom()));
+}
+
+double QtWindow::ClientWidth() {
+    // Before the first show the layout has not placed the client area yet.
+    return (isVisible() ? client_->width() : width()) * TwipsPerPixelX();
+}
+
+double QtWindow::ClientHeight() {
+    const int h = isVisible() ? client_->height() : height() - menuBar()->heightForWidth(width());
+    return std::max(0, h) * TwipsPerPixelY();
+}
+
+double QtWindow::TwipsPerPixelX() { return TwipsPerPixel(this, true); }
+
+double QtWindow::TwipsPerPixelY() { return TwipsPerPixel(this, false); }
+
+double QtWindow::ScreenWidth() { return PrimaryScreen().width() * TwipsPerPixelX(); }
+
+double QtWindow::ScreenHeight() { return PrimaryScreen().height() * TwipsPerPixelY(); }
+
+std::vector<RectTwips> QtWindow::Screens() {
+    const double x = TwipsPerPixelX(), y = TwipsPerPixelY();
+    std::vector<RectTwips> result;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect r = screen->availableGeometry();
+        result.push_back({r.x() * x, r.y() * y, r.width() * x, r.height() * y});
+    }
+    return result;
+}
+
+double QtWindow::TitleBarHeight() {
+    const int top = KnownFrameMargins().top();
+    return (top > 0 ? top : kUsualTitleBar) * TwipsPerPixelY();
+}
+
+void QtWindow::SetTopMost(bool on) {
+    // The widget's copy of the flags, without a native call: a window created
+    // later is created with it.
+    overrideWindowFlags(windowFlags().setFlag(Qt::WindowStaysOnTopHint, on));
+    if (!isVisible()) {
+        // Workaround: a flag change on a native window that is not mapped yet
+        // makes Qt's X11 plugin destroy and re-create it at the next show,
+        // leaving QWidget::winId() stale. Such a window gets the flag once it
+        // is on screen (see eventFilter).
+        topMostWhenShown_ = on;
+        return;
+    }
+    ApplyTopMost(on);
+}
+
+void QtWindow::ApplyTopMost(bool on) {
+    QWindow* native = windowHandle();
+    if (!native) throw PlatformError("no native window");
+    // On the native window only: QWidget::setWindowFlag would hide, re-create
+    // and re-show it.
+    native->setFlag(Qt::WindowStaysOnTopHint, on);
+    if (native->flags().testFlag(Qt::WindowStaysOnTopHint) != on)
+        throw PlatformError("stay-on-top refused");
+}
+
+void QtWindow::PlaceControl(QWidget* control, double left, double top, double width,
+                            double height) {
+    const QRect r = PixelRect(left, top, width, height);
+    control->setGeometry(r.x(), r.y(), std::max(0, r.width()), std::max(0, r.height()));
+}
+
+void QtWindow::SetFilesPath(const std::string& folder) {
+    const QFileInfo info(ToQString(folder));
+    if (folder.empty() || !info.isDir()) throw PlatformError("no such folder");
+    files_->SetFolder(QDir::cleanPath(info.absoluteFilePath()));
+}
+
+void QtWindow::FocusFiles() {
+    if (files_->isHidden()) throw PlatformError("a hidden list cannot take the focus");
+    files_->setFocus();
+}
+
+void QtWindow::MoveLogo(double left, double top) {
+    logo_->move(Pixels(left, TwipsPerPixelX()), Pixels(top, TwipsPerPixelY()));
+}
+
+}  // namespace rw

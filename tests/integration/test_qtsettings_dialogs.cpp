@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QInputDialog>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Step.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtWindow.h"
+#include "sources/OpenDialog.h"
+
+// Readable failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace rw {
+namespace {
+
+// The settings store and the dialogs.
+
+TEST(QtSettingsStoreTest, AwkwardTextsRoundTripAndAbsentKeysReadAsNothing) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("Ostrun's Reelwick.ini").toStdString();
+    const std::vector<std::string> texts = {
+        "  spaces  ",  "\"quoted\"", "a & b",     "1,5",
+        "x, y",        "two\nlines", "tab\there", "Ünïcödé 日本語 ёж",
+        "-dash",       "",           "@at",       "semi;colon",
+        "back\\slash", "=eq",        "[s]",       "#h"};
+    {
+        QtSettingsStore store(path);
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            store.Write("Settings", "k" + std::to_string(i), texts[i]);
+        store.Write("MRU", "0", "/m/clip.mov");
+    }
+    QtSettingsStore store(path);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(store.Read("Settings", "k" + std::to_string(i)), texts[i]) << i;
+    EXPECT_EQ(store.Read("MRU", "0"), "/m/clip.mov");
+    EXPECT_EQ(store.Read("MRU", "1"), std::nullopt);
+    EXPECT_EQ(store.Read("Settings", "0"), std::nullopt);
+}
+
+TEST(QtSettingsStoreTest, HandWrittenAndGarbageFilesAreSurvived) {
+    QTemporaryDir dir;
+    const QString hand = dir.filePath("hand.ini");
+    QFile h(hand);
+    ASSERT_TRUE(h.open(QIODevice::WriteOnly));
+    h.write("[Settings]\nLeft=1,5\nRect=@Rect(1 2 3 4)\nBytes=@ByteArray(abc)\nTop= 7 \n");
+    h.close();
+    QtSettingsStore handStore(hand.toStdString());
+    EXPECT_EQ(handStore.Read("Settings", "Left"), "1,5");
+    EXPECT_EQ(handStore.Read("Settings", "Rect"), std::nullopt);
+    EXPECT_EQ(handStore.Read("Settings", "Bytes"), std::nullopt);
+    EXPECT_EQ(handStore.Read("Settings", "Top"), "7");
+
+    const QString junk = dir.filePath("junk.ini");
+    QFile f(junk);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    QByteArray bytes(4 << 20, 'x');  // binary noise, then one huge line
+    for (unsigned i = 0; i < (3u << 20); ++i) bytes[int(i)] = char((i * 7919u + i / 13u) % 256u);
+    f.write(bytes.replace(1000, 12, "\n[Settings\n="));
+    f.close();
+    {
+        QtSettingsStore store(junk.toStdString());
+        EXPECT_NE(store.Read("Settings", "Left"), "600");
+        store.Write("Settings", "Left", "600");
+        store.Sync();
+    }
+    EXPECT_EQ(QtSettingsStore(junk.toStdString()).Read("Settings", "Left"), "600");
+}
+
+TEST(QtSettingsStoreTest, UserFileFollowsXdgConfigHome) {
+    QTemporaryDir dir;
+    const QByteArray old = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+    QtSettingsStore().Write("Settings", "TopMost", "True");
+    qputenv("XDG_CONFIG_HOME", old);  // empty counts as unset
+    EXPECT_TRUE(QFile::exists(dir.path() + "/Ostrun's Reelwick/Ostrun's Reelwick.ini"));
+}
+
+TEST(QtDialogsTest, FilterPairsBecomeQtNameFilters) {
+    const QStringList open = QtNameFilters(kOpenFilter);
+    ASSERT_EQ(open.size(), 2);
+    EXPECT_TRUE(open[0].startsWith("QuickTime Files (*.mov *.qt *.avi "));
+    EXPECT_TRUE(open[0].endsWith(" *.fpx *.jpeg)"));
+    EXPECT_EQ(open[0].count('*'), 60);
+    EXPECT_EQ(open[1], "All files (*.*) (*)");
+    EXPECT_EQ(QtNameFilters("Clips|*.mov;*.MP4"), QStringList{"Clips (*.mov *.MP4)"});
+    EXPECT_EQ(QtNameFilters("Alone"), QStringList{});
+    EXPECT_EQ(QtNameFilters(""), QStringList{});
+}
+
+TEST(QtDialogsTest, OpenFileReturnsTheChosenPathAndMovesTheCurrentFolder) {
+    QTemporaryDir dir;
+    const QString clip = dir.filePath("my clip.mov");
+    QFile(clip).open(QIODevice::WriteOnly);
+    const QString before = QDir::currentPath();
+    QWidget parent;
+    QtDialogs dialogs(&parent);
+    QStringList filters, shown;
+    dialogs.onDialogShown = [&](QDialog* d) {
+        auto* fd = qobject_cast<QFileDialog*>(d);
+        ASSERT_NE(fd, nullptr);
+        EXPECT_EQ(fd->fileMode(), QFileDialog::ExistingFile);
+        EXPECT_EQ(fd->windowTitle(), "Open File");
+        filters = fd->nameFilters();
+        if (auto* combo = fd->findChild<QComboBox*>("fileTypeCombo"))
+            for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+        EXPECT_EQ(fd->selectedNameFilter(), "QuickTime Files");
+        fd->selectFile(clip);
+        d->accept();  // QFileDialog's own check that the file exists runs here
+    };
+    EXPECT_EQ(dialogs.OpenFile(kOpenFilter, "Open File", dir.path().toStdString()),
+              clip.toStdString());
+    EXPECT_EQ(filters, QtNameFilters(kOpenFilter));
+    EXPECT_EQ(shown, (QStringList{"QuickTime Files", "All files (*.*)"}));
+    EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
+    QDir::setCurrent(before);
+    dialogs.onDialogShown = [](QDialog* d) { d->reject(); };
+    EXPECT_EQ(dialogs.OpenFile(kOpenFilter, "Open File", std::nullopt), "");
+    EXPECT_EQ(QDir::currentPath(), before);
+}
+
+TEST(QtDialogsTest, InputBoxAndMessageBoxAnswerAsTheUserDoes) {
+    QtDialogs dialogs(nullptr);
+    QString shown;
+    dialogs.onDialogShown = [&](QDialog* d) {
+        auto* box = qobject_cast<QInputDialog*>(d);
+        shown = box->windowTitle() + "|" + box->labelText() + "|" + box->textValue();
+        box->setTextValue(" typed ");
+        box->accept();
+    };
+    EXPECT_EQ(dialogs.InputBox("Enter URL", "Reelwick", "http://a/b.mov"), " typed ");
+    EXPECT_EQ(shown, "Reelwick|Enter URL|http://a/b.mov");
+    dialogs.onDialogShown = [](QDialog* d) { d->reject(); };
+    EXPECT_EQ(dialogs.InputBox("p", "t", "kept"), "");
+    EXPECT_EQ(dialogs.MessageOkCancel("x", "y"), MessageAnswer::Cancel);
+    dialogs.onDialogShown = [&](QDialog* d) {
+        auto* box = qobject_cast<QMessageBox*>(d);
+        shown = box->windowTitle() + "|" + box->text();
+        EXPECT_EQ(box->icon(), QMessageBox::Information);
+        QTest::keyClick(d, Qt::Key_Return);  // OK is the default button
+    };
+    EXPECT_EQ(dialogs.MessageOkCancel("Visit <the> site?", "About"), MessageAnswer::Ok);
+    EXPECT_EQ(shown, "About|Visit <the> site?");
+}
+
+}  // namespace
+}  // namespace rw

@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+
+#include "platform/mpv/LoadTracker.h"
+
+namespace rw {
+namespace {
+
+using Phase = LoadTracker::Phase;
+using Reason = LoadTracker::EndReason;
+
+// The event sequences below are the ones libmpv 0.35 produces for each kind
+// of file (entry ids count up from 1 across loads).
+
+TEST(LoadTracker, StartsIdleWithoutReference) {
+    LoadTracker load;
+    EXPECT_EQ(load.GetPhase(), Phase::Idle);
+    EXPECT_TRUE(load.Settled());
+    EXPECT_EQ(load.Reference(), "");
+}
+
+TEST(LoadTracker, MovieWithPictureSettlesOnDisplaySize) {
+    LoadTracker load;
+    const auto serial = load.Begin("/m/a.mp4");
+    EXPECT_FALSE(load.Settled());
+    EXPECT_EQ(load.Reference(), "/m/a.mp4");
+    load.Accepted(serial, 1);
+    EXPECT_FALSE(load.OwnsPlayingFile());
+    load.FileStarted(1);
+    EXPECT_TRUE(load.OwnsPlayingFile());
+    EXPECT_TRUE(load.FileLoaded());
+    load.VideoTrackKnown(serial, true);
+    EXPECT_FALSE(load.Settled());
+    load.DisplaySizeKnown(serial, 1024, 576);
+    EXPECT_EQ(load.GetPhase(), Phase::Sized);
+    EXPECT_EQ(load.Width(), 1024);
+    EXPECT_EQ(load.Height(), 576);
+    // The size may change later (a new stream configuration).
+    load.DisplaySizeKnown(serial, 640, 480);
+    EXPECT_EQ(load.Width(), 640);
+}
+
+TEST(LoadTracker, MovieWithoutVideoTrackHasNoPicture) {
+    LoadTracker load;
+    const auto serial = load.Begin("sine.mp3");
+    load.Accepted(serial, 2);
+    load.FileStarted(2);
+    ASSERT_TRUE(load.FileLoaded());
+    load.VideoTrackKnown(serial, false);
+    EXPECT_EQ(load.GetPhase(), Phase::NoPicture);
+    EXPECT_EQ(load.Reference(), "sine.mp3");
+    // It still plays to its end and stays loaded.
+    load.ReachedEnd();
+    load.FileEnded(2, Reason::Eof, 0, 0);
+    EXPECT_EQ(load.GetPhase(), Phase::NoPicture);
+    EXPECT_EQ(load.Reference(), "sine.mp3");
+}
+
+TEST(LoadTracker, VideoTrackWithoutAnyFrameHasNoPictureAtItsEnd) {
+    LoadTracker load;
+    const auto serial = load.Begin("invalid-bitstream.webm");
+    load.Accepted(serial, 1);
+    load.FileStarted(1);
+    load.FileLoaded();
+    load.VideoTrackKnown(serial, true);
+    load.ReachedEnd();
+    EXPECT_EQ(load.GetPhase(), Phase::NoPicture);
+}
+
+TEST(LoadTracker, EndBeforeTheFileLoadedDecidesNothing) {
+    LoadTracker load;
+    const auto serial = load.Begin("a.mp4");
+    load.Accepted(serial, 1);
+    load.ReachedEnd();  // a stale report from the previous movie
+    EXPECT_EQ(load.GetPhase(), Phase::Waiting);
+}
+
+TEST(LoadTracker, FailuresEmptyTheReference) {
+    {
+        SCOPED_TRACE("missing or corrupt file: the entry ends with an error");
+        LoadTracker load;
+        const auto serial = load.Begin("/nonexistent.mp4");
+        load.Accepted(serial, 4);
+        load.FileStarted(4);
+        load.FileEnded(4, Reason::Error, 0, 0);
+        EXPECT_EQ(load.GetPhase(), Phase::Failed);
+        EXPECT_EQ(load.Reference(), "");
+        EXPECT_FALSE(load.OwnsPlayingFile());
+    }
+    {
+        SCOPED_TRACE("loadfile rejected");
+        LoadTracker load;
+        load.Rejected(load.Begin("x"));
+        EXPECT_EQ(load.GetPhase(), Phase::Failed);
+    }
+    {
+        SCOPED_TRACE("refused before reaching libmpv");
+        LoadTracker load;
+        load.Begin("fd://0");
+        load.Fail();
+        EXPECT_EQ(load.GetPhase(), Phase::Failed);
+        EXPECT_EQ(load.Reference(), "");
+    }
+    {
+        SCOPED_TRACE("nothing to play, ended without error before settling");
+        LoadTracker load;
+        const auto serial = load.Begin("subtitles.srt");
+        load.Accepted(serial, 1);
+        load.FileStarted(1);
+        load.FileEnded(1, Reason::Eof, 0, 0);
+        EXPECT_EQ(load.GetPhase(), Phase::Failed);
+    }
+    {
+        SCOPED_TRACE("an error after the load settled (or after the wait timed out)");
+        LoadTracker load;
+        const auto serial = load.Begin("stream.ts");
+        load.Accepted(serial, 1);
+        load.FileStarted(1);
+        load.FileLoaded();
+        load.DisplaySizeKnown(serial, 320, 240);
+        load.FileEnded(1, Reason::Error, 0, 0);
+        EXPECT_EQ(load.GetPhase(), Phase::Failed);
+        EXPECT_EQ(load.Reference(), "");
+    }
+}
+
+TEST(LoadTracker, FailedLoadIgnoresLateNews) {
+    LoadTracker load;
+    const auto serial = load.Begin("a.mp4");
+    load.Rejected(serial);
+    load.Accepted(serial, 1);
+    load.FileStarted(1);
+    load.FileLoaded();
+    load.DisplaySizeKnown(serial, 320, 240);
+    load.VideoTrackKnown(serial, false);
+    EXPECT_EQ(load.GetPhase(), Phase::Failed);
+}
+
+TEST(LoadTracker, PlaylistEntriesBelongToTheLoad) {
+    {
+        SCOPED_TRACE("its only entry fails");
+        LoadTracker load;
+        const auto serial = load.Begin("radios.m3u");
+        load.Accepted(serial, 3);
+        load.FileStarted(3);
+        load.FileEnded(3, Reason::Redirect, 4, 1);
+        EXPECT_EQ(load.GetPhase(), Phase::Waiting);
+        load.FileStarted(4);
+        load.FileEnded(4, Reason::Error, 0, 0);
+        EXPECT_EQ(load.GetPhase(), Phase::Failed);
+    }
+    {
+        SCOPED_TRACE("the first of two fails, libmpv goes on with the second");
+        LoadTracker load;
+        const auto serial = load.Begin("two.m3u");
+        load.Accepted(serial, 1);
+        load.FileStarted(1);
+        load.FileEnded(1, Reason::Redirect, 2, 2);
+        load.FileStarted(2);
+        load.FileEnded(2, Reason::Error, 0, 0);
+        EXPECT_EQ(load.GetPhase(), Phase::Waiting);
+        load.FileStarted(3);
+        load.FileLoaded();
+        load.DisplaySizeKnown(serial, 640, 360);
+        EXPECT_EQ(load.GetPhase(), Phase::Sized);
+    }
+    {
+        SCOPED_TRACE("an empty playlist");
+        LoadTracker load;
+        const auto serial = load.Begin("empty.m3u");
+        load.Accepted(serial, 1);
+        load.FileStarted(1);
+        load.FileEnded(1, Reason::Redirect, 0, 0);
+        EXPECT_EQ(load.GetPhase(), Phase::Failed);
+    }
+}
+
+TEST(LoadTracker, EventsOfAnOlderLoadAreIgnored) {
+    LoadTracker load;
+    const auto first = load.Begin("old.mp4");
+    load.Accepted(first, 1);
+    load.FileStarted(1);
+    load.FileLoaded();
+    const auto second = load.Begin("new.mp4");
+    EXPECT_NE(first, second);
+    EXPECT_EQ(load.Reference(), "new.mp4");
+    // Replies to requests made for the older load.
+    load.DisplaySizeKnown(first, 320, 240);
+    load.VideoTrackKnown(first, false);
+    // The older file is stopped by the newer loadfile.
+    load.FileEnded(1, Reason::Stop, 0, 0);
+    EXPECT_EQ(load.GetPhase(), Phase::Waiting);
+    // Before the new file starts, nothing is about its picture.
+    load.Accepted(second, 2);
+    EXPECT_FALSE(load.OwnsPlayingFile());
+    EXPECT_FALSE(load.FileLoaded());
+    load.FileStarted(2);
+    ASSERT_TRUE(load.FileLoaded());
+    load.DisplaySizeKnown(second, 640, 360);
+    EXPECT_EQ(load.GetPhase(), Phase::Sized);
+    EXPECT_EQ(load.Width(), 640);
+}
+
+TEST(LoadTracker, AnEntryThatNeverStartedIsNotPlaying) {
+    // The first of two quick loads is replaced before libmpv starts it.
+    LoadTracker load;
+    const auto first = load.Begin("a.mp4");
+    load.Accepted(first, 1);
+    const auto second = load.Begin("b.mp4");
+    load.FileStarted(1);
+    EXPECT_FALSE(load.OwnsPlayingFile());
+    load.FileEnded(1, Reason::Error, 0, 0);
+    EXPECT_EQ(load.GetPhase(), Phase::Waiting);
+    load.Accepted(second, 2);
+    load.FileStarted(2);
+    EXPECT_TRUE(load.OwnsPlayingFile());
+}
+
+TEST(LoadTracker, SizeNeedsThePlayingFileAndAPositiveArea) {
+    LoadTracker load;
+    const auto serial = load.Begin("a.mp4");
+    load.Accepted(serial, 1);
+    load.DisplaySizeKnown(serial, 320, 240);  // not started yet
+    EXPECT_EQ(load.GetPhase(), Phase::Waiting);
+    load.FileStarted(1);
+    load.DisplaySizeKnown(serial, 0, 240);
+    load.DisplaySizeKnown(serial, 320, -1);
+    EXPECT_EQ(load.GetPhase(), Phase::Waiting);
+}
+
+TEST(LoadTracker, RotationMetadataTurnsTheDisplaySize) {
+    const struct {
+        int rotation;
+        int turned;
+        int width;
+        int height;
+    } cases[] = {
+        {0, 0, 320, 240},     {90, 90, 240, 320},  {180, 180, 320, 240}, {270, 270, 240, 320},
+        {-90, 270, 240, 320}, {450, 90, 240, 320}, {45, 0, 320, 240},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rotation);
+        LoadTracker load;
+        const auto serial = load.Begin("phone.mp4");
+        load.Accepted(serial, 1);
+        load.FileStarted(1);
+        load.FileLoaded();
+        load.VideoTrackKnown(serial, true, c.rotation);
+        load.DisplaySizeKnown(serial, 320, 240);
+        EXPECT_EQ(load.Rotation(), c.turned);
+        EXPECT_EQ(load.Width(), c.width);
+        EXPECT_EQ(load.Height(), c.height);
+    }
+}
+
+TEST(LoadTracker, NextLoadForgetsTheRotation) {
+    LoadTracker load;
+    auto serial = load.Begin("phone.mp4");
+    load.Accepted(serial, 1);
+    load.FileStarted(1);
+    load.FileLoaded();
+    load.VideoTrackKnown(serial, true, 90);
+    serial = load.Begin("camera.mp4");
+    EXPECT_EQ(load.Rotation(), 0);
+    load.Accepted(serial, 2);
+    load.FileStarted(2);
+    load.FileLoaded();
+    load.VideoTrackKnown(serial, true, 0);
+    load.DisplaySizeKnown(serial, 320, 240);
+    EXPECT_EQ(load.Width(), 320);
+}
+
+TEST(LoadTracker, PictureFoundAfterNoPictureWins) {
+    LoadTracker load;
+    const auto serial = load.Begin("cover.mp3");
+    load.Accepted(serial, 1);
+    load.FileStarted(1);
+    load.FileLoaded();
+    load.VideoTrackKnown(serial, false);
+    load.DisplaySizeKnown(serial, 500, 500);
+    EXPECT_EQ(load.GetPhase(), Phase::Sized);
+}
+
+}  // namespace
+}  // namespace rw

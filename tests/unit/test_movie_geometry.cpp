@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "platform/mpv/MovieGeometry.h"
+
+namespace rw {
+namespace {
+
+struct RectCase {
+    std::string text;
+    std::optional<PixelRect> rect;
+};
+
+class ParseMovieRectTest : public testing::TestWithParam<RectCase> {};
+
+TEST_P(ParseMovieRectTest, AcceptsExactlyFourIntegers) {
+    EXPECT_EQ(ParseMovieRect(GetParam().text), GetParam().rect) << GetParam().text;
+}
+
+// Empty and inverted rectangles parse: they draw nothing.
+const RectCase kRects[] = {
+    {"0,0,320,240", PixelRect{0, 0, 320, 240}},
+    {"10,20,170,140", PixelRect{10, 20, 170, 140}},
+    {" 1 , 2 ,3, 4 ", PixelRect{1, 2, 3, 4}},
+    {"-5,-6,-1,-2", PixelRect{-5, -6, -1, -2}},
+    {"100,100,50,50", PixelRect{100, 100, 50, 50}},
+    {"0,0,0,0", PixelRect{0, 0, 0, 0}},
+    {"1000000,0,0,0", PixelRect{1000000, 0, 0, 0}},
+    {"1000001,0,0,0", std::nullopt},
+    {"99999999999999999999,0,0,0", std::nullopt},
+    {"", std::nullopt},
+    {"0,0,320", std::nullopt},
+    {"0,0,320,240,5", std::nullopt},
+    {"0,0,320,", std::nullopt},
+    {",0,0,320,240", std::nullopt},
+    {"0,0,32a,240", std::nullopt},
+    {"0,0,3 2,240", std::nullopt},
+    {"0,0,1.5,240", std::nullopt},
+    {"+1,0,320,240", std::nullopt},
+    {"0;0;320;240", std::nullopt},
+    {"none", std::nullopt},
+};
+INSTANTIATE_TEST_SUITE_P(All, ParseMovieRectTest, testing::ValuesIn(kRects));
+
+TEST(FormatMovieRect, WritesOriginAndSize) {
+    EXPECT_EQ(FormatMovieRect(320, 240), "0,0,320,240");
+    EXPECT_EQ(FormatMovieRect(1024, 576), "0,0,1024,576");
+}
+
+struct BarCase {
+    PixelRect movie;
+    int barHeight;
+    int areaHeight;
+    std::optional<PixelRect> bar;
+};
+
+class ControllerBarRectTest : public testing::TestWithParam<BarCase> {};
+
+TEST_P(ControllerBarRectTest, SitsBelowTheMovieInsideTheArea) {
+    const BarCase& c = GetParam();
+    EXPECT_EQ(ControllerBarRect(c.movie, c.barHeight, c.areaHeight), c.bar);
+}
+
+// Below the movie when there is room; else pulled up over its bottom; none
+// for a movie drawn without width (or upside down), or a bar without height.
+const BarCase kBars[] = {
+    {{0, 0, 320, 240}, 15, 400, PixelRect{0, 240, 320, 255}},
+    {{10, 20, 170, 140}, 15, 155, PixelRect{10, 140, 170, 155}},
+    {{0, 0, 320, 240}, 15, 245, PixelRect{0, 230, 320, 245}},
+    {{0, 0, 320, 600}, 15, 400, PixelRect{0, 385, 320, 400}},
+    {{0, 0, 320, 240}, 15, 10, PixelRect{0, 0, 320, 15}},
+    {{0, 50, 320, 50}, 15, 400, PixelRect{0, 50, 320, 65}},
+    {{0, 0, 0, 240}, 15, 400, std::nullopt},
+    {{50, 0, 10, 240}, 15, 400, std::nullopt},
+    {{0, 50, 320, 10}, 15, 400, std::nullopt},
+    {{0, 0, 320, 240}, 0, 400, std::nullopt},
+};
+INSTANTIATE_TEST_SUITE_P(All, ControllerBarRectTest, testing::ValuesIn(kBars));
+
+struct DpiCase {
+    double dpi;
+    int height;
+};
+
+class ControllerHeightTest : public testing::TestWithParam<DpiCase> {};
+
+TEST_P(ControllerHeightTest, IsAbout220Twips) {
+    EXPECT_EQ(ControllerHeightForDpi(GetParam().dpi), GetParam().height) << GetParam().dpi;
+}
+
+const DpiCase kDpis[] = {
+    {96, 15}, {72, 11}, {120, 18}, {144, 22}, {192, 29},
+};
+INSTANTIATE_TEST_SUITE_P(All, ControllerHeightTest, testing::ValuesIn(kDpis));
+
+struct TimeCase {
+    double seconds;
+    std::string text;
+};
+
+class FormatPlayTimeTest : public testing::TestWithParam<TimeCase> {};
+
+TEST_P(FormatPlayTimeTest, Writes) {
+    EXPECT_EQ(FormatPlayTime(GetParam().seconds), GetParam().text) << GetParam().seconds;
+}
+
+const TimeCase kTimes[] = {
+    {0, "0:00"},
+    {3.9, "0:03"},
+    {59.999, "0:59"},
+    {60, "1:00"},
+    {754, "12:34"},
+    {3599.5, "59:59"},
+    {3600, "1:00:00"},
+    {36061, "10:01:01"},
+    {-2, "0:00"},
+    {std::nan(""), "0:00"},
+    {std::numeric_limits<double>::infinity(), "0:00"},
+};
+INSTANTIATE_TEST_SUITE_P(All, FormatPlayTimeTest, testing::ValuesIn(kTimes));
+
+}  // namespace
+}  // namespace rw
