@@ -135,6 +135,13 @@ class Player:
         return (values["Absolute upper-left X"], values["Absolute upper-left Y"],
                 values["Width"], values["Height"])
 
+    def frame_extents(self):
+        """The window manager's frame: left, right, top, bottom in pixels."""
+        out = self.display.run(["xprop", "-id", self.window, "_NET_FRAME_EXTENTS"])
+        if "=" not in out:
+            return (0, 0, 0, 0)
+        return tuple(int(v) for v in out.split("=")[1].split(","))
+
     def net_wm_state(self):
         return self.display.run(["xprop", "-id", self.window, "_NET_WM_STATE"])
 
@@ -157,7 +164,7 @@ class Player:
     def settings(self):
         parser = configparser.RawConfigParser(strict=False)
         parser.optionxform = str
-        parser.read(os.path.join(self.config_dir, TITLE + ".ini"), encoding="utf-8")
+        parser.read(os.path.join(self.config_dir, TITLE, TITLE + ".ini"), encoding="utf-8")
         return parser
 
 
