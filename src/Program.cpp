@@ -46,6 +46,7 @@ Program::Program(std::string commandLine, std::string settingsFile)
     handlers_ = std::make_unique<FormEvents>(*form_);
     tracker_ = std::make_unique<Tracker>(*handlers_);
     window_->SetEvents(tracker_.get());
+    QObject::connect(window_.get(), &QtWindow::playerPlaced, player_, &MpvPlayer::HostPlaced);
 }
 
 Program::~Program() {

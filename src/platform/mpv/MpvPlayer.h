@@ -59,6 +59,9 @@ class MpvPlayer final : public QWidget, public IPlayer {
 
     // How long Load waits for a movie before letting its load go on in the
     // background (3000 ms unless set).
+    // The host has placed the component: the movie returns to its natural
+    // size at the top-left until a rectangle is sent again.
+    void HostPlaced();
     void SetLoadTimeout(int ms);
     // Height of the controller bar in pixels. Unless set, about 220 twips at
     // the widget's logical resolution (15 px at 96 dpi).

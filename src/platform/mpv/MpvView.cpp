@@ -91,6 +91,11 @@ void MpvPlayer::OnGeometryChanged() {
     Relayout();
 }
 
+void MpvPlayer::HostPlaced() {
+    m_movieRect.reset();
+    Relayout();
+}
+
 void MpvPlayer::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     OnGeometryChanged();
