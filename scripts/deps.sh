@@ -7,6 +7,8 @@ packages=(
   qt6-base-dev libgl-dev libmpv-dev
   libgtest-dev googletest
   ffmpeg xvfb xauth openbox x11-utils x11-apps xdotool fonts-dejavu-core python3
+  clang libclang-rt-14-dev
+  wmctrl desktop-file-utils appstream groff-base dpkg-dev file
 )
 
 missing=()

@@ -8,3 +8,8 @@ cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 cmake --build build-test -j"$(nproc)"
 cd build-test
 ctest --output-on-failure --timeout 300 -j2 "$@"
+cd ..
+# The unit and integration tests again, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer; then every fuzz target for 20 s.
+scripts/sanitize.sh
+scripts/fuzz.sh 20

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <string>
 
+#include "BenchHooks.h"
 #include "Program.h"
 #include "platform/qt/QtWindow.h"
 
@@ -62,6 +63,9 @@ int main(int argc, char* argv[]) {
 
     // Start-up runs inside the event loop, so a close that arrives while the
     // first movie loads ends the program normally.
-    QTimer::singleShot(0, window, [&program] { program.Start(); });
+    QTimer::singleShot(0, window, [&program] {
+        program.Start();
+        rw::StartBenchHooks(program);
+    });
     return QApplication::exec();
 }

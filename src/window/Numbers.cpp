@@ -97,7 +97,15 @@ std::optional<std::int16_t> ParseInt16(const std::string& text) {
 
 std::optional<float> ParseSingle(const std::string& text) {
     const auto v = ParseNumber(text);
-    if (!v || std::fabs(*v) > std::numeric_limits<float>::max()) return std::nullopt;
+    if (!v) return std::nullopt;
+    // Values up to half a unit above the largest float round to it, as any
+    // decimal text does: FormatSingle writes that float as 3.4028235e+38,
+    // which is slightly above it. From the half unit on, the value rounds to
+    // infinity and is out of range.
+    constexpr float kMax = std::numeric_limits<float>::max();
+    const double halfUnitAbove = static_cast<double>(kMax) + std::ldexp(1.0, 103);
+    if (std::fabs(*v) >= halfUnitAbove) return std::nullopt;
+    if (std::fabs(*v) > kMax) return *v > 0 ? kMax : -kMax;
     return static_cast<float>(*v);
 }
 

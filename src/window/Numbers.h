@@ -30,7 +30,8 @@ std::optional<std::int32_t> ParseInt32(const std::string& text);
 // Text to a 16-bit integer: a number rounded half to even.
 std::optional<std::int16_t> ParseInt16(const std::string& text);
 
-// Text to a 32-bit float; nullopt when it is not a number or out of range.
+// Text to a 32-bit float, rounded to nearest; nullopt when it is not a number
+// or rounds to an infinity.
 std::optional<float> ParseSingle(const std::string& text);
 
 // "True"/"False" in any letter case, or a number (zero false, others true).

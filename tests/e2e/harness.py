@@ -67,13 +67,15 @@ def read_xwd(data):
     fields = struct.unpack(">25I", data[:100])
     header_size, width, height = fields[0], fields[4], fields[5]
     bits_per_pixel, bytes_per_line = fields[11], fields[12]
-    red_mask, green_mask, blue_mask = fields[15], fields[16], fields[17]
+    red_mask, green_mask, blue_mask = fields[14], fields[15], fields[16]
     ncolors = fields[19]
     byte_order = fields[7]
     offset = header_size + ncolors * 12
-    if bits_per_pixel != 32:
-        raise ValueError("expected 32 bits per pixel")
-    fmt = "<I" if byte_order == 0 else ">I"
+    # A dump of the root of Xvfb at depth 24 packs 3 bytes a pixel, a window
+    # of a 32-bit visual 4; rows are bytes_per_line apart either way.
+    step = bits_per_pixel // 8
+    if bits_per_pixel not in (24, 32) or width * step > bytes_per_line:
+        raise ValueError("unsupported pixel layout")
 
     def shift(mask):
         s = 0
@@ -85,7 +87,9 @@ def read_xwd(data):
     rs, gs, bs = shift(red_mask), shift(green_mask), shift(blue_mask)
 
     def pixel(x, y):
-        (v,) = struct.unpack_from(fmt, data, offset + y * bytes_per_line + x * 4)
+        start = offset + y * bytes_per_line + x * step
+        raw = data[start:start + step]
+        v = int.from_bytes(raw, "little" if byte_order == 0 else "big")
         return ((v & red_mask) >> rs, (v & green_mask) >> gs, (v & blue_mask) >> bs)
 
     return width, height, pixel

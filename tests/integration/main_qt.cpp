@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <clocale>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 // One QApplication for the whole test program, as in the real one.
 int main(int argc, char** argv) {
     // The software renderer needs no display server; a test that wants a real
@@ -11,5 +15,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+#if defined(__SANITIZE_ADDRESS__)
+    // Leaks are looked for now, while the OpenGL driver Qt loaded is still
+    // there to be named in a report: it is unloaded with the application
+    // object. Memory the application still holds is not a leak.
+    __lsan_do_leak_check();
+#endif
+    return result;
 }

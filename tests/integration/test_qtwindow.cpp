@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileSystemModel>
 #include <QInputDialog>
 #include <QListView>
 #include <QMenu>
@@ -251,12 +250,14 @@ TEST_F(QtWindowTest, KeysReachTheLogicBeforeTheFocusedList) {
     QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_W, Qt::NoModifier, "w", true);
     QCoreApplication::sendEvent(window.FilesList(), &repeat);
     EXPECT_EQ(spy.Count(Qt::Key_W), 1);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Return);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Escape, Qt::ShiftModifier);
+    QTest::keyClick(window.windowHandle(), Qt::Key_C, Qt::ShiftModifier | Qt::AltModifier);
+    QTest::keyClick(window.windowHandle(), Qt::Key_7, Qt::ControlModifier);
+    QTest::keyClick(window.windowHandle(), Qt::Key_F7);  // no code: not reported
+    // A release whose press went elsewhere (a menu, a dialog) is not reported.
     QTest::keyRelease(window.windowHandle(), Qt::Key_Return);
-    QTest::keyRelease(window.windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
-    QTest::keyRelease(window.windowHandle(), Qt::Key_Escape, Qt::ShiftModifier);
-    QTest::keyRelease(window.windowHandle(), Qt::Key_C, Qt::ShiftModifier | Qt::AltModifier);
-    QTest::keyRelease(window.windowHandle(), Qt::Key_7, Qt::ControlModifier);
-    QTest::keyRelease(window.windowHandle(), Qt::Key_F7);  // no code: not reported
     const std::vector<std::pair<int, int>> want = {{87, 0}, {72, 2}, {13, 0}, {13, 0},
                                                    {27, 1}, {67, 5}, {55, 2}};
     EXPECT_EQ(events.keyUps, want);
@@ -271,10 +272,42 @@ TEST_F(QtWindowTest, KeysReachTheLogicBeforeTheFocusedList) {
     QTest::keyPress(window.windowHandle(), Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyPress(window.windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
     QTest::keyPress(window.windowHandle(), Qt::Key_Down);
-    const std::vector<std::pair<int, int>> down = {{87, 0}, {72, 2}, {13, 1}, {13, 0}};
+    const std::vector<std::pair<int, int>> down = {{87, 0}, {72, 2}, {13, 0}, {13, 0}, {27, 1},
+                                                   {67, 5}, {55, 2}, {13, 1},  {13, 0}};
     EXPECT_EQ(events.keyDowns, down);  // the clicks above included
     window.SetFilesVisible(false);
     EXPECT_THROW(window.FocusFiles(), PlatformError);
+}
+
+TEST_F(QtWindowTest, AShortcutStrokeRunsItsCommandOnceAndItsReleaseGoesNowhere) {
+    ShowActive();
+    window.SetFilesVisible(true);
+    window.FocusFiles();
+    ReleaseSpy spy;
+    window.FilesList()->installEventFilter(&spy);
+    const auto controls = [&] {
+        return std::count(events.menus.begin(), events.menus.end(), Menu::MovieControls);
+    };
+    QWindow* keys = window.windowHandle();
+    for (int stroke = 1; stroke <= 2; ++stroke) {
+        QTest::keyPress(keys, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(controls(), stroke);  // the menu's shortcut, on the press
+        QTest::keyRelease(keys, Qt::Key_C, stroke == 1 ? Qt::ControlModifier : Qt::NoModifier);
+        EXPECT_EQ(controls(), stroke);
+    }
+    QTest::keyClick(keys, Qt::Key_W, Qt::ControlModifier);  // Original Size, also a shortcut
+    EXPECT_TRUE(events.keyUps.empty());
+    EXPECT_EQ(spy.Count(Qt::Key_C) + spy.Count(Qt::Key_W), 0);
+    // Strokes that no shortcut takes still reach the logic, and what it does
+    // not consume reaches the list.
+    QTest::keyClick(keys, Qt::Key_C);
+    QTest::keyClick(keys, Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(keys, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const std::vector<std::pair<int, int>> want = {{67, 0}, {72, 2}, {67, 3}};
+    EXPECT_EQ(events.keyUps, want);
+    EXPECT_EQ(spy.Count(Qt::Key_C), 2);
+    EXPECT_EQ(controls(), 2);
+    window.FilesList()->removeEventFilter(&spy);
 }
 
 void Drag(QWidget* target, const QMimeData& data, bool expectAccepted) {

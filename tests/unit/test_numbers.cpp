@@ -95,6 +95,23 @@ TEST(Numbers, ConvertsIntegersWithRangeChecks) {
     EXPECT_EQ(ParseSingle("-320"), -320.0f);
 }
 
+TEST(Numbers, ReadsBackEverySingleItWrites) {
+    constexpr float kMax = std::numeric_limits<float>::max();
+    for (float f : {kMax, -kMax, std::numeric_limits<float>::min(),
+                    std::numeric_limits<float>::denorm_min(), 0.1f, -0.0f, 7290.5f}) {
+        const std::string text = FormatSingle(f);
+        EXPECT_EQ(ParseSingle(text), f) << text;
+    }
+    EXPECT_EQ(FormatSingle(kMax), "3.4028235e+38");
+    // Up to half a unit above the largest float rounds to it; from there on
+    // the value would be an infinity.
+    EXPECT_EQ(ParseSingle("3.40282356e38"), kMax);
+    EXPECT_EQ(ParseSingle("-3.40282356e38"), -kMax);
+    // 2^128 - 2^103, the half unit itself, rounds to even: an infinity.
+    EXPECT_EQ(ParseSingle("340282356779733661637539395458142568448"), std::nullopt);
+    EXPECT_EQ(ParseSingle("3.4028236e38"), std::nullopt);
+}
+
 TEST(Numbers, ReadsBooleansInAnyCaseAndAsNumbers) {
     struct Case {
         const char* in;

@@ -7,9 +7,10 @@ class QPainter;
 
 namespace rw {
 
-// Turns libmpv's video frames into something the player widget can paint.
-// The software renderer draws into an image; a renderer on libmpv's OpenGL
-// API (for machines with a hardware GL driver) fits behind the same calls.
+// Turns libmpv's video frames into a picture in the player widget. The
+// software renderer draws into an image that the widget paints; the OpenGL
+// one (for machines with a hardware GL driver) draws into a window of its own
+// over the movie's rectangle.
 // All calls happen on the GUI thread, which is also libmpv's render thread.
 class FrameRenderer {
   public:
@@ -17,6 +18,9 @@ class FrameRenderer {
     using UpdateCallback = void (*)(void* context);
 
     virtual ~FrameRenderer() = default;
+
+    // A short name for logs and benchmarks: "sw" or "gl".
+    virtual const char* Name() const = 0;
 
     // Whether libmpv has a new frame to render; called after each update
     // callback, as libmpv asks.
@@ -31,6 +35,13 @@ class FrameRenderer {
     virtual bool HasPicture() const = 0;
     // Forgets the last frame, e.g. when another movie is being loaded.
     virtual void Clear() = 0;
+    // Where the movie goes in the player widget, empty when none is shown.
+    // A renderer that shows the picture in a window of its own keeps it
+    // there; one that paints ignores it.
+    virtual void SetArea(const QRect& /*area*/) {}
+    // Whether the widget must repaint the movie's rectangle for a new frame:
+    // false for a renderer that shows the picture in a window of its own.
+    virtual bool PaintedByWidget() const { return true; }
 };
 
 }  // namespace rw

@@ -218,7 +218,9 @@ void MpvPlayer::RenderFrame() {
     // is still taken, without the work of drawing it.
     m_renderer->Render(shown ? QSize(area->Width(), area->Height()) : QSize(), devicePixelRatioF(),
                        m_load.Rotation());
-    if (shown) update(QRect(area->left, area->top, area->Width(), area->Height()));
+    if (shown && m_renderer->PaintedByWidget()) {
+        update(QRect(area->left, area->top, area->Width(), area->Height()));
+    }
 }
 
 }  // namespace rw

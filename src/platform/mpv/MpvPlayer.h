@@ -75,6 +75,8 @@ class MpvPlayer final : public QWidget, public IPlayer {
     bool isAtEnd() const { return m_atEnd; }
     double volume() const { return m_volume; }
     bool isMuted() const { return m_muted; }
+    // The renderer in use, "sw" or "gl"; empty without libmpv.
+    const char* RendererName() const;
     // False when libmpv could not be started; Load, Play, Pause, Rewind and
     // SetLoop then throw PlatformError.
     bool isAvailable() const { return m_mpv != nullptr; }
@@ -122,6 +124,7 @@ class MpvPlayer final : public QWidget, public IPlayer {
     };
 
     void StartMpv();
+    void SetRendererOptions(bool gl, int (*set)(mpv_handle*, const char*, const char*));
     void StopMpv();
     void RequireMpv() const;
 

@@ -32,9 +32,11 @@ std::optional<PixelRect> MpvPlayer::MovieArea() const {
 void MpvPlayer::Relayout() {
     const auto area = MovieArea();
     PlaceController(area);
+    const bool sized = area && m_load.GetPhase() == LoadTracker::Phase::Sized;
+    if (m_renderer) m_renderer->SetArea(sized ? ToQRect(*area) : QRect());
     // A paused movie sends no new frame: the last one is drawn again at the
     // new size.
-    if (m_renderer && area && m_load.GetPhase() == LoadTracker::Phase::Sized && isVisible()) {
+    if (m_renderer && sized && isVisible()) {
         m_renderer->Render(QSize(area->Width(), area->Height()), devicePixelRatioF(),
                            m_load.Rotation());
     }
@@ -51,6 +53,7 @@ void MpvPlayer::PlaceController(const std::optional<PixelRect>& area) {
     }
     m_controller->setGeometry(ToQRect(*bar));
     m_controller->show();
+    if (m_renderer && !m_renderer->PaintedByWidget()) m_controller->raise();
 }
 
 int MpvPlayer::ControllerHeight() const {
@@ -67,12 +70,17 @@ void MpvPlayer::SyncController() {
 
 void MpvPlayer::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), m_background);
     const auto area = MovieArea();
-    if (!area || area->Width() <= 0 || area->Height() <= 0) return;
-    const QRect target = ToQRect(*area);
+    const QRect target = area ? ToQRect(*area) : QRect();
+    const bool picture = !target.isEmpty() && m_renderer &&
+                         m_load.GetPhase() == LoadTracker::Phase::Sized && m_renderer->HasPicture();
+    // A picture covers its whole rectangle: the background goes only around
+    // it, which spares filling a movie's worth of pixels for every frame.
+    const QRegion background = picture ? event->region() - target : event->region();
+    for (const QRect& r : background) painter.fillRect(r, m_background);
+    if (target.isEmpty()) return;
     if (m_load.GetPhase() == LoadTracker::Phase::Sized) {
-        if (m_renderer) m_renderer->Paint(painter, target);
+        if (picture) m_renderer->Paint(painter, target);
     } else if (!m_logo.isNull()) {
         QSize size = m_logo.size().scaled(target.size(), Qt::KeepAspectRatio);
         QRect logo(QPoint(), size);

@@ -27,6 +27,7 @@ class SoftwareRenderer final : public FrameRenderer {
     SoftwareRenderer(const SoftwareRenderer&) = delete;
     SoftwareRenderer& operator=(const SoftwareRenderer&) = delete;
 
+    const char* Name() const override { return "sw"; }
     bool TakeUpdate() override;
     void Render(QSize size, qreal devicePixelRatio, int rotation) override;
     void Paint(QPainter& painter, const QRect& target) const override;

@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcutEvent>
 #include <QTimer>
 #include <QWindow>
 #include <cmath>
@@ -15,7 +15,6 @@
 #include "platform/qt/LogoWidget.h"
 #include "platform/qt/QtMenus.h"
 #include "platform/qt/Text.h"
-#include "sources/OpenDialog.h"
 
 // The icons and the logo are linked in from a static library; naming the
 // resource keeps the linker from dropping it. (Not allowed inside a namespace.)
@@ -88,9 +87,7 @@ QtWindow::QtWindow(QWidget* player, QWidget* parent)
       client_(new ClientArea(this)),
       player_(player ? player : new QWidget),
       logo_(nullptr),
-      files_(new FileListBox(
-          client_,
-          QString::fromLatin1(kFolderListPattern).split(QLatin1Char(';'), Qt::SkipEmptyParts))) {
+      files_(new FileList(client_)) {
     static const bool resources = (InitResources(), true);
     Q_UNUSED(resources);
     setObjectName(QStringLiteral("formReelwick"));
@@ -114,16 +111,11 @@ QtWindow::QtWindow(QWidget* player, QWidget* parent)
     player_->setParent(client_);
     player_->setGeometry(0, 24, 358, 174);
     player_->hide();
-    files_->setObjectName(QStringLiteral("files"));
-    files_->setFont(QFont(QStringLiteral("Verdana"), 9));
-    files_->setGeometry(35, 3, 178, 268);
-    files_->hide();
     files_->raise();  // the list shows over the player
     connect(files_, &QAbstractItemView::doubleClicked, this, [this] {
         if (events_) Step([&] { events_->OnFilesDblClick(); });
     });
-    for (QWidget* w : {static_cast<QWidget*>(this), client_, player_, static_cast<QWidget*>(logo_),
-                       static_cast<QWidget*>(files_), files_->viewport()})
+    for (QWidget* w : {static_cast<QWidget*>(this), client_, player_, logo_})
         w->setAcceptDrops(true);
 
     // A client area of 347 by 284 pixels below the menu bar.
@@ -138,14 +130,37 @@ QtWindow::~QtWindow() { qApp->removeEventFilter(this); }
 
 bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-        case QEvent::KeyRelease:
-            if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this)
-                return KeyRelease(watched, static_cast<QKeyEvent*>(event));
+        case QEvent::Shortcut: {  // a menu shortcut took a key press
+            const QKeySequence& keys = static_cast<QShortcutEvent*>(event)->key();
+            if (!keys.isEmpty()) shortcutKeys_.insert(keys[keys.count() - 1].key());
             break;
-        case QEvent::KeyPress:
-            if (watched == files_)
-                return ForwardKey(*static_cast<QKeyEvent*>(event), &IFormEvents::OnFilesKeyDown);
+        }
+        case QEvent::KeyRelease: {
+            if (!watched->isWidgetType()) break;
+            auto* key = static_cast<QKeyEvent*>(event);
+            const bool ours = static_cast<QWidget*>(watched)->window() == this;
+            // The press ran a menu command: no key-up command as well (one Ctrl+C,
+            // one toggle), and nothing for the control that never saw the press.
+            if (shortcutKeys_.contains(key->key())) {
+                if (!key->isAutoRepeat()) shortcutKeys_.erase(key->key());
+                return ours;
+            }
+            // A stroke that began elsewhere (Enter choosing a menu item or
+            // closing a dialog) is not one of the window's own keys.
+            if (ours && !key->isAutoRepeat() && pressedHere_.erase(key->key()) == 0) return false;
+            return ours && KeyRelease(watched, key);
+        }
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (!key->isAutoRepeat()) shortcutKeys_.erase(key->key());  // no shortcut took it
+            if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+                pressedHere_.insert(key->key());
+            } else {
+                pressedHere_.erase(key->key());
+            }
+            if (watched == files_) return ForwardKey(*key, &IFormEvents::OnFilesKeyDown);
             break;
+        }
         case QEvent::DragEnter:
         case QEvent::DragMove:
         case QEvent::Drop:
@@ -306,6 +321,14 @@ void QtWindow::MoveWindow(double left, double top, double width, double height) 
         throw PlatformError("window position out of range");
     if (windowState() & kNotNormal)
         throw PlatformError("a minimized or maximized window cannot be moved");
+    // Before the first show the window's own size stands for its outer size
+    // (the frame is not known yet). Asked to keep that size, keep the inside
+    // as it is and only move, so a first start has the whole initial client
+    // area instead of one shrunk by the frame.
+    if (!shownOnce_ && !pendingOuter_ && outer.size() == frameGeometry().size()) {
+        move(outer.topLeft());
+        return;
+    }
     PlaceOuter(outer);
 }
 
@@ -385,17 +408,6 @@ void QtWindow::PlaceControl(QWidget* control, double left, double top, double wi
                             double height) {
     const QRect r = PixelRect(left, top, width, height);
     control->setGeometry(r.x(), r.y(), std::max(0, r.width()), std::max(0, r.height()));
-}
-
-void QtWindow::SetFilesPath(const std::string& folder) {
-    const QFileInfo info(ToQString(folder));
-    if (folder.empty() || !info.isDir()) throw PlatformError("no such folder");
-    files_->SetFolder(QDir::cleanPath(info.absoluteFilePath()));
-}
-
-void QtWindow::FocusFiles() {
-    if (files_->isHidden()) throw PlatformError("a hidden list cannot take the focus");
-    files_->setFocus();
 }
 
 void QtWindow::MoveLogo(double left, double top) {

@@ -1,138 +1,20 @@
 #pragma once
 
-#include <QAbstractFileIconProvider>
-#include <QCollator>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileSystemModel>
-#include <QListView>
 #include <QMainWindow>
 #include <QPointer>
-#include <QSortFilterProxyModel>
 #include <memory>
 #include <optional>
+#include <set>
 
 #include "platform/Window.h"
+#include "platform/qt/FileList.h"
 #include "platform/qt/QtMenus.h"
 #include "platform/qt/Text.h"
 
 class QKeyEvent;
 
 namespace rw {
-
-namespace file_list_box {
-
-// The list shows bare names. Without this the model looks up every file's
-// icon and type, most of the cost of reading a folder of 100,000 files.
-class NoIcons final : public QAbstractFileIconProvider {
-  public:
-    QIcon icon(IconType) const override { return {}; }
-    QIcon icon(const QFileInfo&) const override { return {}; }
-    // Not empty: the model takes a file without a type for one not read yet.
-    QString type(const QFileInfo&) const override { return QStringLiteral("File"); }
-
-    // Lives as long as the program: the model's reader thread may still use
-    // it while the model is being destroyed.
-    static NoIcons* Shared() {
-        static NoIcons provider;
-        return &provider;
-    }
-};
-
-// Names in the order a person reads them: "clip2" before "clip10", letter
-// case aside. The file model's own order has no numeric order under the C
-// locale, so the collator gets a real language then.
-class NaturalOrder final : public QSortFilterProxyModel {
-  public:
-    explicit NaturalOrder(QObject* parent) : QSortFilterProxyModel(parent) {
-        QLocale locale;
-        if (locale.language() == QLocale::C) locale = QLocale(QLocale::English);
-        collator_ = QCollator(locale);
-        collator_.setNumericMode(true);
-        collator_.setCaseSensitivity(Qt::CaseInsensitive);
-        setDynamicSortFilter(true);
-        sort(0);
-    }
-
-  protected:
-    bool lessThan(const QModelIndex& a, const QModelIndex& b) const override {
-        return collator_.compare(a.data().toString(), b.data().toString()) < 0;
-    }
-
-  private:
-    QCollator collator_;
-};
-
-}  // namespace file_list_box
-
-// The folder file list `files`: the names of the files of one folder that
-// match the patterns, without folders and hidden files, read by Qt's file
-// model on its own thread, so a huge folder never blocks the window.
-class FileListBox final : public QListView {
-  public:
-    FileListBox(QWidget* parent, const QStringList& patterns)
-        : QListView(parent),
-          model_(new QFileSystemModel(this)),
-          order_(new file_list_box::NaturalOrder(this)),
-          folder_(QDir::currentPath()) {
-        model_->setIconProvider(file_list_box::NoIcons::Shared());
-        model_->setReadOnly(true);
-        // Files only: no folders, no "." and "..", no hidden files. The filter
-        // goes first: it decides the name filters' letter case.
-        model_->setFilter(QDir::Files | QDir::NoDotAndDotDot);
-        model_->setNameFilters(patterns);
-        model_->setNameFilterDisables(false);  // hide the others rather than grey them
-        order_->setSourceModel(model_);
-        setModel(order_);
-        setSelectionMode(QAbstractItemView::SingleSelection);
-        setEditTriggers(QAbstractItemView::NoEditTriggers);
-        setDragDropMode(QAbstractItemView::NoDragDrop);
-        setUniformItemSizes(true);  // no measuring of 100,000 names
-    }
-
-    QString Folder() const { return folder_; }
-
-    // Lists `folder`, a cleaned absolute path; the selection goes with a
-    // change of folder.
-    void SetFolder(const QString& folder) {
-        if (folder != folder_) selectionModel()->clear();
-        folder_ = folder;
-        Read();
-    }
-
-    // The start-up folder is read only when the list is first shown.
-    void ReadOnce() {
-        if (!read_) Read();
-    }
-
-    // Row of the selected name, -1 for none.
-    int ListIndex() const { return Selected().isValid() ? Selected().row() : -1; }
-
-    // The selected name, empty for none.
-    QString FileName() const {
-        const QModelIndex selected = Selected();
-        return selected.isValid() ? model_->fileName(order_->mapToSource(selected)) : QString();
-    }
-
-  private:
-    void Read() {
-        model_->setRootPath(folder_);
-        setRootIndex(order_->mapFromSource(model_->index(folder_)));
-        read_ = true;
-    }
-
-    QModelIndex Selected() const {
-        // The list selects the name column only: a row is never selected whole.
-        const QModelIndexList picked = selectionModel()->selectedIndexes();
-        if (!read_ || picked.isEmpty() || picked.first().parent() != rootIndex()) return {};
-        return picked.first();
-    }
-
-    QFileSystemModel* model_;
-    QSortFilterProxyModel* order_;
-    QString folder_;
-    bool read_ = false;
-};
 
 // The main window formReelwick on Qt Widgets: a menu bar over a black client
 // area that holds the folder file list `files`, the logo `Image1` and the
@@ -151,7 +33,7 @@ class QtWindow final : public QMainWindow, public IWindow {
 
     // The window's parts, for the host program and tests.
     QAction* MenuAction(Menu item) const { return menus_->Action(item); }
-    QListView* FilesList() const { return files_; }
+    FileList* FilesList() const { return files_; }
     QWidget* Logo() const { return logo_; }
     QWidget* Player() const { return player_; }
 
@@ -199,10 +81,10 @@ class QtWindow final : public QMainWindow, public IWindow {
         PlaceControl(files_, left, top, width, height);
     }
     std::string FilesPath() override { return ToStdString(files_->Folder()); }
-    void SetFilesPath(const std::string& folder) override;
+    void SetFilesPath(const std::string& folder) override { files_->SetFolder(ToQString(folder)); }
     int FilesListIndex() override { return files_->ListIndex(); }
     std::string FilesFileName() override { return ToStdString(files_->FileName()); }
-    void FocusFiles() override;
+    void FocusFiles() override { files_->TakeFocus(); }
 
     void SetLogoVisible(bool on) override { logo_->setVisible(on); }
     double LogoWidth() override { return logo_->width() * TwipsPerPixelX(); }
@@ -238,7 +120,7 @@ class QtWindow final : public QMainWindow, public IWindow {
     QWidget* client_;
     QWidget* player_;
     QWidget* logo_;  // a LogoWidget
-    FileListBox* files_;
+    FileList* files_;
     std::unique_ptr<QtMenus> menus_;
     IFormEvents* events_ = nullptr;
     bool unloaded_ = false;
@@ -246,6 +128,10 @@ class QtWindow final : public QMainWindow, public IWindow {
     bool shownOnce_ = false;
     std::optional<QRect> pendingOuter_;
     std::optional<bool> topMostWhenShown_;
+
+    // Keys whose press a menu shortcut took, until their release.
+    std::set<int> shortcutKeys_;
+    std::set<int> pressedHere_;  // keys whose press reached this window
 
     // The key release being delivered, to tell its first delivery from its
     // travel up the parent chain.

@@ -1,0 +1,142 @@
+#include "platform/mpv/GlRenderer.h"
+
+#include <mpv/render_gl.h>
+
+#include <QGuiApplication>
+#include <QOpenGLContext>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+#include "platform/Step.h"
+
+namespace rw {
+
+// The native window the picture is drawn into. It redraws the current frame
+// whenever the window system shows it again (first shown, uncovered,
+// resized).
+class GlVideoWindow final : public QWindow {
+  public:
+    explicit GlVideoWindow(GlRenderer& renderer) : m_renderer(renderer) {}
+
+  protected:
+    void exposeEvent(QExposeEvent*) override {
+        if (isExposed()) m_renderer.Redraw();
+    }
+
+  private:
+    GlRenderer& m_renderer;
+};
+
+namespace {
+
+void* GetProcAddress(void* context, const char* name) {
+    return reinterpret_cast<void*>(static_cast<QOpenGLContext*>(context)->getProcAddress(name));
+}
+
+// The X display Qt uses: libmpv needs it to share hardware-decoded pictures
+// with GL (VA-API and VDPAU on GLX). None on other platforms.
+void* X11Display() {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 != nullptr ? static_cast<void*>(x11->display()) : nullptr;
+}
+
+}  // namespace
+
+GlRenderer::GlRenderer(mpv_handle* mpv, UpdateCallback callback, void* context, QWidget* host) {
+    m_gl = std::make_unique<QOpenGLContext>();
+    if (!m_gl->create()) throw PlatformError("no OpenGL context");
+
+    auto window = std::make_unique<GlVideoWindow>(*this);
+    window->setSurfaceType(QSurface::OpenGLSurface);
+    window->setFormat(m_gl->format());
+    // Clicks, keys and drops go to the widgets underneath.
+    window->setFlag(Qt::WindowTransparentForInput);
+    window->create();
+    m_window = window.get();
+    // The window exists but is not shown yet: GL can be made current on it,
+    // so the render context exists before the first loadfile.
+    if (window->handle() == nullptr || !MakeCurrent()) {
+        throw PlatformError("no OpenGL window");
+    }
+
+    mpv_opengl_init_params init{&GetProcAddress, m_gl.get()};
+    void* display = X11Display();
+    mpv_render_param params[] = {
+        {MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_OPENGL)},
+        {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &init},
+        // Without a display the list ends here.
+        {display != nullptr ? MPV_RENDER_PARAM_X11_DISPLAY : MPV_RENDER_PARAM_INVALID, display},
+        {MPV_RENDER_PARAM_INVALID, nullptr},
+    };
+    if (mpv_render_context_create(&m_context, mpv, params) < 0) {
+        m_gl->doneCurrent();
+        throw PlatformError("libmpv has no OpenGL renderer");
+    }
+    mpv_render_context_set_update_callback(m_context, callback, context);
+
+    m_container = QWidget::createWindowContainer(window.release(), host);
+    // The window takes no input; the widget that holds it passes the mouse
+    // on to the player, and never takes the keyboard focus.
+    m_container->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_container->setFocusPolicy(Qt::NoFocus);
+    m_container->hide();
+}
+
+GlRenderer::~GlRenderer() {
+    mpv_render_context_set_update_callback(m_context, nullptr, nullptr);
+    // libmpv frees its GL objects: their context must be current.
+    MakeCurrent();
+    mpv_render_context_free(m_context);
+    m_gl->doneCurrent();
+    delete m_container;  // and the window with it
+}
+
+bool GlRenderer::TakeUpdate() {
+    return (mpv_render_context_update(m_context) & MPV_RENDER_UPDATE_FRAME) != 0;
+}
+
+void GlRenderer::Render(QSize size, qreal, int) {
+    // The window has the movie's size already (SetArea); libmpv turns the
+    // picture itself.
+    Draw(size.isEmpty());
+}
+
+void GlRenderer::Redraw() { Draw(false); }
+
+void GlRenderer::SetArea(const QRect& area) {
+    if (m_container == nullptr) return;
+    if (area.isEmpty()) {
+        m_container->hide();
+        return;
+    }
+    if (m_container->geometry() != area) m_container->setGeometry(area);
+    if (m_container->isHidden()) m_container->show();
+}
+
+bool GlRenderer::MakeCurrent() { return m_window != nullptr && m_gl->makeCurrent(m_window); }
+
+void GlRenderer::Draw(bool skip) {
+    // A frame that is not shown is still taken, so that libmpv never waits
+    // for it; that too needs the context.
+    if (!MakeCurrent()) return;
+    const bool shown = !skip && m_window->isExposed();
+    const QSize pixels = m_window->size() * m_window->devicePixelRatio();
+    mpv_opengl_fbo fbo{static_cast<int>(m_gl->defaultFramebufferObject()), pixels.width(),
+                       pixels.height(), 0};
+    int flipY = 1;
+    int block = 0;  // frames come when due (video-timing-offset=0): never wait
+    int skipRendering = shown ? 0 : 1;
+    mpv_render_param params[] = {
+        {MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
+        {MPV_RENDER_PARAM_FLIP_Y, &flipY},
+        {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
+        {MPV_RENDER_PARAM_SKIP_RENDERING, &skipRendering},
+        {MPV_RENDER_PARAM_INVALID, nullptr},
+    };
+    if (mpv_render_context_render(m_context, params) < 0 || !shown) return;
+    m_gl->swapBuffers(m_window);
+    m_hasPicture = true;
+}
+
+}  // namespace rw
