@@ -83,7 +83,9 @@ std::vector<Sample> ReadManifest(const QString& folder) {
 // The extensions of the filter's first pair, in its order: "mov", "qt", ...
 QStringList FilterExtensions() {
     QStringList extensions;
-    for (const std::string& pattern : ParseFilter(kOpenFilter).at(0).patterns)
+    // Keep the parsed filters alive: the loop walks a member of them.
+    const auto filters = ParseFilter(kOpenFilter);
+    for (const std::string& pattern : filters.at(0).patterns)
         extensions << QString::fromStdString(pattern).mid(2).toLower();  // "*.mov"
     return extensions;
 }
