@@ -19,6 +19,7 @@
 #include <QUdpSocket>
 #include <cstdio>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "LocalServer.h"
@@ -70,6 +71,9 @@ const char* NameOf(Stall s) {
     }
     return "?";
 }
+
+// Names the case in the test's name and in failure messages.
+void PrintTo(Stall s, std::ostream* os) { *os << NameOf(s); }
 
 // A UDP port nobody sends to: bound once by the system's choice, then freed.
 quint16 QuietUdpPort() {
