@@ -9,12 +9,14 @@ namespace rw {
 
 namespace {
 
+bool SameLetterNoCase(char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) ==
+           std::tolower(static_cast<unsigned char>(b));
+}
+
 bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
     if (text.size() < prefix.size()) return false;
-    return std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) ==
-               std::tolower(static_cast<unsigned char>(b));
-    });
+    return std::equal(prefix.begin(), prefix.end(), text.begin(), SameLetterNoCase);
 }
 
 }  // namespace
@@ -48,6 +50,11 @@ std::string JoinFolderAndName(const std::string& folder, const std::string& name
     std::string path = folder;
     if (path.empty() || path.back() != sep) path += sep;
     return path + name;
+}
+
+bool SameReference(const std::string& a, const std::string& b, PathStyle style) {
+    if (style == PathStyle::Posix) return a == b;
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), SameLetterNoCase);
 }
 
 std::string EscapeAmpersands(const std::string& text) {

@@ -29,6 +29,11 @@ bool MovieFileExists(IFileSystem& files, const std::string& reference,
 std::string JoinFolderAndName(const std::string& folder, const std::string& name,
                               PathStyle style = kNativePathStyle);
 
+// Whether two references name the same movie for the recent list: letter
+// case counts on POSIX file systems (Clip.mov and clip.mov are two files) and
+// not in the Windows style.
+bool SameReference(const std::string& a, const std::string& b, PathStyle style = kNativePathStyle);
+
 // Doubles every "&" so that a file name shows as itself in a menu caption.
 std::string EscapeAmpersands(const std::string& text);
 

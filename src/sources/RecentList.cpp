@@ -1,24 +1,10 @@
 #include "sources/RecentList.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "platform/Step.h"
 #include "playback/OpenMovie.h"
 #include "sources/Paths.h"
 
 namespace rw {
-
-namespace {
-
-bool EqualNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-}  // namespace
 
 std::string RecentCaption(int index, const std::string& reference) {
     return "&" + std::to_string(index + 1) + ":" + EscapeAmpersands(FileNameOf(reference));
@@ -41,7 +27,7 @@ void PushRecentEntry(Form& form, const std::string& reference) {
     // Listed already (hidden items included): the list keeps its order.
     for (int i = 0; i <= kRecentUpperBound; ++i) {
         bool listed = false;
-        Step([&] { listed = EqualNoCase(reference, w.Tag(RecentItem(i))); });
+        Step([&] { listed = SameReference(reference, w.Tag(RecentItem(i))); });
         if (listed) return;
     }
 

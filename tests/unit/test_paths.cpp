@@ -77,6 +77,28 @@ TEST(JoinFolderAndName, UsesExactlyOneSeparator) {
     EXPECT_EQ(JoinFolderAndName("C:\\", "clip.mov", PathStyle::Windows), "C:\\clip.mov");
 }
 
+TEST(SameReference, LetterCaseCountsOnlyInTheWindowsStyle) {
+    const struct {
+        const char* a;
+        const char* b;
+        bool posix, windows;
+    } cases[] = {
+        {"/films/Clip.mov", "/films/Clip.mov", true, true},
+        {"/films/Clip.mov", "/films/clip.mov", false, true},
+        {"/films/CLIP.MOV", "/films/clip.mov", false, true},
+        {"C:\\Films\\A.mov", "c:\\films\\a.MOV", false, true},
+        {"/films/a.mov", "/films/a.mov ", false, false},
+        {"/films/a.mov", "/films/b.mov", false, false},
+        {"", "", true, true},
+        {"/caf\xc3\xa9.mov", "/CAF\xc3\xa9.mov", false, true},
+        {"/caf\xc3\xa9.mov", "/caf\xc3\x89.mov", false, false},  // only ASCII letters fold
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SameReference(c.a, c.b, PathStyle::Posix), c.posix) << c.a << " | " << c.b;
+        EXPECT_EQ(SameReference(c.a, c.b, PathStyle::Windows), c.windows) << c.a << " | " << c.b;
+    }
+}
+
 TEST(EscapeAmpersands, DoublesEachOne) {
     EXPECT_EQ(EscapeAmpersands("Tom & Jerry&.mov"), "Tom && Jerry&&.mov");
     EXPECT_EQ(EscapeAmpersands("plain.mov"), "plain.mov");

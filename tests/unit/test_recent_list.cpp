@@ -64,12 +64,24 @@ TEST(PushRecentEntry, ListedFilesWebAddressesAndMissingFilesChangeNothing) {
         PushRecentEntry(r.form, f);
     }
     const auto before = Tags(r);
-    PushRecentEntry(r.form, "/m/f.MOV");  // listed at position 5 in another letter case
-    r.files.files["/m/f.MOV"] = 1;
-    PushRecentEntry(r.form, "/m/f.MOV");
+    PushRecentEntry(r.form, "/m/e.mov");  // listed at position 4
     PushRecentEntry(r.form, "http://example.com/a.mov");
     PushRecentEntry(r.form, "/m/missing.mov");
+    PushRecentEntry(r.form, "/m/f.MOV");  // no such file: only /m/F.mov exists
     EXPECT_EQ(Tags(r), before);
+}
+
+// On Linux names that differ only in letter case are different files: the
+// second one opened goes to the top, and each entry opens its own file.
+TEST(PushRecentEntry, NamesDifferingInLetterCaseAreTwoEntries) {
+    Rig r;
+    r.files.files = {{"/films/Clip.mov", 1}, {"/films/clip.mov", 1}};
+    PushRecentEntry(r.form, "/films/Clip.mov");
+    PushRecentEntry(r.form, "/films/clip.mov");
+    EXPECT_EQ(r.window.tags[Menu::Recent0], "/films/clip.mov");
+    EXPECT_EQ(r.window.tags[Menu::Recent1], "/films/Clip.mov");
+    mnuRecent_Click(r.form, 1);
+    EXPECT_EQ(r.Calls("Load"), std::vector<std::string>{"Load /films/Clip.mov"});
 }
 
 TEST(PushRecentEntry, FileUrlKeepsItsFormUntilItMovesDown) {
