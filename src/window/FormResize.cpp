@@ -36,6 +36,14 @@ void Form_Resize(Form& form) {
     const LayoutResult out = ComputeLayout(in);
 
     const double cw = in.clientWidth, ch = in.clientHeight;
+    // The memo only stops a chain of passes from asking again for a height
+    // the window manager refused: it holds while the client area stays as it
+    // was when we asked. Once the area has changed (the window was shortened,
+    // clamped, dragged or restored) the same request is a new one.
+    if (form.lastHeightRequest &&
+        (form.lastHeightRequest->clientWidth != cw || form.lastHeightRequest->clientHeight != ch)) {
+        form.lastHeightRequest.reset();
+    }
     Step([&] {
         if (out.logoLeft && out.logoTop) w.MoveLogo(*out.logoLeft, *out.logoTop);
     });

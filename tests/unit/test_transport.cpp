@@ -134,6 +134,46 @@ TEST(FormResize, AWindowManagerThatIgnoresTheHeightCausesNoChain) {
               std::vector<std::string>{"SetMovieRect 0,0,320,240"});
 }
 
+// The window was shortened, then dragged back to its old height: the same
+// request as before is made again, and so for the same movie opened again.
+TEST(FormResize, ShortensAgainAfterTheWindowWasDraggedTaller) {
+    Rig r;
+    r.form.movieAspect = 0.75;
+    r.window.clientWidth = 4800;
+    r.window.clientHeight = 5000;
+    r.window.onResize = [&] { Form_Resize(r.form); };
+    Form_Resize(r.form);
+    ASSERT_EQ(r.window.clientHeight, 3820 - r.window.frameHeight);
+    for (int drag = 0; drag < 2; ++drag) {
+        r.window.clientHeight = 5000;  // dragged taller by the user
+        Form_Resize(r.form);
+    }
+    EXPECT_EQ(r.Calls("SetOuterHeight"),
+              (std::vector<std::string>{"SetOuterHeight 3820", "SetOuterHeight 3820",
+                                        "SetOuterHeight 3820"}));
+    EXPECT_EQ(r.window.clientHeight, 3820 - r.window.frameHeight);
+}
+
+// A refused height answered later (not nested) with the same client size is
+// not asked for again; one that the manager clamps is asked for once more.
+TEST(FormResize, ALateRefusalOrClampEndsTheChain) {
+    Rig r;
+    r.form.movieAspect = 0.75;
+    r.window.clientWidth = 4800;
+    r.window.clientHeight = 5000;
+    r.window.frameHeight = 3820 - 5000;  // refused: the client stays 5000 tall
+    for (int echo = 0; echo < 3; ++echo) Form_Resize(r.form);
+    EXPECT_EQ(r.Calls("SetOuterHeight").size(), 1u);
+
+    Rig clamped;
+    clamped.form.movieAspect = 0.75;
+    clamped.window.clientWidth = 4800;
+    clamped.window.clientHeight = 5000;
+    clamped.window.frameHeight = 3820 - 4500;  // clamped: the client ends 4500 tall
+    for (int echo = 0; echo < 4; ++echo) Form_Resize(clamped.form);
+    EXPECT_EQ(clamped.Calls("SetOuterHeight").size(), 2u);
+}
+
 TEST(FormResize, StretchesTheListAndPlayerOverTheClientArea) {
     Rig r;
     r.window.clientWidth = 6000;
