@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 #include "platform/Step.h"
 
@@ -43,6 +44,17 @@ bool MovieFileExists(IFileSystem& files, const std::string& reference, PathStyle
     bool exists = false;
     Step([&] { exists = files.FileLength(UrlToPath(reference, style)) > 0; });
     return exists;
+}
+
+std::string AbsoluteMoviePath(IFileSystem& files, const std::string& reference,
+                              const std::string& folder) {
+    if (reference.empty() || reference.front() == '/' || folder.empty() || folder.front() != '/')
+        return reference;
+    if (reference.find("://") != std::string::npos) return reference;
+    // Lexical only: no file system access beyond the test that it exists.
+    const std::string joined =
+        std::filesystem::path(JoinFolderAndName(folder, reference)).lexically_normal().string();
+    return MovieFileExists(files, joined) ? joined : reference;
 }
 
 std::string JoinFolderAndName(const std::string& folder, const std::string& name, PathStyle style) {

@@ -25,6 +25,14 @@ std::string FileNameOf(const std::string& path, PathStyle style = kNativePathSty
 bool MovieFileExists(IFileSystem& files, const std::string& reference,
                      PathStyle style = kNativePathStyle);
 
+// A reference typed relative to a folder (a terminal's, or the current one)
+// made absolute against `folder`, when it names an existing movie file there:
+// the recent list and the last played movie must find it again from
+// anywhere. Absolute paths, URLs ("scheme://...") and names of no existing
+// file come back unchanged. "." and ".." segments are resolved by name.
+std::string AbsoluteMoviePath(IFileSystem& files, const std::string& reference,
+                              const std::string& folder);
+
 // A folder and a file name joined with exactly one separator.
 std::string JoinFolderAndName(const std::string& folder, const std::string& name,
                               PathStyle style = kNativePathStyle);

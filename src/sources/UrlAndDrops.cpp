@@ -2,8 +2,17 @@
 
 #include "platform/Step.h"
 #include "playback/OpenMovie.h"
+#include "sources/Paths.h"
 
 namespace rw {
+
+std::string AbsoluteTypedReference(Form& form, const std::string& typed) {
+    std::string folder;
+    if (!Step([&] { folder = form.files.CurrentFolder(); })) return typed;
+    const std::string bare = StripQuotes(typed);
+    const std::string absolute = AbsoluteMoviePath(form.files, bare, folder);
+    return absolute == bare ? typed : absolute;
+}
 
 void mnuFileOpenURL_Click(Form& form) {
     std::string loaded;
@@ -13,7 +22,7 @@ void mnuFileOpenURL_Click(Form& form) {
         typed = form.dialogs.InputBox("Enter URL for QuickTime Movie", "Reelwick", loaded);
     });
     if (typed.empty()) return;
-    OpenMovie(form, typed);
+    OpenMovie(form, AbsoluteTypedReference(form, typed));
 }
 
 void Form_OLEDragDrop(Form& form, const std::vector<std::string>& files) {

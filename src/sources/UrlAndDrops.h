@@ -7,6 +7,11 @@
 
 namespace rw {
 
+// A reference from the command line or the Open URL box: a path relative to
+// the current folder (at start-up, the terminal's) that names an existing
+// file becomes absolute; anything else is left as it came, quotes included.
+std::string AbsoluteTypedReference(Form& form, const std::string& typed);
+
 void mnuFileOpenURL_Click(Form& form);
 
 // `files` holds the dropped local files in drop order.

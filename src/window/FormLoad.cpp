@@ -5,6 +5,7 @@
 #include "playback/OpenMovie.h"
 #include "playback/Transport.h"
 #include "sources/RecentList.h"
+#include "sources/UrlAndDrops.h"
 #include "window/Handlers.h"
 #include "window/Numbers.h"
 #include "window/Placement.h"
@@ -61,7 +62,7 @@ void RestoreOption(Form& form, Menu item, const char* key, bool defaultValue) {
 }  // namespace
 
 void Form_Load(Form& form) {
-    std::string movie = form.commandLine;
+    std::string movie = AbsoluteTypedReference(form, form.commandLine);
 
     Step([&] { RestorePlacement(form); });
     Step([&] { RestoreWindowState(form); });

@@ -244,6 +244,30 @@ class RoadsTest(E2ETestCase):
         self.assertTrue(self.colour_in_window(q, BLUE, "last-movie", 15),
                         "the last movie does not play")
 
+    def test_relative_path_from_a_terminal_is_remembered_whole(self):
+        films = os.path.join(self.work, "films")
+        elsewhere = os.path.join(self.work, "elsewhere")
+        os.makedirs(films)
+        os.makedirs(elsewhere)
+        clip = make_clip(films, "blue.mp4", "blue")
+        p = self.start("blue.mp4", cwd=films)  # cd films; reelwick blue.mp4
+        self.wait_loaded(p)
+        self.assertEqual(p.stop(), 0)
+        s = p.settings()
+        self.assertEqual((s["Settings"]["LastPlayed"], s["MRU"]["0"]), (clip, clip))
+
+        # Started from another folder, the last movie still plays.
+        path = os.path.join(self.config, TITLE, TITLE + ".ini")
+        with open(path, encoding="utf-8") as f:
+            text = f.read()
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(text.replace("PlayLastMovie=False", "PlayLastMovie=True"))
+        q = self.start(cwd=elsewhere)
+        self.wait_loaded(q)
+        self.assertTrue(self.colour_in_window(q, BLUE, "relative-last-movie", 15),
+                        "the last movie does not play from another folder")
+        self.assertEqual(self.read_menu(q, "alt+f", "file-menu-relative"), FILE_MENU_ONE_RECENT)
+
     def test_maximized_window_comes_back_maximized_over_its_placement(self):
         p = self.start()
         self.wait_loaded(p)

@@ -164,10 +164,15 @@ TEST(FormLoad, CommandLineBeatsLastPlayed) {
         {"last played absent", "", "True", nullptr, nullptr, true},
         {"quoted command line", "\"/m/with space.mov\"", nullptr, nullptr, "/m/with space.mov",
          false},
+        {"relative to the terminal's folder", "here.mov", nullptr, nullptr,
+         "/home/u/Movies/here.mov", false},
+        {"relative and quoted", "\"here.mov\"", nullptr, nullptr, "/home/u/Movies/here.mov", false},
+        {"relative, no such file", "gone.mov", nullptr, nullptr, "gone.mov", false},
     };
     for (const auto& c : cases) {
         Rig r;
         r.form.commandLine = c.commandLine;
+        r.files.files["/home/u/Movies/here.mov"] = 5;
         if (c.playLast) Store(r, "PlayLastMovie", c.playLast);
         if (c.lastPlayed) Store(r, "LastPlayed", c.lastPlayed);
         Form_Load(r.form);

@@ -99,6 +99,35 @@ TEST(SameReference, LetterCaseCountsOnlyInTheWindowsStyle) {
     }
 }
 
+TEST(AbsoluteMoviePath, OnlyRelativeNamesOfExistingFilesChange) {
+    test::FakeFileSystem files;
+    files.files = {{"/home/u/Movies/flower.mp4", 9},
+                   {"/home/u/clip.mov", 9},
+                   {"/home/u/Movies/sub dir/a.mov", 9},
+                   {"/home/u/Movies/empty.mov", 0}};
+    const struct {
+        const char* in;
+        const char* folder;
+        const char* out;
+    } cases[] = {
+        {"flower.mp4", "/home/u/Movies", "/home/u/Movies/flower.mp4"},
+        {"./flower.mp4", "/home/u/Movies", "/home/u/Movies/flower.mp4"},
+        {"../clip.mov", "/home/u/Movies", "/home/u/clip.mov"},
+        {"sub dir/a.mov", "/home/u/Movies/", "/home/u/Movies/sub dir/a.mov"},
+        {"Movies//flower.mp4", "/home/u", "/home/u/Movies/flower.mp4"},
+        {"missing.mp4", "/home/u/Movies", "missing.mp4"},
+        {"empty.mov", "/home/u/Movies", "empty.mov"},
+        {"sub dir", "/home/u/Movies", "sub dir"},
+        {"/home/u/clip.mov", "/elsewhere", "/home/u/clip.mov"},
+        {"http://host/flower.mp4", "/home/u/Movies", "http://host/flower.mp4"},
+        {"file:///home/u/clip.mov", "/", "file:///home/u/clip.mov"},
+        {"", "/home/u/Movies", ""},
+        {"flower.mp4", "", "flower.mp4"},
+        {"flower.mp4", "relative/folder", "flower.mp4"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(AbsoluteMoviePath(files, c.in, c.folder), c.out) << c.in;
+}
+
 TEST(EscapeAmpersands, DoublesEachOne) {
     EXPECT_EQ(EscapeAmpersands("Tom & Jerry&.mov"), "Tom && Jerry&&.mov");
     EXPECT_EQ(EscapeAmpersands("plain.mov"), "plain.mov");

@@ -63,6 +63,13 @@ TEST(OpenUrl, PrefillsTheLoadedReferenceAndPassesTextAsTyped) {
     EXPECT_EQ(r.dialogs.lastInitial, "http://example.com/a.mov");
     EXPECT_EQ(r.Calls("Load"), std::vector<std::string>{"Load   http://example.com/b.mov "});
 
+    // A path typed relative to the current folder is remembered whole.
+    r.files.files["/home/u/Movies/sub/c.mov"] = 5;
+    r.dialogs.inputResult = "sub/c.mov";
+    mnuFileOpenURL_Click(r.form);
+    EXPECT_EQ(r.Calls("Load").back(), "Load /home/u/Movies/sub/c.mov");
+    EXPECT_EQ(r.window.tags[Menu::Recent0], "/home/u/Movies/sub/c.mov");
+
     Rig failing;
     failing.player.failing.insert("Reference");
     mnuFileOpenURL_Click(failing.form);
