@@ -23,6 +23,6 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DREELWICK_BENCH=ON -DBUILD_TESTING=OFF
-cmake --build build-bench -j"$(nproc)"
+cmake --preset bench
+cmake --build --preset bench -j"$(nproc)"
 exec python3 bench/bench.py --build build-bench --out bench/RESULTS.md "$@"

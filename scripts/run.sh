@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-cmake --build build -j"$(nproc)"
+cmake --preset default
+cmake --build --preset default -j"$(nproc)"
 exec build/src/reelwick "$PWD/build/sample/reelwick-sample.mp4"

@@ -7,19 +7,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
-build="${REELWICK_ASAN_BUILD:-build-asan}"  # a build folder of its own
 
 # Set for the build too: gtest_discover_tests runs the test programs.
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=0:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:suppressions=$root/tests/sanitizers/ubsan.supp"
 export LSAN_OPTIONS="suppressions=$root/tests/sanitizers/lsan.supp:print_suppressions=0"
 
-# -O1 as the sanitizers advise, line tables for the reports, asserts on;
-# about half the compile time of -O2 -g.
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" \
-    -DBUILD_TESTING=ON -DREELWICK_SANITIZE=ON >/dev/null
-cmake --build "$build" -j"$(nproc)"
-cd "$build"
+# The asan preset: -O1 as the sanitizers advise, line tables for the
+# reports, asserts on; about half the compile time of -O2 -g.
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j"$(nproc)"
 # The unit and integration tests; the end-to-end tests drive the plain
 # program from outside and stay with the normal build.
-ctest --output-on-failure --timeout 600 -j2 -L '^(unit|integration)$' "$@"
+ctest --preset asan "$@"

@@ -13,7 +13,8 @@ struct Version {
 // The program's own version numbers.
 Version ProgramVersion();
 
-inline constexpr const char* kAboutCopyright = "Copyright (C) 2026 Ostrun. Free software under the MIT licence.";
+inline constexpr const char* kAboutCopyright =
+    "Copyright (C) 2026 Ostrun. Free software under the MIT licence.";
 inline constexpr const char* kAboutSite = "https://www.ostrun.net/";
 inline constexpr const char* kAboutPage = "https://reelwick.ostrun.org/";
 

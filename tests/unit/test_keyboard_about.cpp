@@ -65,7 +65,8 @@ TEST(KeyUp, EnterOpensTheDialogOnlyWithNothingLoaded) {
 
 TEST(About, MessageIsExact) {
     EXPECT_EQ(AboutMessage({1, 1, 1}),
-              "Ostrun's Reelwick 1.1.1\r\nCopyright (C) 2026 Ostrun. Free software under the MIT licence.\r\n"
+              "Ostrun's Reelwick 1.1.1\r\nCopyright (C) 2026 Ostrun. Free software under the MIT "
+              "licence.\r\n"
               "https://www.ostrun.net/\r\nhttps://reelwick.ostrun.org/");
     EXPECT_EQ(AboutMessage({10, 0, 7}).substr(0, 24), "Ostrun's Reelwick 10.0.7");
     const Version v = ProgramVersion();
