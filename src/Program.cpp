@@ -2,10 +2,12 @@
 
 #include <QImage>
 
+#include "platform/Step.h"
 #include "platform/mpv/MpvPlayer.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtWindow.h"
+#include "playback/OpenMovie.h"
 #include "window/Handlers.h"
 
 namespace rw {
@@ -47,6 +49,11 @@ Program::Program(std::string commandLine, std::string settingsFile)
     tracker_ = std::make_unique<Tracker>(*handlers_);
     window_->SetEvents(tracker_.get());
     QObject::connect(window_.get(), &QtWindow::playerPlaced, player_, &MpvPlayer::HostPlaced);
+    // A movie that loads after OpenMovie stopped waiting for it; once the
+    // window has closed it stays unplayed.
+    QObject::connect(player_, &MpvPlayer::lateLoadSettled, player_, [this] {
+        if (!tracker_->unloaded) Step([this] { MovieArrived(*form_); });
+    });
 }
 
 Program::~Program() {

@@ -17,6 +17,19 @@ std::string StripQuotes(const std::string& reference) {
     return reference;
 }
 
+namespace {
+
+// A not-a-number ratio counts as 0; an infinite one (a movie of no width)
+// still fits and plays.
+bool IsUsableAspect(double aspect) { return aspect != 0 && !std::isnan(aspect); }
+
+void FitAndPlay(Form& form) {
+    Step([&] { Form_Resize(form); });
+    Step([&] { PlayMovie(form); });
+}
+
+}  // namespace
+
 void OpenMovie(Form& form, std::string movie) {
     const auto generation = ++form.openGeneration;
     // A newer OpenMovie that ran inside one of our yields has the user's
@@ -44,11 +57,25 @@ void OpenMovie(Form& form, std::string movie) {
 
     Step([&] { PushRecentEntry(form, movie); });
     form.movieAspect = MovieAspectRatio(form);
-    if (form.movieAspect != 0 && !std::isnan(form.movieAspect)) {
-        Step([&] { Form_Resize(form); });
-        Step([&] { PlayMovie(form); });
+    if (IsUsableAspect(form.movieAspect)) {
+        form.lateMovieGeneration_ = 0;
+        FitAndPlay(form);
+    } else {
+        // The player may still be loading it (a slow server): MovieArrived
+        // finishes the work when it comes.
+        form.lateMovieGeneration_ = generation;
     }
     Step([&] { w.SetCaption(kAppTitle); });
+}
+
+void MovieArrived(Form& form) {
+    if (form.lateMovieGeneration_ == 0 || form.lateMovieGeneration_ != form.openGeneration) return;
+    // Once only: a load settles once, and a failed one stays refused.
+    form.lateMovieGeneration_ = 0;
+    const double aspect = MovieAspectRatio(form);
+    if (!IsUsableAspect(aspect)) return;
+    form.movieAspect = aspect;
+    FitAndPlay(form);
 }
 
 }  // namespace rw

@@ -13,4 +13,11 @@ std::string StripQuotes(const std::string& reference);
 // plays it. Every way of choosing a movie ends here.
 void OpenMovie(Form& form, std::string movie);
 
+// The movie of the newest OpenMovie, which was still loading when that call
+// went on without it, has now loaded or failed (the player says so). A movie
+// that loaded is fitted and played as OpenMovie would have done; a failed one
+// is left alone. Does nothing when no OpenMovie waits, when a newer one ran
+// since, or for a second time.
+void MovieArrived(Form& form);
+
 }  // namespace rw

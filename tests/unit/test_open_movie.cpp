@@ -6,6 +6,7 @@
 #include "Fakes.h"
 #include "playback/AspectRatio.h"
 #include "playback/OpenMovie.h"
+#include "window/Handlers.h"
 
 namespace rw {
 namespace {
@@ -139,6 +140,214 @@ TEST(OpenMovie, NewestChoiceWinsOverAnOlderCallInItsYields) {
         EXPECT_EQ(r.Calls("Play").size(), 1u) << "only the newer movie starts, yield " << yield;
         EXPECT_EQ(r.window.caption, "Ostrun's Reelwick");
     }
+}
+
+// A movie whose load outlives the player's wait: OpenMovie finds no size
+// (the player throws, as it does while it still loads) and goes on without
+// it; MovieArrived does the rest when the player reports the movie.
+class LateMovie : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        r.window.clientWidth = 4800;
+        r.window.clientHeight = 3820;
+        r.files.files = {{"/m/late.mov", 5}};
+    }
+
+    void OpenLate(const std::string& movie = "/m/late.mov") {
+        r.player.failing.insert("MovieRect");
+        OpenMovie(r.form, movie);
+        r.player.failing.erase("MovieRect");
+    }
+
+    // The journal from `from` on.
+    std::vector<std::string> Since(std::size_t from) const {
+        return {r.journal.begin() + static_cast<std::ptrdiff_t>(from), r.journal.end()};
+    }
+
+    Rig r;
+};
+
+TEST_F(LateMovie, FitsAndPlaysOnceWhenItArrives) {
+    OpenLate();
+    EXPECT_TRUE(r.Calls("Play").empty());
+    EXPECT_TRUE(std::isnan(r.form.movieAspect));
+    EXPECT_EQ(r.window.caption, "Ostrun's Reelwick") << "the caption comes back meanwhile";
+
+    const auto before = r.journal.size();
+    MovieArrived(r.form);
+    const std::vector<std::string> expected = {
+        "MovieRect", "MovePlayer", "SetMovieRect 0,0,320,240",
+        "Play",      "SetLoop 0",  "SetController 1"};
+    EXPECT_EQ(Since(before), expected);
+    EXPECT_DOUBLE_EQ(r.form.movieAspect, 0.75);
+
+    const auto after = r.journal.size();
+    MovieArrived(r.form);
+    EXPECT_EQ(r.journal.size(), after) << "a second report does nothing";
+}
+
+TEST_F(LateMovie, ReplacesTheZeroWidthRectangleOfTheWait) {
+    OpenLate();
+    // The window is resized while the movie still loads: the layout has no
+    // ratio and sends a rectangle of no width at the centre.
+    Form_Resize(r.form);
+    ASSERT_EQ(r.Calls("SetMovieRect"), std::vector<std::string>{"SetMovieRect 160,0,160,240"});
+    MovieArrived(r.form);
+    const auto rects = r.Calls("SetMovieRect");
+    ASSERT_EQ(rects.size(), 2u);
+    EXPECT_EQ(rects.back(), "SetMovieRect 0,0,320,240");
+}
+
+TEST_F(LateMovie, DoesNothingWithoutAWaitingOpen) {
+    MovieArrived(r.form);
+    EXPECT_TRUE(r.journal.empty()) << "no OpenMovie ran";
+
+    // A movie that loaded in time leaves nothing to finish.
+    OpenMovie(r.form, "/m/late.mov");
+    const auto before = r.journal.size();
+    MovieArrived(r.form);
+    EXPECT_EQ(r.journal.size(), before);
+    EXPECT_EQ(r.Calls("Play").size(), 1u);
+}
+
+TEST_F(LateMovie, NewerOpenWins) {
+    for (const bool newerLate : {false, true}) {
+        Rig fresh;
+        fresh.window.clientWidth = 4800;
+        fresh.window.clientHeight = 3820;
+        fresh.player.failing.insert("MovieRect");
+        OpenMovie(fresh.form, "/m/old.mov");
+        // The newer movie is 16:9; it loads in time, or is late as well.
+        fresh.player.rect = "0,0,640,360";
+        if (!newerLate) fresh.player.failing.erase("MovieRect");
+        OpenMovie(fresh.form, "/m/new.mov");
+        fresh.player.failing.erase("MovieRect");
+        EXPECT_EQ(fresh.Calls("Play").size(), newerLate ? 0u : 1u) << newerLate;
+
+        MovieArrived(fresh.form);
+        MovieArrived(fresh.form);
+        // Only the newer movie is ever fitted and started, and once.
+        EXPECT_EQ(fresh.Calls("Play").size(), 1u) << newerLate;
+        EXPECT_EQ(fresh.Calls("SetMovieRect"), std::vector<std::string>{"SetMovieRect 0,0,320,180"})
+            << newerLate;
+        EXPECT_DOUBLE_EQ(fresh.form.movieAspect, 0.5625) << newerLate;
+    }
+}
+
+TEST_F(LateMovie, AnOlderReportDuringANewerOpenIsIgnored) {
+    OpenLate("/m/old.mov");
+    // The older movie arrives inside the newer open's first yield, before
+    // the newer one is loaded.
+    r.window.pendingEvents.push_back([&] {
+        r.player.failing.erase("MovieRect");
+        MovieArrived(r.form);
+        r.player.failing.insert("MovieRect");  // the newer movie is late as well
+    });
+    OpenMovie(r.form, "/m/new.mov");
+    EXPECT_TRUE(r.Calls("Play").empty()) << "the older movie must not start";
+    EXPECT_TRUE(r.Calls("SetMovieRect").empty());
+}
+
+TEST_F(LateMovie, AMovieArrivingWithinTheOpenIsFittedByTheOpenOnly) {
+    // The size comes during the yield after the load, before OpenMovie asks
+    // for it: OpenMovie itself fits and plays, and the report changes nothing.
+    int yields = 0;
+    std::function<void()> arm = [&] {
+        r.window.pendingEvents.push_back([&] {
+            if (++yields == 3) {
+                r.player.failing.erase("MovieRect");
+                MovieArrived(r.form);
+            } else {
+                arm();
+            }
+        });
+    };
+    arm();
+    r.player.failing.insert("MovieRect");
+    OpenMovie(r.form, "/m/late.mov");
+    EXPECT_EQ(r.Calls("Play").size(), 1u);
+    MovieArrived(r.form);
+    EXPECT_EQ(r.Calls("Play").size(), 1u);
+}
+
+TEST_F(LateMovie, AFailedLoadStaysQuietlyRefused) {
+    struct Case {
+        const char* name;
+        const char* rect;  // what the player answers once it settles
+        bool throws;
+    };
+    const Case cases[] = {
+        {"no movie", "", true},
+        {"unusable ratio", "0,0,320", false},
+        {"empty rectangle", "", false},
+    };
+    for (const auto& c : cases) {
+        Rig fresh;
+        fresh.window.clientWidth = 4800;
+        fresh.window.clientHeight = 3820;
+        fresh.player.failing.insert("MovieRect");
+        OpenMovie(fresh.form, "http://example.org/late.mp4");
+        fresh.player.rect = c.rect;
+        if (!c.throws) fresh.player.failing.erase("MovieRect");
+        const auto before = fresh.journal.size();
+        MovieArrived(fresh.form);
+        EXPECT_EQ(fresh.journal.size() - before, c.throws ? 0u : 1u) << c.name << ": only asked";
+        EXPECT_TRUE(fresh.Calls("Play").empty()) << c.name;
+        EXPECT_TRUE(fresh.Calls("SetMovieRect").empty()) << c.name;
+        EXPECT_EQ(fresh.window.caption, "Ostrun's Reelwick") << c.name;
+
+        // The failure ended the wait: a report after it starts nothing.
+        fresh.player.failing.erase("MovieRect");
+        fresh.player.rect = "0,0,320,240";
+        MovieArrived(fresh.form);
+        EXPECT_TRUE(fresh.Calls("Play").empty()) << c.name;
+    }
+}
+
+TEST_F(LateMovie, FollowsTheOptionsOfTheMomentItArrives) {
+    struct Case {
+        bool loop, controls, originalSize;
+        std::vector<std::string> expected;  // after MovieRect and MovePlayer
+    };
+    const Case cases[] = {
+        {false, true, false, {"SetMovieRect 0,0,320,240", "Play", "SetLoop 0", "SetController 1"}},
+        // Without controls the movie is too wide for the full height: it
+        // takes the full width and the window is shortened to it.
+        {true,
+         false,
+         false,
+         {"SetMovieRect 0,0,320,240", "SetOuterHeight 3820", "Play", "SetLoop 1",
+          "SetController 0"}},
+        {false, true, true, {"Play", "SetLoop 0", "SetController 1"}},
+    };
+    for (const auto& c : cases) {
+        Rig fresh;
+        fresh.window.clientWidth = 4800;
+        fresh.window.clientHeight = 3820;
+        fresh.player.failing.insert("MovieRect");
+        OpenMovie(fresh.form, "/m/late.mov");
+        fresh.player.failing.erase("MovieRect");
+        // The options change while the movie loads.
+        fresh.window.checked[Menu::MovieLoop] = c.loop;
+        fresh.window.checked[Menu::MovieControls] = c.controls;
+        fresh.window.checked[Menu::MovieSize] = c.originalSize;
+        const auto before = fresh.journal.size();
+        MovieArrived(fresh.form);
+        std::vector<std::string> got(fresh.journal.begin() + static_cast<std::ptrdiff_t>(before),
+                                     fresh.journal.end());
+        std::vector<std::string> expected = {"MovieRect", "MovePlayer"};
+        expected.insert(expected.end(), c.expected.begin(), c.expected.end());
+        EXPECT_EQ(got, expected) << "loop " << c.loop << " controls " << c.controls
+                                 << " original size " << c.originalSize;
+    }
+}
+
+TEST_F(LateMovie, AnInfiniteRatioStillPlays) {
+    OpenLate();
+    r.player.rect = "0,0,0,240";
+    MovieArrived(r.form);
+    EXPECT_EQ(r.Calls("Play").size(), 1u);
+    EXPECT_TRUE(std::isinf(r.form.movieAspect));
 }
 
 }  // namespace

@@ -80,7 +80,10 @@ void MpvPlayer::DrainEvents() {
         HandleEvent(*event, changes);
     }
     if (changes.playback || changes.position) SyncController();
-    if (snapshot() != before) AfterLoadChange();
+    if (snapshot() != before) {
+        AfterLoadChange();
+        ReportLateSettle();
+    }
     if (changes.position) emit positionChanged(m_position);
     if (changes.playback) emit playbackChanged();
 }

@@ -3,6 +3,7 @@
 #include <mpv/client.h>
 
 #include <QEventLoop>
+#include <QPointer>
 #include <QTimer>
 #include <algorithm>
 #include <clocale>
@@ -212,7 +213,12 @@ void MpvPlayer::SetController(std::int32_t shown) {
 void MpvPlayer::Load(const std::string& reference) {
     RequireMpv();
     const std::uint64_t serial = m_load.Begin(reference);
+    lateSerial_ = 0;
+    // Nothing of the previous movie carries over: its picture would show
+    // until the new one's first frame, and the rectangle fitted to its shape
+    // would stretch the new one until the window sends one of its own.
     m_renderer->Clear();
+    m_movieRect.reset();
     m_atEnd = false;
     m_position = 0;
     m_duration = 0;
@@ -239,7 +245,9 @@ void MpvPlayer::WaitForLoad(std::uint64_t serial) {
     // A nested loop without user input: the window keeps painting, and a
     // source that stalls (a network stream, an .sdp file waiting for
     // packets) cannot freeze it. After the timeout the load goes on in the
-    // background. A newer Load ends this wait as well.
+    // background, and its settling is reported when it comes (see
+    // ReportLateSettle). A newer Load ends this wait as well.
+    const QPointer<MpvPlayer> alive(this);
     QEventLoop loop;
     QTimer timeout;
     timeout.setSingleShot(true);
@@ -250,12 +258,21 @@ void MpvPlayer::WaitForLoad(std::uint64_t serial) {
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     timeout.start(m_loadTimeoutMs);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (alive && !done()) lateSerial_ = serial;
 }
 
 void MpvPlayer::AfterLoadChange() {
     SyncController();
     Relayout();
     emit loadChanged();
+}
+
+// The caller of Load has gone on without the movie; the window learns here
+// that it has come (or will not), and fits and plays it then.
+void MpvPlayer::ReportLateSettle() {
+    if (lateSerial_ == 0 || lateSerial_ != m_load.Serial() || !m_load.Settled()) return;
+    lateSerial_ = 0;
+    emit lateLoadSettled();
 }
 
 std::string MpvPlayer::Reference() { return m_load.Reference(); }

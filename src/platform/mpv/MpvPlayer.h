@@ -57,11 +57,11 @@ class MpvPlayer final : public QWidget, public IPlayer {
     void SetMovieRect(const std::string& rect) override;
     std::string MovieRect() override;
 
-    // How long Load waits for a movie before letting its load go on in the
-    // background (3000 ms unless set).
     // The host has placed the component: the movie returns to its natural
     // size at the top-left until a rectangle is sent again.
     void HostPlaced();
+    // How long Load waits for a movie before letting its load go on in the
+    // background (3000 ms unless set).
     void SetLoadTimeout(int ms);
     // Height of the controller bar in pixels. Unless set, about 220 twips at
     // the widget's logical resolution (15 px at 96 dpi).
@@ -80,6 +80,9 @@ class MpvPlayer final : public QWidget, public IPlayer {
     // False when libmpv could not be started; Load, Play, Pause, Rewind and
     // SetLoop then throw PlatformError.
     bool isAvailable() const { return m_mpv != nullptr; }
+    // Where the movie (or the logo of a movie without a picture) is drawn
+    // now, in the widget's pixels; nothing while no movie is there to draw.
+    std::optional<PixelRect> DrawnArea() const { return MovieArea(); }
 
   signals:
     void positionChanged(double seconds);
@@ -87,6 +90,10 @@ class MpvPlayer final : public QWidget, public IPlayer {
     void playbackChanged();
     // A load began, settled or failed.
     void loadChanged();
+    // The load that Load stopped waiting for has settled after all: its size
+    // is known, it has no picture, or it failed. Sent once per such load, and
+    // never for a load that a newer one replaced.
+    void lateLoadSettled();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -138,6 +145,7 @@ class MpvPlayer final : public QWidget, public IPlayer {
 
     void WaitForLoad(std::uint64_t serial);
     void AfterLoadChange();
+    void ReportLateSettle();
 
     void Command(std::initializer_list<const char*> args);
     void SetFlag(const char* name, bool value);
@@ -163,6 +171,8 @@ class MpvPlayer final : public QWidget, public IPlayer {
 
     LoadTracker m_load;
     int m_loadTimeoutMs = 3000;
+    // Serial of the load whose wait ran out before it settled; 0 when none.
+    std::uint64_t lateSerial_ = 0;
 
     QImage m_logo;
     QColor m_background = Qt::black;
