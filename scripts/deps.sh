@@ -9,6 +9,7 @@ packages=(
   ffmpeg xvfb xauth openbox x11-utils x11-apps xdotool fonts-dejavu-core python3
   clang libclang-rt-14-dev
   wmctrl desktop-file-utils appstream groff-base dpkg-dev file
+  libx11-dev x11-xkb-utils
 )
 
 missing=()

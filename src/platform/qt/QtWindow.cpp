@@ -6,7 +6,6 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
-#include <QShortcutEvent>
 #include <QTimer>
 #include <QWindow>
 #include <cmath>
@@ -40,23 +39,6 @@ class ClientArea final : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Qt::black); }
 };
-
-// Qt keys as the logic's key codes: letters and digits by their upper-case
-// ASCII code, Enter 13, Escape 27; 0 for keys the logic never looks at.
-std::int16_t KeyCodeOf(const QKeyEvent& event) {
-    const int key = event.key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) return 13;
-    if (key == Qt::Key_Escape) return 27;
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return static_cast<std::int16_t>(key);
-    return 0;
-}
-
-std::int16_t ShiftMaskOf(Qt::KeyboardModifiers m) {
-    return static_cast<std::int16_t>((m & Qt::ShiftModifier ? 1 : 0) |
-                                     (m & Qt::ControlModifier ? 2 : 0) |
-                                     (m & Qt::AltModifier ? 4 : 0));
-}
 
 int Pixels(double twips, double twipsPerPixel) {
     const double px = std::round(twips / twipsPerPixel);
@@ -123,6 +105,7 @@ QtWindow::QtWindow(QWidget* player, QWidget* parent)
     resize(347, 284 + (bar > 0 ? bar : menuBar()->sizeHint().height()));
 
     // Key preview: the window sees key releases before the focused control.
+    keys_ = std::make_unique<KeyPreview>(this, files_);
     qApp->installEventFilter(this);
 }
 
@@ -130,37 +113,10 @@ QtWindow::~QtWindow() { qApp->removeEventFilter(this); }
 
 bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-        case QEvent::Shortcut: {  // a menu shortcut took a key press
-            const QKeySequence& keys = static_cast<QShortcutEvent*>(event)->key();
-            if (!keys.isEmpty()) shortcutKeys_.insert(keys[keys.count() - 1].key());
-            break;
-        }
-        case QEvent::KeyRelease: {
-            if (!watched->isWidgetType()) break;
-            auto* key = static_cast<QKeyEvent*>(event);
-            const bool ours = static_cast<QWidget*>(watched)->window() == this;
-            // The press ran a menu command: no key-up command as well (one Ctrl+C,
-            // one toggle), and nothing for the control that never saw the press.
-            if (shortcutKeys_.contains(key->key())) {
-                if (!key->isAutoRepeat()) shortcutKeys_.erase(key->key());
-                return ours;
-            }
-            // A stroke that began elsewhere (Enter choosing a menu item or
-            // closing a dialog) is not one of the window's own keys.
-            if (ours && !key->isAutoRepeat() && pressedHere_.erase(key->key()) == 0) return false;
-            return ours && KeyRelease(watched, key);
-        }
-        case QEvent::KeyPress: {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (!key->isAutoRepeat()) shortcutKeys_.erase(key->key());  // no shortcut took it
-            if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
-                pressedHere_.insert(key->key());
-            } else {
-                pressedHere_.erase(key->key());
-            }
-            if (watched == files_) return ForwardKey(*key, &IFormEvents::OnFilesKeyDown);
-            break;
-        }
+        case QEvent::Shortcut:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return keys_->Filter(watched, event);
         case QEvent::DragEnter:
         case QEvent::DragMove:
         case QEvent::Drop:
@@ -189,27 +145,6 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return false;
-}
-
-bool QtWindow::KeyRelease(QObject* receiver, QKeyEvent* event) {
-    // A release that its receiver ignores travels on to the parent as the same
-    // event; the logic hears of it once, at its first delivery. (Checking the
-    // address alone is not enough: a new event may reuse it.)
-    if (event == releaseEvent_ && releaseReceiver_ && receiver == releaseReceiver_->parent()) {
-        releaseReceiver_ = receiver;
-        return false;
-    }
-    releaseEvent_ = event;
-    releaseReceiver_ = receiver;
-    return !event->isAutoRepeat() && ForwardKey(*event, &IFormEvents::OnKeyUp);
-}
-
-bool QtWindow::ForwardKey(const QKeyEvent& event, KeyHandler handler) {
-    std::int16_t code = KeyCodeOf(event);
-    if (code == 0 || !events_) return false;
-    const std::int16_t shift = ShiftMaskOf(event.modifiers());
-    Step([&] { (events_->*handler)(code, shift); });
-    return code == 0;  // consumed: the focused control never sees it
 }
 
 bool QtWindow::DragOrDrop(QObject* receiver, QEvent* event) {

@@ -2,17 +2,14 @@
 
 #include <QCoreApplication>
 #include <QMainWindow>
-#include <QPointer>
 #include <memory>
 #include <optional>
-#include <set>
 
 #include "platform/Window.h"
 #include "platform/qt/FileList.h"
+#include "platform/qt/KeyPreview.h"
 #include "platform/qt/QtMenus.h"
 #include "platform/qt/Text.h"
-
-class QKeyEvent;
 
 namespace rw {
 
@@ -29,13 +26,17 @@ class QtWindow final : public QMainWindow, public IWindow {
     ~QtWindow() override;
 
     // Where the window reports its events; nullptr stops reporting.
-    void SetEvents(IFormEvents* events) { events_ = events; }
+    void SetEvents(IFormEvents* events) {
+        events_ = events;
+        keys_->SetEvents(events);
+    }
 
     // The window's parts, for the host program and tests.
     QAction* MenuAction(Menu item) const { return menus_->Action(item); }
     FileList* FilesList() const { return files_; }
     QWidget* Logo() const { return logo_; }
     QWidget* Player() const { return player_; }
+    KeyPreview& Keys() { return *keys_; }
 
     std::string Caption() override { return ToStdString(windowTitle()); }
     void SetCaption(const std::string& caption) override { setWindowTitle(ToQString(caption)); }
@@ -106,9 +107,6 @@ class QtWindow final : public QMainWindow, public IWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    using KeyHandler = void (IFormEvents::*)(std::int16_t&, std::int16_t);
-    bool KeyRelease(QObject* receiver, QKeyEvent* event);
-    bool ForwardKey(const QKeyEvent& event, KeyHandler handler);
     bool DragOrDrop(QObject* receiver, QEvent* event);
     QRect PixelRect(double left, double top, double width, double height);
     void PlaceControl(QWidget* control, double left, double top, double width, double height);
@@ -129,14 +127,7 @@ class QtWindow final : public QMainWindow, public IWindow {
     std::optional<QRect> pendingOuter_;
     std::optional<bool> topMostWhenShown_;
 
-    // Keys whose press a menu shortcut took, until their release.
-    std::set<int> shortcutKeys_;
-    std::set<int> pressedHere_;  // keys whose press reached this window
-
-    // The key release being delivered, to tell its first delivery from its
-    // travel up the parent chain.
-    const QEvent* releaseEvent_ = nullptr;
-    QPointer<QObject> releaseReceiver_;
+    std::unique_ptr<KeyPreview> keys_;
 };
 
 }  // namespace rw

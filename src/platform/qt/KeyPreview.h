@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QPointer>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <set>
+
+#include "platform/Window.h"
+
+class QEvent;
+class QKeyEvent;
+class QObject;
+class QWidget;
+
+namespace rw {
+
+// The main window's key preview: sees every key event of the program before
+// the control with the focus, and tells the logic of the releases of the
+// window's own keys (and of key presses on the folder list).
+//
+// A keystroke is a key's press and release. Its key code and modifiers are
+// those of the press: a quick hand often lets go of Ctrl before the letter.
+// Keys read as their letter on the Latin layout when a non-Latin layout is
+// active, as Qt's menu shortcuts do.
+class KeyPreview final {
+  public:
+    // The Latin-1 keysym that the key with a native scan code gives on a
+    // Latin layout; 0 for none.
+    using LatinLookup = std::function<std::uint32_t(std::uint32_t scanCode)>;
+
+    // `window`: the main window; `files`: the folder list.
+    KeyPreview(const QWidget* window, const QObject* files);
+
+    // Where the keys go; nullptr for nowhere.
+    void SetEvents(IFormEvents* events) { events_ = events; }
+    // How keys of non-Latin layouts find their Latin letter; the X server's
+    // keyboard unless set.
+    void SetLatinLookup(LatinLookup lookup) { latin_ = std::move(lookup); }
+
+    // For the window's event filter over the whole application: true stops
+    // the event from reaching `watched`.
+    bool Filter(QObject* watched, QEvent* event);
+
+  private:
+    using KeyHandler = void (IFormEvents::*)(std::int16_t&, std::int16_t);
+    using StrokeId = std::uint64_t;
+    struct Stroke {
+        int key = 0;             // Qt key, Latin where the layout is not
+        std::int16_t code = 0;   // the logic's key code; 0 for keys it ignores
+        std::int16_t shift = 0;  // 1 Shift, 2 Ctrl, 4 Alt, held at the press
+    };
+    // One key event on its way: a receiver that ignores it passes the same
+    // event on to its parent.
+    struct Delivery {
+        const QEvent* event = nullptr;
+        QPointer<QObject> receiver;
+        // Whether `e` is the event last seen, passed on from a child of
+        // `to`. (The address alone is not enough: a new event may reuse it.)
+        bool Onward(QObject* to, const QEvent* e);
+    };
+
+    bool Press(QObject* watched, const QKeyEvent& event);
+    bool Release(QObject* watched, const QKeyEvent& event);
+    bool Forward(Stroke stroke, KeyHandler handler);
+    bool Ours(const QObject* watched) const;
+    int LatinKey(const QKeyEvent& event) const;
+    static StrokeId IdOf(const QKeyEvent& event);
+
+    const QWidget* window_;
+    const QObject* files_;
+    IFormEvents* events_ = nullptr;
+    LatinLookup latin_;
+
+    // Keys whose press a menu shortcut took, until their release.
+    std::set<int> shortcutKeys_;
+    // Keystrokes whose press reached this window, until their release.
+    std::map<StrokeId, Stroke> strokes_;
+    Delivery press_;
+    Stroke pressStroke_;  // of the press being delivered
+    Delivery release_;
+};
+
+}  // namespace rw
