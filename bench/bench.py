@@ -116,7 +116,7 @@ def main():
 
     build = os.path.abspath(args.build)
     data = os.path.join(build, "bench-data")
-    reelwick = os.path.join(build, "src", "reelwick")
+    reelwick = os.path.join(build, "bench", "reelwick_bench")
     watcher = os.path.join(build, "bench", "reelwick_first_frame")
     for tool in (reelwick, watcher):
         if not os.access(tool, os.X_OK):

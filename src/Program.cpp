@@ -1,6 +1,8 @@
 #include "Program.h"
 
 #include <QImage>
+#include <cstdio>
+#include <exception>
 
 #include "platform/Step.h"
 #include "platform/mpv/MpvPlayer.h"
@@ -58,7 +60,16 @@ Program::Program(std::string commandLine, std::string settingsFile)
 
 Program::~Program() {
     window_->SetEvents(nullptr);
-    settings_->Sync();
+    // The one failure the user hears of: settings that could not be saved
+    // (a full disk, a folder in the file's place) would otherwise be lost
+    // without a word. The old file stays as it was.
+    try {
+        settings_->Sync();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "reelwick: the settings could not be saved: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "reelwick: the settings could not be saved\n");
+    }
 }
 
 void Program::Start() {

@@ -5,11 +5,11 @@
 namespace rw {
 
 Version ProgramVersion() {
-    return {REELWICK_VERSION_MAJOR, REELWICK_VERSION_MINOR, REELWICK_VERSION_REVISION};
+    return {kVersionMajor, kVersionMinor, kVersionRevision};
 }
 
 std::string AboutMessage(const Version& v) {
-    return std::string("Ostrun's Reelwick ") + std::to_string(v.major) + "." +
+    return std::string(kAppTitle) + " " + std::to_string(v.major) + "." +
            std::to_string(v.minor) + "." + std::to_string(v.revision) + "\r\n" + kAboutCopyright +
            "\r\n" + kAboutSite + "\r\n" + kAboutPage;
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "AppInfo.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Player.h"
@@ -12,7 +13,6 @@
 
 namespace rw {
 
-inline constexpr const char* kAppTitle = "Ostrun's Reelwick";
 
 // The services the main window's handlers work with.
 struct Platform {

@@ -1,21 +1,44 @@
 #include "platform/qt/QtSettingsStore.h"
 
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstring>
 
+#include "AppInfo.h"
 #include "platform/Step.h"
 #include "platform/qt/Text.h"
 
 namespace rw {
 namespace {
 
-const QString kAppName = QStringLiteral("Ostrun's Reelwick");
+const QString kAppName = QString::fromUtf8(kAppTitle);
 
 QString SettingsKey(const std::string& section, const std::string& key) {
     return ToQString(section) + QLatin1Char('/') + ToQString(key);
 }
 
 }  // namespace
+
+// QSettings says only that the file could not be written. Why is worked out
+// afterwards, by trying what its atomic save does: make a new file in the
+// folder and fill it. The probe never touches the settings file itself.
+QString WriteFailureReason(const QString& file) {
+    const QFileInfo info(file);
+    if (info.isDir()) return QString::fromLocal8Bit(std::strerror(EISDIR));
+    for (QFileInfo up(info.absolutePath()); !up.isRoot(); up = QFileInfo(up.absolutePath())) {
+        if (up.exists() && !up.isDir()) return QString::fromLocal8Bit(std::strerror(ENOTDIR));
+        if (up.exists()) break;
+    }
+    QTemporaryFile probe(info.absolutePath() + QStringLiteral("/.reelwick-probe-XXXXXX"));
+    if (!probe.open()) return probe.errorString();
+    // Larger than any settings file this program writes.
+    const QByteArray filler(64 * 1024, '\n');
+    if (probe.write(filler) != filler.size() || !probe.flush()) return probe.errorString();
+    return QStringLiteral("the file could not be replaced");
+}
 
 QString QtSettingsStore::DefaultFilePath() {
     // The same place QSettings itself picks for a user-scope INI file, but as
@@ -50,14 +73,19 @@ std::optional<std::string> QtSettingsStore::Read(const std::string& section,
 
 void QtSettingsStore::Write(const std::string& section, const std::string& key,
                             const std::string& value) {
-    if (!settings_.isWritable()) throw PlatformError("settings file is not writable");
+    if (!settings_.isWritable()) {
+        writeRefused_ = true;
+        throw PlatformError("settings file is not writable");
+    }
     settings_.setValue(SettingsKey(section, key), ToQString(value));
 }
 
 void QtSettingsStore::Sync() {
     settings_.sync();
-    if (settings_.status() == QSettings::AccessError)
-        throw PlatformError("settings could not be written");
+    if (writeRefused_ || settings_.status() == QSettings::AccessError) {
+        const QString file = settings_.fileName();
+        throw PlatformError(ToStdString(file) + ": " + ToStdString(WriteFailureReason(file)));
+    }
 }
 
 }  // namespace rw

@@ -30,12 +30,14 @@ class QtSettingsStore final : public ISettingsStore {
     std::optional<std::string> Read(const std::string& section, const std::string& key) override;
     void Write(const std::string& section, const std::string& key,
                const std::string& value) override;
-    // Writes pending changes to the file (atomically); throws PlatformError
-    // when the file cannot be written.
+    // Writes pending changes to the file (atomically: a failed write leaves
+    // the old file whole); throws PlatformError naming the file and the
+    // reason when it cannot be written or a write was refused.
     void Sync();
 
   private:
     QSettings settings_;
+    bool writeRefused_ = false;
 };
 
 }  // namespace rw

@@ -10,6 +10,7 @@
 #include <QWindow>
 #include <cmath>
 
+#include "AppInfo.h"
 #include "platform/Step.h"
 #include "platform/qt/LogoWidget.h"
 #include "platform/qt/QtMenus.h"
@@ -73,7 +74,7 @@ QtWindow::QtWindow(QWidget* player, QWidget* parent)
     static const bool resources = (InitResources(), true);
     Q_UNUSED(resources);
     setObjectName(QStringLiteral("formReelwick"));
-    setWindowTitle(QStringLiteral("Ostrun's Reelwick"));
+    setWindowTitle(QString::fromUtf8(kAppTitle));
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));

@@ -1,0 +1,99 @@
+#include "Startup.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <clocale>
+#include <csignal>
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "AppInfo.h"
+#include "Program.h"
+#include "platform/Step.h"
+#include "platform/qt/QtWindow.h"
+
+namespace rw {
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+    const char byte = 1;
+    // Only async-signal-safe work here; the event loop does the rest.
+    [[maybe_unused]] const auto n = ::write(signalPipe[1], &byte, 1);
+}
+
+// SIGTERM, SIGINT and SIGHUP close the window the normal way, so the
+// settings are written.
+void CloseOnSignals(QWidget* window) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, window);
+    QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
+        char byte;
+        [[maybe_unused]] const auto n = ::read(signalPipe[0], &byte, 1);
+        window->close();
+    });
+    struct sigaction sa {};
+    sa.sa_handler = OnSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(sig, &sa, nullptr);
+}
+
+// The program's arguments joined with single spaces: one movie reference.
+// Taken from argv itself, after QApplication has removed its own options:
+// QCoreApplication::arguments() decodes them as UTF-8 and turns a file name
+// that is not UTF-8 into one that does not exist.
+std::string CommandLine(int argc, char* argv[]) {
+    std::string line;
+    for (int i = 1; i < argc && argv[i]; ++i) {
+        if (i > 1) line += ' ';
+        line += argv[i];
+    }
+    return line;
+}
+
+int Run(int argc, char* argv[], void (*afterStart)(Program&)) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(kAppTitle));
+    QApplication::setApplicationVersion(QString::fromUtf8(kVersionText));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(kDesktopId));
+    // libmpv refuses to start under a locale whose decimal point is not ".".
+    std::setlocale(LC_NUMERIC, "C");
+
+    Program program(CommandLine(argc, argv));
+    QWidget* window = &program.Window();
+    CloseOnSignals(window);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, window,
+                     [window] { window->close(); });
+
+    // Start-up runs inside the event loop, so a close that arrives while the
+    // first movie loads ends the program normally.
+    QTimer::singleShot(0, window, [&program, afterStart] {
+        Step([&] { program.Start(); });
+        if (afterStart) Step([&] { afterStart(program); });
+    });
+    return QApplication::exec();
+}
+
+}  // namespace
+
+int RunReelwick(int argc, char* argv[], void (*afterStart)(Program&)) noexcept {
+    // Every handler catches its own failures; this is the last line, so that
+    // nothing ends the program with an abort and a core dump.
+    try {
+        return Run(argc, argv, afterStart);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "reelwick: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "reelwick: unexpected failure\n");
+    }
+    return 1;
+}
+
+}  // namespace rw
