@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/Keys.h"
 #include "platform/Step.h"
 #include "playback/OpenMovie.h"
 #include "sources/Paths.h"
@@ -25,8 +26,7 @@ void files_DblClick(Form& form) {
 }
 
 void files_KeyDown(Form& form, std::int16_t& keyCode, std::int16_t /*shift*/) {
-    constexpr std::int16_t kEnter = 13;
-    if (keyCode == kEnter) files_DblClick(form);
+    if (keyCode == keys::kEnter) files_DblClick(form);
 }
 
 }  // namespace rw

@@ -13,7 +13,6 @@
 
 namespace rw {
 
-
 // The services the main window's handlers work with.
 struct Platform {
     IWindow& window;
@@ -27,22 +26,9 @@ struct Platform {
 // The main window formReelwick as its handlers see it: the platform objects
 // plus the few values held beside the controls. Handlers are free functions
 // in the folders of their subsystems, each taking the form.
-struct Form {
+struct Form : Platform {
     explicit Form(Platform p, std::string commandLine = {})
-        : window(p.window),
-          player(p.player),
-          settings(p.settings),
-          files(p.files),
-          dialogs(p.dialogs),
-          shell(p.shell),
-          commandLine(std::move(commandLine)) {}
-
-    IWindow& window;
-    IPlayer& player;
-    ISettingsStore& settings;
-    IFileSystem& files;
-    IDialogs& dialogs;
-    IShell& shell;
+        : Platform(p), commandLine(std::move(commandLine)) {}
 
     // The program's arguments joined with single spaces.
     std::string commandLine;

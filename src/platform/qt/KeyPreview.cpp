@@ -4,26 +4,27 @@
 #include <QShortcutEvent>
 #include <QWidget>
 
+#include "platform/Keys.h"
 #include "platform/Step.h"
 #include "platform/qt/LatinKeys.h"
 
 namespace rw {
 namespace {
 
-// Qt keys as the logic's key codes: letters and digits by their upper-case
-// ASCII code, Enter 13, Escape 27; 0 for keys the logic never looks at.
+// Qt keys as the logic's key codes (platform/Keys.h); 0 for keys the logic
+// never looks at.
 std::int16_t KeyCodeOf(int key) {
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) return 13;
-    if (key == Qt::Key_Escape) return 27;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return keys::kEnter;
+    if (key == Qt::Key_Escape) return keys::kEscape;
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return static_cast<std::int16_t>(key);
     return 0;
 }
 
 std::int16_t ShiftMaskOf(Qt::KeyboardModifiers m) {
-    return static_cast<std::int16_t>((m & Qt::ShiftModifier ? 1 : 0) |
-                                     (m & Qt::ControlModifier ? 2 : 0) |
-                                     (m & Qt::AltModifier ? 4 : 0));
+    return static_cast<std::int16_t>((m & Qt::ShiftModifier ? keys::kShift : 0) |
+                                     (m & Qt::ControlModifier ? keys::kCtrl : 0) |
+                                     (m & Qt::AltModifier ? keys::kAlt : 0));
 }
 
 }  // namespace
