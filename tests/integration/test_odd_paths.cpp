@@ -1,7 +1,8 @@
 // File names a user really has: spaces, quotes, "&", a line break, leading
-// dashes, letters of other scripts, and a path as long as the system allows
-// through many folders. Each opens, enters the recent list, is written to
-// the settings file and comes back from it exactly.
+// dashes, letters of other scripts, names that are not UTF-8 at all, and a
+// path as long as the system allows through many folders. Each opens, enters
+// the recent list, is written to the settings file and comes back from it
+// exactly.
 
 #include <gtest/gtest.h>
 #include <limits.h>
@@ -12,13 +13,18 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "Program.h"
 #include "TestSupport.h"
+#include "platform/ByteText.h"
 #include "platform/Step.h"
 #include "platform/mpv/MpvPlayer.h"
+#include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtWindow.h"
 #include "playback/OpenMovie.h"
 #include "sources/RecentList.h"
@@ -33,6 +39,12 @@ class OddPathsTest : public ::testing::Test {
         clip = test::MakeClip(dir, "clip.mp4", "color=c=red:s=320x240:d=2");
         ASSERT_FALSE(clip.empty()) << "ffmpeg could not make the test clip";
         ini = dir.filePath("settings.ini").toStdString();
+    }
+
+    void TearDown() override {
+        // QTemporaryDir cannot remove names that are not UTF-8.
+        std::error_code error;
+        std::filesystem::remove_all(dir.path().toStdString(), error);
     }
 
     // A copy of the clip at `relative` inside the temporary folder.
@@ -106,6 +118,21 @@ class OddPathsTest : public ::testing::Test {
         p.Window().close();
     }
 
+    // A copy of the clip at `relative`, which need not be UTF-8.
+    std::string CopyToBytes(const std::string& relative) {
+        const std::filesystem::path path =
+            std::filesystem::path(dir.path().toStdString()) / relative;
+        std::error_code error;
+        std::filesystem::create_directories(path.parent_path(), error);
+        EXPECT_TRUE(std::filesystem::copy_file(clip, path, error)) << error.message();
+        return path.native();
+    }
+
+    std::string IniText() const {
+        std::ifstream file(ini, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+
     QTemporaryDir dir;
     std::string clip, ini;
 };
@@ -143,13 +170,137 @@ TEST_F(OddPathsTest, RelativeNamesThatLookLikeOptionsOrStandardInput) {
     CopyTo("--fs");
     CopyTo("-sub dir/--x.mp4");
     for (const std::string name : {"-", "--fs", "-sub dir/--x.mp4"}) {
+        // The command line's relative name is made absolute against the
+        // current folder.
+        const std::string absolute = dir.path().toStdString() + "/" + name;
         Program p("\"" + name + "\"", ini);
         p.Start();
+        EXPECT_TRUE(Opened(p, absolute)) << name;
+        EXPECT_EQ(p.Window().Tag(Menu::Recent0), absolute);
+        // Handed on relative as it is, it still reaches the player as a file.
+        OpenMovie(p.MainForm(), name);
         EXPECT_TRUE(Opened(p, name)) << name;
         EXPECT_EQ(p.Window().Tag(Menu::Recent0), name);
         p.Window().close();
     }
     QDir::setCurrent(before);
+}
+
+// Names that are not UTF-8: Latin-1 bytes in a file name and in a folder's,
+// a byte that is never UTF-8, and a "%" beside them.
+TEST_F(OddPathsTest, NamesThatAreNotUtf8FromTheCommandLineAreRememberedByteExact) {
+    const std::string latin1 = CopyToBytes("caf\xe9.mp4");
+    const std::string nested = CopyToBytes("d\xe9j\xe0 vu/100% \xff.mp4");
+    const std::string folder = dir.path().toStdString();
+    {
+        Program p(latin1, ini);
+        p.Start();
+        EXPECT_TRUE(Opened(p, latin1));
+        OpenMovie(p.MainForm(), nested);
+        EXPECT_TRUE(Opened(p, nested));
+        EXPECT_EQ(p.Window().Tag(Menu::Recent0), nested);
+        EXPECT_EQ(p.Window().Tag(Menu::Recent1), latin1);
+        // The logic gets its captions back as it gave them; the menu shows
+        // the bytes it cannot show as U+FFFD.
+        EXPECT_EQ(p.Window().ItemCaption(Menu::Recent1), "&2:caf\xe9.mp4");
+        EXPECT_EQ(p.Window().MenuAction(Menu::Recent1)->text(), QStringLiteral("&2:caf\uFFFD.mp4"));
+        EXPECT_EQ(p.Window().MenuAction(Menu::Recent0)->text(),
+                  QStringLiteral("&1:100% \uFFFD.mp4"));
+        p.Window().MenuAction(Menu::PlayLastMovie)->trigger();
+        p.Window().close();
+    }
+    // The file holds the escaped form: text, no U+FFFD, nothing lost.
+    const auto expectStored = [&] {
+        const std::string text = IniText();
+        const std::string nestedStored = "%bytes:" + folder + "/d%E9j%E0 vu/100%25 %FF.mp4\n";
+        EXPECT_NE(text.find("\n0=" + nestedStored), std::string::npos) << text;
+        EXPECT_NE(text.find("\n1=%bytes:" + folder + "/caf%E9.mp4\n"), std::string::npos) << text;
+        EXPECT_NE(text.find("\nLastPlayed=" + nestedStored), std::string::npos) << text;
+        EXPECT_TRUE(IsValidUtf8(text));
+        EXPECT_EQ(text.find("\xef\xbf\xbd"), std::string::npos);
+    };
+    expectStored();
+
+    // The next start opens the last movie and keeps both entries, twice over.
+    for (int run = 0; run < 2; ++run) {
+        SCOPED_TRACE(run);
+        Program p("", ini);
+        p.Start();
+        EXPECT_TRUE(Opened(p, nested));
+        ASSERT_TRUE(p.Window().Visible(Menu::Recent0));
+        ASSERT_TRUE(p.Window().Visible(Menu::Recent1));
+        EXPECT_FALSE(p.Window().Visible(Menu::Recent2));
+        EXPECT_EQ(p.Window().Tag(Menu::Recent0), nested);
+        EXPECT_EQ(p.Window().Tag(Menu::Recent1), latin1);
+        EXPECT_EQ(p.Window().ItemCaption(Menu::Recent1), "&2:caf\xe9.mp4");
+        p.Window().MenuAction(Menu::Recent1)->trigger();
+        EXPECT_TRUE(Opened(p, latin1));
+        OpenMovie(p.MainForm(), nested);
+        EXPECT_TRUE(Opened(p, nested));
+        p.Window().close();
+        expectStored();
+    }
+}
+
+// The settings file keeps its form for every value that is UTF-8; only the
+// others, and UTF-8 that starts like the escaped form, are escaped.
+TEST_F(OddPathsTest, StoredFormChangesOnlyForValuesThatAreNotUtf8) {
+    const std::vector<std::string> ordinary = {"",
+                                               "True",
+                                               "-1234",
+                                               "/m/clip.mov",
+                                               "/m/100% real #1.mov",
+                                               "/m/%E9 stays.mov",
+                                               "/m/Ünï 日本 ёж.mov",
+                                               "file:///m/caf%E9.mp4",
+                                               "%bytes",
+                                               "x%bytes:",
+                                               "a, b; c=d",
+                                               "  spaces  ",
+                                               "two\nlines",
+                                               "@at",
+                                               "\"quoted\""};
+    const std::string today = dir.filePath("today.ini").toStdString();
+    {
+        // What the store wrote before names that are not UTF-8 were kept.
+        QSettings before(QString::fromStdString(today), QSettings::IniFormat);
+        QtSettingsStore store(ini);
+        for (std::size_t i = 0; i < ordinary.size(); ++i) {
+            const QString key = QStringLiteral("MRU/%1").arg(i);
+            before.setValue(key,
+                            QString::fromUtf8(ordinary[i].data(), qsizetype(ordinary[i].size())));
+            store.Write("MRU", std::to_string(i), ordinary[i]);
+        }
+    }
+    const std::string text = IniText();
+    std::ifstream todayFile(today, std::ios::binary);
+    EXPECT_EQ(text, std::string(std::istreambuf_iterator<char>(todayFile), {}));
+
+    const struct {
+        std::string value;
+        std::string line;
+    } escaped[] = {
+        {"/m/caf\xe9.mp4", "0=%bytes:/m/caf%E9.mp4"},
+        {"/m/100% \xc3\xa9\xe9", "1=%bytes:/m/100%25 \xc3\xa9%E9"},
+        {"%bytes:/m/x.mov", "2=%bytes:%25bytes:/m/x.mov"},
+        {"\xed\xa0\x80\xf0\x9f\x98", "3=%bytes:%ED%A0%80%F0%9F%98"},
+    };
+    const std::string odd = dir.filePath("odd.ini").toStdString();
+    {
+        QtSettingsStore store(odd);
+        for (std::size_t i = 0; i < std::size(escaped); ++i)
+            store.Write("MRU", std::to_string(i), escaped[i].value);
+    }
+    std::ifstream oddFile(odd, std::ios::binary);
+    const std::string oddText(std::istreambuf_iterator<char>(oddFile), {});
+    QtSettingsStore store(odd);
+    for (std::size_t i = 0; i < std::size(escaped); ++i) {
+        EXPECT_NE(oddText.find(escaped[i].line + "\n"), std::string::npos) << escaped[i].line;
+        EXPECT_EQ(store.Read("MRU", std::to_string(i)), escaped[i].value) << escaped[i].line;
+    }
+    QtSettingsStore ordinaryStore(ini);
+    for (std::size_t i = 0; i < ordinary.size(); ++i)
+        EXPECT_EQ(ordinaryStore.Read("MRU", std::to_string(i)), ordinary[i]) << ordinary[i];
 }
 
 }  // namespace

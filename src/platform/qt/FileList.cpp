@@ -2,12 +2,11 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCollator>
 #include <QCollatorSortKey>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QKeyEvent>
 #include <QLocale>
@@ -15,10 +14,13 @@
 #include <QStringListModel>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <filesystem>
 #include <numeric>
+#include <system_error>
 #include <vector>
 
 #include "platform/Step.h"
+#include "platform/qt/Text.h"
 #include "sources/OpenDialog.h"
 
 namespace rw {
@@ -53,6 +55,26 @@ bool IsFile(DIR* dir, const dirent& entry) {
     return ::fstatat(::dirfd(dir), entry.d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
 }
 
+// Names and folders are carried as ToQString gives them, so that a name that
+// is not UTF-8 still names its file; the list shows them readably.
+class NameModel final : public QStringListModel {
+  public:
+    using QStringListModel::QStringListModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        QVariant value = QStringListModel::data(index, role);
+        if (role == Qt::DisplayRole && value.isValid()) return Readable(value.toString());
+        return value;
+    }
+};
+
+// The process's current folder, its bytes carried in the QString.
+QString CurrentFolder() {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? QString() : ToQString(folder.native());
+}
+
 }  // namespace
 
 NamePatterns::NamePatterns(const QStringList& patterns) {
@@ -81,13 +103,13 @@ QStringList ReadFolderNames(const QString& folder, const NamePatterns& patterns,
     // readdir itself rather than QDirIterator: the entry's type comes with its
     // name, and only a matching link or an entry of unknown type costs a
     // look at the file. That halves the reading of a big folder.
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    DIR* dir = ::opendir(ToStdString(folder).c_str());
     if (!dir) return {};
     int seen = 0;
     while (const dirent* entry = ::readdir(dir)) {
         if (++seen % kCancelCheckEvery == 0 && stop()) break;
         if (entry->d_name[0] == '.') continue;  // hidden, and "." and ".."
-        const QString name = QFile::decodeName(entry->d_name);
+        const QString name = ToQString(entry->d_name);
         if (patterns.Matches(name) && IsFile(dir, *entry)) names.append(name);
     }
     ::closedir(dir);
@@ -100,7 +122,7 @@ QStringList ReadFolderNames(const QString& folder, const NamePatterns& patterns,
     keys.reserve(static_cast<std::size_t>(names.size()));
     for (const QString& name : names) {
         if (keys.size() % kCancelCheckEvery == 0 && stop()) return {};
-        keys.push_back(collator.sortKey(name));
+        keys.push_back(collator.sortKey(Readable(name)));
     }
     std::vector<int> order(keys.size());
     std::iota(order.begin(), order.end(), 0);
@@ -118,8 +140,8 @@ QStringList ReadFolderNames(const QString& folder, const NamePatterns& patterns,
 FileList::FileList(QWidget* parent)
     : QListView(parent),
       patterns_(QString::fromLatin1(kFolderListPattern).split(QLatin1Char(';'))),
-      names_(new QStringListModel(this)),
-      folder_(QDir::currentPath()) {
+      names_(new NameModel(this)),
+      folder_(CurrentFolder()) {
     setObjectName(QStringLiteral("files"));
     setFont(QFont(QStringLiteral("Verdana"), 9));
     setGeometry(35, 3, 178, 268);
@@ -141,12 +163,18 @@ FileList::~FileList() {
 }
 
 void FileList::SetFolder(const QString& folder) {
-    const QFileInfo info(folder);
+    // The folder's own bytes, not Qt's decoding of them, which loses a name
+    // that is not UTF-8.
+    const std::string bytes = ToStdString(folder);
+    struct stat info {};
     // Listing needs the right to read the folder, telling files from folders
     // the right to search it.
-    if (folder.isEmpty() || !info.isDir() || !info.isReadable() || !info.isExecutable())
+    if (bytes.empty() || ::stat(bytes.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        ::access(bytes.c_str(), R_OK | X_OK) != 0)
         throw PlatformError("no such folder, or it cannot be read");
-    const QString cleaned = QDir::cleanPath(info.absoluteFilePath());
+    const QString absolute =
+        bytes.front() == '/' ? folder : CurrentFolder() + QLatin1Char('/') + folder;
+    const QString cleaned = QDir::cleanPath(absolute);
     // Names of another folder must not stay selectable meanwhile: they would
     // be joined to the new folder.
     if (cleaned != folder_) names_->setStringList({});
@@ -165,7 +193,8 @@ int FileList::ListIndex() const {
 
 QString FileList::FileName() const {
     const QModelIndexList picked = selectionModel()->selectedIndexes();
-    return picked.isEmpty() ? QString() : picked.first().data().toString();
+    // The name as carried, not as shown.
+    return picked.isEmpty() ? QString() : picked.first().data(Qt::EditRole).toString();
 }
 
 void FileList::TakeFocus() {

@@ -25,6 +25,9 @@ class NamePatterns {
     QList<QRegularExpression> others_;
 };
 
+// Folders and names here are QStrings from ToQString (platform/qt/Text.h):
+// they carry the file system's bytes, also where those are not UTF-8.
+
 // The names, without folder, of the files of `folder` that match `patterns`:
 // files only, no hidden ones (a name starting with "."), in the order a person
 // reads them ("clip2" before "clip10", letter case aside). Runs on any
@@ -34,7 +37,8 @@ QStringList ReadFolderNames(const QString& folder, const NamePatterns& patterns,
 
 // The folder file list `files`. A folder is read and sorted on a worker
 // thread and its names reach the list in one piece, so a folder of 100,000
-// files never stalls the window; a newer folder cancels an older read.
+// files never stalls the window; a newer folder cancels an older read. Names
+// that are not UTF-8 are shown readably and handed on as their bytes.
 class FileList final : public QListView {
   public:
     // Hidden, at the place and in the font of the window's definition.

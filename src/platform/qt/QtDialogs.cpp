@@ -1,19 +1,58 @@
 #include "platform/qt/QtDialogs.h"
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/Step.h"
+#include "platform/qt/NativeNames.h"
 #include "platform/qt/Text.h"
 #include "sources/OpenDialog.h"
 
 namespace rw {
+namespace {
+
+// Qt's dialog lists a file whose name is not UTF-8 under a decoded name that
+// does not exist, and its own accept() refuses that name ("File not
+// found"). This one finds the file the name stands for and accepts it.
+class OpenFileDialog final : public QFileDialog {
+  public:
+    using QFileDialog::QFileDialog;
+
+    // The chosen file's bytes, once accepted.
+    std::string Chosen() const {
+        if (!found_.empty()) return found_;
+        const QStringList chosen = selectedFiles();
+        return chosen.isEmpty() ? std::string() : ToStdString(chosen.first());
+    }
+
+  protected:
+    void accept() override {
+        found_.clear();
+        const QStringList chosen = selectedFiles();
+        if (chosen.size() == 1 && !QFileInfo::exists(chosen.first())) {
+            const auto real = ExistingPathOf(chosen.first());
+            std::error_code error;
+            if (real && std::filesystem::is_regular_file(*real, error)) {
+                found_ = *real;
+                QDialog::accept();
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+
+  private:
+    std::string found_;
+};
+
+}  // namespace
 
 QStringList QtNameFilters(const std::string& filter) {
     QStringList result;
@@ -46,8 +85,8 @@ int QtDialogs::Run(QDialog& dialog) {
 
 std::string QtDialogs::OpenFile(const std::string& filter, const std::string& title,
                                 const std::optional<std::string>& initialFolder) {
-    QFileDialog dialog(parent_, ToQString(title),
-                       initialFolder ? ToQString(*initialFolder) : QString());
+    OpenFileDialog dialog(parent_, ToQString(title),
+                          initialFolder ? ToQString(*initialFolder) : QString());
     // Qt's own dialog: the same everywhere, and a test can drive it.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
@@ -59,12 +98,14 @@ std::string QtDialogs::OpenFile(const std::string& filter, const std::string& ti
         dialog.selectNameFilter(filters.first());
     }
     if (Run(dialog) != QDialog::Accepted) return {};
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty()) return {};
+    const std::string chosen = dialog.Chosen();
+    if (chosen.empty()) return {};
     // The folder list shows the current folder: after an Open it is the
     // chosen file's folder.
-    QDir::setCurrent(QFileInfo(chosen.first()).absolutePath());
-    return ToStdString(chosen.first());
+    std::error_code error;
+    std::filesystem::current_path(
+        std::filesystem::absolute(std::filesystem::path(chosen), error).parent_path(), error);
+    return chosen;
 }
 
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
@@ -73,8 +114,13 @@ std::string QtDialogs::InputBox(const std::string& prompt, const std::string& ti
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(ToQString(title));
     dialog.setLabelText(ToQString(prompt));
-    dialog.setTextValue(ToQString(initial));
+    // The initial text is the loaded movie's reference, perhaps a file name
+    // that is not UTF-8: it is shown readably, and handed back as it was
+    // when the user leaves it unchanged.
+    const QString shown = ToReadableQString(initial);
+    dialog.setTextValue(shown);
     if (Run(dialog) != QDialog::Accepted) return {};
+    if (dialog.textValue() == shown) return initial;
     return ToStdString(dialog.textValue());
 }
 

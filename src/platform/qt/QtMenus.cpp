@@ -68,7 +68,7 @@ QtMenus::QtMenus(QMenuBar* bar, std::function<void(Menu)> onTriggered)
         action->setCheckable(def.kind == Kind::Checkable);
         action->setChecked(def.checked);
         action->setVisible(def.visible);
-        action->setData(QString());
+        action->setData(QByteArray());
         if (def.shortcut != 0) action->setShortcut(QKeySequence(def.shortcut));
         // Shortcuts fire from anywhere in the window, menu bar closed or not.
         action->setShortcutContext(Qt::WindowShortcut);
@@ -77,6 +77,7 @@ QtMenus::QtMenus(QMenuBar* bar, std::function<void(Menu)> onTriggered)
         QObject::connect(action, &QAction::triggered, action,
                          [this, item, action](bool checked) { Triggered(item, action, checked); });
         actions_[static_cast<std::size_t>(item)] = action;
+        captions_[static_cast<std::size_t>(item)] = def.caption;
     }
 }
 
@@ -107,7 +108,7 @@ void QtMenus::SetVisible(Menu item, bool on) { Action(item)->setVisible(on); }
 
 std::string QtMenus::Caption(Menu item) const {
     const QAction* action = Action(item);
-    return action->isSeparator() ? std::string("-") : ToStdString(action->text());
+    return action->isSeparator() ? std::string("-") : captions_[static_cast<std::size_t>(item)];
 }
 
 void QtMenus::SetCaption(Menu item, const std::string& caption) {
@@ -116,11 +117,20 @@ void QtMenus::SetCaption(Menu item, const std::string& caption) {
     // because some styles draw a separator's text as a section title.
     const bool separator = caption == "-";
     action->setSeparator(separator);
-    action->setText(separator ? QString() : ToQString(caption));
+    // A recent item's caption holds a file name, which need not be UTF-8: the
+    // menu shows it readably, and the caption itself is kept as given.
+    action->setText(separator ? QString() : ToReadableQString(caption));
+    captions_[static_cast<std::size_t>(item)] = separator ? std::string() : caption;
 }
 
-std::string QtMenus::Tag(Menu item) const { return ToStdString(Action(item)->data().toString()); }
+// The Tag is a movie reference: bytes, kept as bytes.
+std::string QtMenus::Tag(Menu item) const {
+    const QByteArray tag = Action(item)->data().toByteArray();
+    return std::string(tag.constData(), static_cast<std::size_t>(tag.size()));
+}
 
-void QtMenus::SetTag(Menu item, const std::string& tag) { Action(item)->setData(ToQString(tag)); }
+void QtMenus::SetTag(Menu item, const std::string& tag) {
+    Action(item)->setData(QByteArray(tag.data(), static_cast<qsizetype>(tag.size())));
+}
 
 }  // namespace rw

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 #include "platform/Window.h"
 
@@ -37,6 +38,8 @@ class QtMenus final {
     void Triggered(Menu item, QAction* action, bool checkedNow);
 
     std::array<QAction*, kMenuItemCount> actions_{};
+    // Captions as the logic gave them; the actions show them readably.
+    std::array<std::string, kMenuItemCount> captions_{};
     std::function<void(Menu)> onTriggered_;
 };
 

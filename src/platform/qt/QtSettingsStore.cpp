@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "AppInfo.h"
+#include "platform/ByteText.h"
 #include "platform/Step.h"
 #include "platform/qt/Text.h"
 
@@ -61,12 +62,12 @@ QtSettingsStore::~QtSettingsStore() { settings_.sync(); }
 std::optional<std::string> QtSettingsStore::Read(const std::string& section,
                                                  const std::string& key) {
     const QVariant value = settings_.value(SettingsKey(section, key));
-    if (value.typeId() == QMetaType::QString) return ToStdString(value.toString());
+    if (value.typeId() == QMetaType::QString) return FromStoredText(ToStdString(value.toString()));
     // A hand-written value with unquoted commas comes back split into a list,
     // with the blanks around each comma dropped; joining with a bare comma
     // restores "1,5" and "a,b" exactly (our own writes quote such values).
     if (value.typeId() == QMetaType::QStringList)
-        return ToStdString(value.toStringList().join(QLatin1Char(',')));
+        return FromStoredText(ToStdString(value.toStringList().join(QLatin1Char(','))));
     // Absent, or a non-text value (@ByteArray, @Variant, ...) that is none of ours.
     return std::nullopt;
 }
@@ -77,7 +78,9 @@ void QtSettingsStore::Write(const std::string& section, const std::string& key,
         writeRefused_ = true;
         throw PlatformError("settings file is not writable");
     }
-    settings_.setValue(SettingsKey(section, key), ToQString(value));
+    // A file name that is not UTF-8 would reach the file as U+FFFD and name
+    // nothing at the next start; it is stored in an escaped form instead.
+    settings_.setValue(SettingsKey(section, key), ToQString(ToStoredText(value)));
 }
 
 void QtSettingsStore::Sync() {

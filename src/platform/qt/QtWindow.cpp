@@ -13,6 +13,7 @@
 #include "AppInfo.h"
 #include "platform/Step.h"
 #include "platform/qt/LogoWidget.h"
+#include "platform/qt/NativeNames.h"
 #include "platform/qt/QtMenus.h"
 #include "platform/qt/Text.h"
 
@@ -166,7 +167,7 @@ bool QtWindow::DragOrDrop(QObject* receiver, QEvent* event) {
     std::vector<std::string> paths;
     if (data && isDrop) {
         for (const QUrl& url : data->urls())
-            if (url.isLocalFile()) paths.push_back(ToStdString(url.toLocalFile()));
+            if (url.isLocalFile()) paths.push_back(LocalFileOf(url));  // the name's own bytes
     }
     if (isDrop ? !paths.empty() : data && data->hasUrls())
         drop->acceptProposedAction();
