@@ -35,6 +35,7 @@ run_one() {
 }
 export -f run_one
 
-targets=(fuzz_rect_text fuzz_settings fuzz_paths fuzz_filter fuzz_references fuzz_layout)
+# Every target of fuzz/CMakeLists.txt: one fuzz_<name>.cpp each.
+mapfile -t targets < <(cd fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')
 printf '%s\n' "${targets[@]}" |
     xargs -P 2 -I{} bash -c 'run_one "$@"' _ {} "$seconds" "$build"

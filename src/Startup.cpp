@@ -15,6 +15,7 @@
 #include "AppInfo.h"
 #include "Program.h"
 #include "platform/Step.h"
+#include "platform/qt/Logging.h"
 #include "platform/qt/QtWindow.h"
 
 namespace rw {
@@ -63,6 +64,7 @@ int Run(int argc, char* argv[], void (*afterStart)(Program&)) {
     QApplication::setApplicationName(QString::fromUtf8(kAppTitle));
     QApplication::setApplicationVersion(QString::fromUtf8(kVersionText));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(kDesktopId));
+    InstallFailureLogging();
     // libmpv refuses to start under a locale whose decimal point is not ".".
     std::setlocale(LC_NUMERIC, "C");
 

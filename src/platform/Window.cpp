@@ -6,7 +6,7 @@ namespace rw {
 
 Menu RecentItem(int index) {
     if (index < 0 || index > kRecentUpperBound) {
-        throw PlatformError("recent item index out of range");
+        throw PlatformError(Service::Window, "recent item index out of range");
     }
     return static_cast<Menu>(static_cast<int>(Menu::Recent0) + index);
 }

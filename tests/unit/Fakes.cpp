@@ -9,7 +9,7 @@ FakeWindow::FakeWindow(Journal& j) : journal(j) {
 }
 
 void FakeWindow::MaybeFail(const std::string& op) {
-    if (failing.count(op)) throw PlatformError(op + " failed");
+    if (failing.count(op)) throw PlatformError(Service::Window, op + " failed");
 }
 
 std::string FakeWindow::Caption() {
@@ -58,7 +58,8 @@ RectTwips FakeWindow::Placement() {
 
 void FakeWindow::MoveWindow(double l, double t, double w, double h) {
     MaybeFail("MoveWindow");
-    if (w < 15 || h < 15 || w > maxExtent || h > maxExtent) throw PlatformError("refused");
+    if (w < 15 || h < 15 || w > maxExtent || h > maxExtent)
+        throw PlatformError(Service::Window, "refused");
     placement = {l, t, w, h};
     journal.push_back("MoveWindow");
 }
@@ -149,7 +150,7 @@ void FakeWindow::MovePlayer(double l, double t, double w, double h) {
 
 void FakePlayer::Log(const std::string& entry) {
     const auto name = entry.substr(0, entry.find(' '));
-    if (failing.count(name)) throw PlatformError(name + " failed");
+    if (failing.count(name)) throw PlatformError(Service::Player, name + " failed");
     journal.push_back(entry);
 }
 
@@ -159,7 +160,7 @@ void FakePlayer::Load(const std::string& r) {
 }
 
 std::string FakePlayer::Reference() {
-    if (failing.count("Reference")) throw PlatformError("Reference failed");
+    if (failing.count("Reference")) throw PlatformError(Service::Player, "Reference failed");
     return reference;
 }
 
@@ -169,13 +170,13 @@ std::string FakePlayer::MovieRect() {
 }
 
 std::optional<std::string> FakeSettings::Read(const std::string& s, const std::string& k) {
-    if (failAll) throw PlatformError("store unreadable");
+    if (failAll) throw PlatformError(Service::Settings, "store unreadable");
     reads.push_back(s + "/" + k);
     return Get(s, k);
 }
 
 void FakeSettings::Write(const std::string& s, const std::string& k, const std::string& v) {
-    if (failAll) throw PlatformError("store refuses writes");
+    if (failAll) throw PlatformError(Service::Settings, "store refuses writes");
     writes.push_back(s + "/" + k);
     values[{s, k}] = v;
 }
@@ -188,7 +189,7 @@ std::optional<std::string> FakeSettings::Get(const std::string& s, const std::st
 
 std::uintmax_t FakeFileSystem::FileLength(const std::string& path) {
     auto it = files.find(path);
-    if (it == files.end()) throw PlatformError("no such file");
+    if (it == files.end()) throw PlatformError(Service::Files, "no such file");
     return it->second;
 }
 
@@ -197,7 +198,7 @@ std::string FakeDialogs::OpenFile(const std::string& filter, const std::string& 
     journal.push_back("OpenFile");
     lastFilter = filter;
     lastTitle = title;
-    if (initialFolder) throw PlatformError("unexpected initial folder");
+    if (initialFolder) throw PlatformError(Service::Dialogs, "unexpected initial folder");
     return openFileResult;
 }
 
@@ -212,7 +213,7 @@ std::string FakeDialogs::InputBox(const std::string& prompt, const std::string& 
 
 MessageAnswer FakeDialogs::MessageOkCancel(const std::string& text, const std::string& title) {
     journal.push_back("Message");
-    if (messageFails) throw PlatformError("cannot show message");
+    if (messageFails) throw PlatformError(Service::Dialogs, "cannot show message");
     lastMessage = text;
     lastTitle = title;
     return answer;

@@ -45,7 +45,7 @@ void* X11Display() {
 
 GlRenderer::GlRenderer(mpv_handle* mpv, UpdateCallback callback, void* context, QWidget* host) {
     m_gl = std::make_unique<QOpenGLContext>();
-    if (!m_gl->create()) throw PlatformError("no OpenGL context");
+    if (!m_gl->create()) throw PlatformError(Service::Player, "no OpenGL context");
 
     auto window = std::make_unique<GlVideoWindow>(*this);
     window->setSurfaceType(QSurface::OpenGLSurface);
@@ -57,7 +57,7 @@ GlRenderer::GlRenderer(mpv_handle* mpv, UpdateCallback callback, void* context, 
     // The window exists but is not shown yet: GL can be made current on it,
     // so the render context exists before the first loadfile.
     if (window->handle() == nullptr || !MakeCurrent()) {
-        throw PlatformError("no OpenGL window");
+        throw PlatformError(Service::Player, "no OpenGL window");
     }
 
     mpv_opengl_init_params init{&GetProcAddress, m_gl.get()};
@@ -71,7 +71,7 @@ GlRenderer::GlRenderer(mpv_handle* mpv, UpdateCallback callback, void* context, 
     };
     if (mpv_render_context_create(&m_context, mpv, params) < 0) {
         m_gl->doneCurrent();
-        throw PlatformError("libmpv has no OpenGL renderer");
+        throw PlatformError(Service::Player, "libmpv has no OpenGL renderer");
     }
     mpv_render_context_set_update_callback(m_context, callback, context);
 

@@ -9,6 +9,7 @@
 #include "platform/mpv/ControllerBar.h"
 #include "platform/mpv/FrameRenderer.h"
 #include "platform/mpv/MpvPlayer.h"
+#include "platform/qt/Logging.h"
 
 namespace rw {
 namespace {
@@ -124,6 +125,13 @@ void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
                                        "video-out-params", MPV_FORMAT_NODE);
             }
             break;
+        case MPV_EVENT_LOG_MESSAGE: {
+            const auto& message = *static_cast<mpv_event_log_message*>(event.data);
+            // libmpv ends each line with a newline of its own.
+            qCWarning(lcMpv, "%s: %s: %s", message.level, message.prefix,
+                      QByteArray(message.text).trimmed().constData());
+            break;
+        }
         default:
             break;
     }

@@ -19,6 +19,7 @@
 #include "platform/mpv/References.h"
 #include "platform/mpv/RendererChoice.h"
 #include "platform/mpv/SoftwareRenderer.h"
+#include "platform/qt/Logging.h"
 
 namespace rw {
 namespace {
@@ -82,6 +83,7 @@ MpvPlayer::MpvPlayer(QImage logo, QWidget* parent) : QWidget(parent), m_logo(std
     try {
         StartMpv();
     } catch (const PlatformError&) {
+        ReportCaughtFailure();
         StopMpv();
     }
 }
@@ -103,11 +105,12 @@ void MpvPlayer::StartMpv() {
     mallopt(M_MMAP_THRESHOLD, kMmapThreshold);
 #endif
     m_mpv = mpv_create();
-    if (m_mpv == nullptr) throw PlatformError("libmpv could not be created");
+    if (m_mpv == nullptr) throw PlatformError(Service::Player, "libmpv could not be created");
     for (const auto& [name, value] : kOptions) mpv_set_option_string(m_mpv, name, value);
     const bool gl = ChooseRendererHere() == RendererKind::OpenGl;
     SetRendererOptions(gl, &mpv_set_option_string);
-    if (mpv_initialize(m_mpv) < 0) throw PlatformError("libmpv could not be initialised");
+    if (mpv_initialize(m_mpv) < 0)
+        throw PlatformError(Service::Player, "libmpv could not be initialised");
 
     // What the GUI thread knows of playback; it never asks libmpv directly.
     const struct {
@@ -140,12 +143,16 @@ void MpvPlayer::StartMpv() {
             m_controller->setAttribute(Qt::WA_DontCreateNativeAncestors);
             m_controller->setAttribute(Qt::WA_NativeWindow);
         } catch (const PlatformError&) {
+            ReportCaughtFailure();
             SetRendererOptions(false, &mpv_set_property_string);
         }
     }
     if (!m_renderer) {
         m_renderer = std::make_unique<SoftwareRenderer>(m_mpv, &MpvPlayer::OnRenderUpdate, this);
     }
+    // libmpv's own warnings and errors, for a developer who switched the
+    // category on; otherwise libmpv is not even asked to format them.
+    if (lcMpv().isWarningEnabled()) mpv_request_log_messages(m_mpv, "warn");
     mpv_set_wakeup_callback(m_mpv, &MpvPlayer::OnWakeup, this);
 }
 
@@ -167,7 +174,7 @@ void MpvPlayer::StopMpv() {
 }
 
 void MpvPlayer::RequireMpv() const {
-    if (m_mpv == nullptr) throw PlatformError("libmpv is not available");
+    if (m_mpv == nullptr) throw PlatformError(Service::Player, "libmpv is not available");
 }
 
 const char* MpvPlayer::RendererName() const { return m_renderer ? m_renderer->Name() : ""; }
@@ -195,7 +202,7 @@ void MpvPlayer::Rewind() {
 
 void MpvPlayer::SetBackground(const std::string& colour) {
     const QColor parsed(QString::fromStdString(colour));
-    if (!parsed.isValid()) throw PlatformError("not a colour: " + colour);
+    if (!parsed.isValid()) throw PlatformError(Service::Player, "not a colour: " + colour);
     m_background = parsed;
     update();
 }
@@ -279,7 +286,7 @@ std::string MpvPlayer::Reference() { return m_load.Reference(); }
 
 void MpvPlayer::SetMovieRect(const std::string& rect) {
     const auto parsed = ParseMovieRect(rect);
-    if (!parsed) throw PlatformError("not a rectangle: " + rect);
+    if (!parsed) throw PlatformError(Service::Player, "not a rectangle: " + rect);
     m_movieRect = parsed;
     m_movieRectGeometry = geometry();
     Relayout();
@@ -292,12 +299,12 @@ std::string MpvPlayer::MovieRect() {
         case LoadTracker::Phase::NoPicture:
             return FormatMovieRect(kNominalRect.Width(), kNominalRect.Height());
         case LoadTracker::Phase::Waiting:
-            throw PlatformError("the movie's size is not known yet");
+            throw PlatformError(Service::Player, "the movie's size is not known yet");
         case LoadTracker::Phase::Idle:
         case LoadTracker::Phase::Failed:
             break;
     }
-    throw PlatformError("no movie is loaded");
+    throw PlatformError(Service::Player, "no movie is loaded");
 }
 
 void MpvPlayer::SetLoadTimeout(int ms) { m_loadTimeoutMs = std::max(ms, 0); }

@@ -48,7 +48,7 @@ SoftwareRenderer::SoftwareRenderer(mpv_handle* mpv, UpdateCallback callback, voi
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
     if (mpv_render_context_create(&m_context, mpv, params) < 0) {
-        throw PlatformError("libmpv has no software renderer");
+        throw PlatformError(Service::Player, "libmpv has no software renderer");
     }
     mpv_render_context_set_update_callback(m_context, callback, context);
 }

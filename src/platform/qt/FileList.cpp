@@ -171,7 +171,7 @@ void FileList::SetFolder(const QString& folder) {
     // the right to search it.
     if (bytes.empty() || ::stat(bytes.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
         ::access(bytes.c_str(), R_OK | X_OK) != 0)
-        throw PlatformError("no such folder, or it cannot be read");
+        throw PlatformError(Service::Window, "no such folder, or it cannot be read");
     const QString absolute =
         bytes.front() == '/' ? folder : CurrentFolder() + QLatin1Char('/') + folder;
     const QString cleaned = QDir::cleanPath(absolute);
@@ -198,7 +198,7 @@ QString FileList::FileName() const {
 }
 
 void FileList::TakeFocus() {
-    if (isHidden()) throw PlatformError("a hidden list cannot take the focus");
+    if (isHidden()) throw PlatformError(Service::Window, "a hidden list cannot take the focus");
     setFocus();
 }
 

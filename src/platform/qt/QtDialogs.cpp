@@ -137,7 +137,7 @@ MessageAnswer QtDialogs::MessageOkCancel(const std::string& text, const std::str
 void QtDialogs::OpenUrl(const std::string& url) {
     const QUrl address(ToQString(url));
     if (!address.isValid() || !QDesktopServices::openUrl(address))
-        throw PlatformError("the address could not be opened");
+        throw PlatformError(Service::Shell, "the address could not be opened");
 }
 
 }  // namespace rw

@@ -90,7 +90,7 @@ void QtMenus::Triggered(Menu item, QAction* action, bool checkedNow) {
 
 QAction* QtMenus::Action(Menu item) const {
     const auto index = static_cast<std::size_t>(item);
-    if (index >= actions_.size()) throw PlatformError("no such menu item");
+    if (index >= actions_.size()) throw PlatformError(Service::Window, "no such menu item");
     return actions_[index];
 }
 

@@ -21,8 +21,6 @@ QString SettingsKey(const std::string& section, const std::string& key) {
     return ToQString(section) + QLatin1Char('/') + ToQString(key);
 }
 
-}  // namespace
-
 // QSettings says only that the file could not be written. Why is worked out
 // afterwards, by trying what its atomic save does: make a new file in the
 // folder and fill it. The probe never touches the settings file itself.
@@ -40,6 +38,8 @@ QString WriteFailureReason(const QString& file) {
     if (probe.write(filler) != filler.size() || !probe.flush()) return probe.errorString();
     return QStringLiteral("the file could not be replaced");
 }
+
+}  // namespace
 
 QString QtSettingsStore::DefaultFilePath() {
     // The same place QSettings itself picks for a user-scope INI file, but as
@@ -76,7 +76,7 @@ void QtSettingsStore::Write(const std::string& section, const std::string& key,
                             const std::string& value) {
     if (!settings_.isWritable()) {
         writeRefused_ = true;
-        throw PlatformError("settings file is not writable");
+        throw PlatformError(Service::Settings, "settings file is not writable");
     }
     // A file name that is not UTF-8 would reach the file as U+FFFD and name
     // nothing at the next start; it is stored in an escaped form instead.
@@ -87,7 +87,8 @@ void QtSettingsStore::Sync() {
     settings_.sync();
     if (writeRefused_ || settings_.status() == QSettings::AccessError) {
         const QString file = settings_.fileName();
-        throw PlatformError(ToStdString(file) + ": " + ToStdString(WriteFailureReason(file)));
+        throw PlatformError(Service::Settings,
+                            ToStdString(file) + ": " + ToStdString(WriteFailureReason(file)));
     }
 }
 

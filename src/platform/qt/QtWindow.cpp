@@ -45,22 +45,22 @@ class ClientArea final : public QWidget {
 int Pixels(double twips, double twipsPerPixel) {
     const double px = std::round(twips / twipsPerPixel);
     if (!std::isfinite(px) || std::abs(px) > kMaxPixels)
-        throw PlatformError("coordinate out of range");
+        throw PlatformError(Service::Window, "coordinate out of range");
     return static_cast<int>(px);
 }
 
 QRect PrimaryScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) throw PlatformError("no screen");
+    if (!screen) throw PlatformError(Service::Window, "no screen");
     return screen->geometry();
 }
 
 double TwipsPerPixel(const QWidget* widget, bool horizontal) {
     const QScreen* screen = widget->screen();
     if (!screen) screen = QGuiApplication::primaryScreen();
-    if (!screen) throw PlatformError("no screen");
+    if (!screen) throw PlatformError(Service::Window, "no screen");
     const double dpi = horizontal ? screen->logicalDotsPerInchX() : screen->logicalDotsPerInchY();
-    if (!(dpi > 0)) throw PlatformError("no screen resolution");
+    if (!(dpi > 0)) throw PlatformError(Service::Window, "no screen resolution");
     return 1440.0 / dpi;
 }
 
@@ -205,7 +205,7 @@ void QtWindow::SetState(WindowState state) {
     else if (state == WindowState::Maximized)
         s |= Qt::WindowMaximized;
     else if (state != WindowState::Normal)
-        throw PlatformError("no such window state");
+        throw PlatformError(Service::Window, "no such window state");
     // Qt keeps the normal geometry for the way back, and applies a state set
     // before the first show when the window is shown.
     setWindowState(s);
@@ -253,11 +253,11 @@ void QtWindow::MoveWindow(double left, double top, double width, double height) 
     const QRect outer = PixelRect(left, top, width, height);
     if (outer.width() < 1 || outer.height() < 1 || outer.width() > kMaxWindowSide ||
         outer.height() > kMaxWindowSide)
-        throw PlatformError("window size out of range");
+        throw PlatformError(Service::Window, "window size out of range");
     if (std::abs(outer.x()) > kMaxWindowPosition || std::abs(outer.y()) > kMaxWindowPosition)
-        throw PlatformError("window position out of range");
+        throw PlatformError(Service::Window, "window position out of range");
     if (windowState() & kNotNormal)
-        throw PlatformError("a minimized or maximized window cannot be moved");
+        throw PlatformError(Service::Window, "a minimized or maximized window cannot be moved");
     // Before the first show the window's own size stands for its outer size
     // (the frame is not known yet). Asked to keep that size, keep the inside
     // as it is and only move, so a first start has the whole initial client
@@ -271,9 +271,10 @@ void QtWindow::MoveWindow(double left, double top, double width, double height) 
 
 void QtWindow::SetOuterHeight(double height) {
     if (windowState() & kNotNormal)
-        throw PlatformError("a minimized or maximized window cannot be sized");
+        throw PlatformError(Service::Window, "a minimized or maximized window cannot be sized");
     const int h = Pixels(height, TwipsPerPixelY());
-    if (h < 1 || h > kMaxWindowSide) throw PlatformError("window height out of range");
+    if (h < 1 || h > kMaxWindowSide)
+        throw PlatformError(Service::Window, "window height out of range");
     const QMargins m = KnownFrameMargins();
     if (m.isNull()) {  // the workaround in PlaceOuter: remember the outer height
         QRect outer = (!shownOnce_ && pendingOuter_) ? *pendingOuter_ : frameGeometry();
@@ -333,12 +334,12 @@ void QtWindow::SetTopMost(bool on) {
 
 void QtWindow::ApplyTopMost(bool on) {
     QWindow* native = windowHandle();
-    if (!native) throw PlatformError("no native window");
+    if (!native) throw PlatformError(Service::Window, "no native window");
     // On the native window only: QWidget::setWindowFlag would hide, re-create
     // and re-show it.
     native->setFlag(Qt::WindowStaysOnTopHint, on);
     if (native->flags().testFlag(Qt::WindowStaysOnTopHint) != on)
-        throw PlatformError("stay-on-top refused");
+        throw PlatformError(Service::Window, "stay-on-top refused");
 }
 
 void QtWindow::PlaceControl(QWidget* control, double left, double top, double width,
