@@ -108,11 +108,11 @@ class BenchHooks final : public QObject {
         const MpvPlayer& player = program_.Player();
         std::ofstream out(statsPath_.toStdString());
         out << "renderer=" << player.RendererName() << '\n'
-            << "dropped_frames=" << player.stats().droppedFrames << '\n'
-            << "decoder_dropped_frames=" << player.stats().decoderDroppedFrames << '\n'
-            << "paused=" << (player.isPaused() ? 1 : 0) << '\n'
-            << "at_end=" << (player.isAtEnd() ? 1 : 0) << '\n'
-            << "position=" << player.position() << '\n';
+            << "dropped_frames=" << player.FrameStats().droppedFrames << '\n'
+            << "decoder_dropped_frames=" << player.FrameStats().decoderDroppedFrames << '\n'
+            << "paused=" << (player.IsPaused() ? 1 : 0) << '\n'
+            << "at_end=" << (player.IsAtEnd() ? 1 : 0) << '\n'
+            << "position=" << player.Position() << '\n';
         for (const auto& [key, value] : values_) out << key << '=' << value << '\n';
     }
 
@@ -122,8 +122,8 @@ class BenchHooks final : public QObject {
 
     void QuitAtEnd() {
         MpvPlayer& player = program_.Player();
-        connect(&player, &MpvPlayer::playbackChanged, this, [this, &player] {
-            if (!player.isAtEnd() || closing_) return;
+        connect(&player, &MpvPlayer::PlaybackChanged, this, [this, &player] {
+            if (!player.IsAtEnd() || closing_) return;
             closing_ = true;
             Set("end_seconds", clock_.nsecsElapsed() / 1e9);
             Close();

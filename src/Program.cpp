@@ -50,10 +50,10 @@ Program::Program(std::string commandLine, std::string settingsFile)
     handlers_ = std::make_unique<FormEvents>(*form_);
     tracker_ = std::make_unique<Tracker>(*handlers_);
     window_->SetEvents(tracker_.get());
-    QObject::connect(window_.get(), &QtWindow::playerPlaced, player_, &MpvPlayer::HostPlaced);
+    QObject::connect(window_.get(), &QtWindow::PlayerPlaced, player_, &MpvPlayer::HostPlaced);
     // A movie that loads after OpenMovie stopped waiting for it; once the
     // window has closed it stays unplayed.
-    QObject::connect(player_, &MpvPlayer::lateLoadSettled, player_, [this] {
+    QObject::connect(player_, &MpvPlayer::LateLoadSettled, player_, [this] {
         if (!tracker_->unloaded) Step([this] { MovieArrived(*form_); });
     });
 }

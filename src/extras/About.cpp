@@ -4,14 +4,12 @@
 
 namespace rw {
 
-Version ProgramVersion() {
-    return {kVersionMajor, kVersionMinor, kVersionRevision};
-}
+Version ProgramVersion() { return {kVersionMajor, kVersionMinor, kVersionRevision}; }
 
 std::string AboutMessage(const Version& v) {
-    return std::string(kAppTitle) + " " + std::to_string(v.major) + "." +
-           std::to_string(v.minor) + "." + std::to_string(v.revision) + "\r\n" + kAboutCopyright +
-           "\r\n" + kAboutSite + "\r\n" + kAboutPage;
+    return std::string(kAppTitle) + " " + std::to_string(v.major) + "." + std::to_string(v.minor) +
+           "." + std::to_string(v.revision) + "\r\n" + kAboutCopyright + "\r\n" + kAboutSite +
+           "\r\n" + kAboutPage;
 }
 
 void mnuHelpAbout_Click(Form& form) {

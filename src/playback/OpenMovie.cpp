@@ -58,20 +58,20 @@ void OpenMovie(Form& form, std::string movie) {
     Step([&] { PushRecentEntry(form, movie); });
     form.movieAspect = MovieAspectRatio(form);
     if (IsUsableAspect(form.movieAspect)) {
-        form.lateMovieGeneration_ = 0;
+        form.lateMovieGeneration = 0;
         FitAndPlay(form);
     } else {
         // The player may still be loading it (a slow server): MovieArrived
         // finishes the work when it comes.
-        form.lateMovieGeneration_ = generation;
+        form.lateMovieGeneration = generation;
     }
     Step([&] { w.SetCaption(kAppTitle); });
 }
 
 void MovieArrived(Form& form) {
-    if (form.lateMovieGeneration_ == 0 || form.lateMovieGeneration_ != form.openGeneration) return;
+    if (form.lateMovieGeneration == 0 || form.lateMovieGeneration != form.openGeneration) return;
     // Once only: a load settles once, and a failed one stays refused.
-    form.lateMovieGeneration_ = 0;
+    form.lateMovieGeneration = 0;
     const double aspect = MovieAspectRatio(form);
     if (!IsUsableAspect(aspect)) return;
     form.movieAspect = aspect;

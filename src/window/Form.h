@@ -43,7 +43,7 @@ struct Form : Platform {
     // The openGeneration of the OpenMovie that went on without its movie
     // because it was still loading; 0 when none waits. The movie, once it
     // arrives, is fitted and played only if that call is still the newest.
-    std::uint64_t lateMovieGeneration_ = 0;
+    std::uint64_t lateMovieGeneration = 0;
 
     // Guards the layout against resize chains (see Form_Resize).
     int resizeDepth = 0;

@@ -122,10 +122,10 @@ TEST_F(LayoutTest, LoopKeepsPlayingAndPauseFreezesThePicture) {
     auto p = Open(clip);
     mnuMovieLoop_Click(p->MainForm());
     QTest::qWait(2200);  // past the end of the 1-second clip
-    const double before = p->Player().position();
+    const double before = p->Player().Position();
     QTest::qWait(300);
-    EXPECT_NE(p->Player().position(), before) << "still playing after the end";
-    EXPECT_FALSE(p->Player().isAtEnd());
+    EXPECT_NE(p->Player().Position(), before) << "still playing after the end";
+    EXPECT_FALSE(p->Player().IsAtEnd());
 
     mnuMoviePause_Click(p->MainForm());
     QTest::qWait(300);

@@ -132,7 +132,7 @@ class Measurer {
         Step([&] { o.rect = player.MovieRect(); });
         if (o.loaded && !o.rect.empty()) {
             o.under_way =
-                test::WaitFor([&] { return player.position() > 0.05 || player.isAtEnd(); }, 8000);
+                test::WaitFor([&] { return player.Position() > 0.05 || player.IsAtEnd(); }, 8000);
         }
         Step([&] { player.Pause(); });
         if (o.Plays() && !logo_.isNull()) o.logo = Alike(Snapshot(), logo_);

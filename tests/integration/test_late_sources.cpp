@@ -201,7 +201,7 @@ TEST_P(LateSourceRoad, PictureAndBarShowAtTheFittedSizeAndTheWindowAnswers) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return ShowsFitted(*p, kRed); }, source.delayMs + 15000));
     const auto arrived = server.SinceFirstRequestMs();
     ExpectShownFitted(*p, kRed, source.name);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !p->Player().isPaused(); }, 2000)) << "not started";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !p->Player().IsPaused(); }, 2000)) << "not started";
     EXPECT_DOUBLE_EQ(p->MainForm().movieAspect, 0.75);
 
     if (source.mode == LocalServer::Mode::PausesMidway) {
@@ -210,16 +210,16 @@ TEST_P(LateSourceRoad, PictureAndBarShowAtTheFittedSizeAndTheWindowAnswers) {
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return server.SinceFirstRequestMs().value_or(0) > source.delayMs / 2; },
             source.delayMs));
-        EXPECT_FALSE(p->Player().isAtEnd());
-        EXPECT_LT(p->Player().position(), 2.0) << "the pause came after the movie's middle";
+        EXPECT_FALSE(p->Player().IsAtEnd());
+        EXPECT_LT(p->Player().Position(), 2.0) << "the pause came after the movie's middle";
         EXPECT_TRUE(FlipsLoop(*p));
         EXPECT_TRUE(FlipsLoop(*p));
         ExpectShownFitted(*p, kRed, "during the pause");
     }
     // The data comes to its end (after the pause, if any), and the movie
     // with it; one that lost its server ends where its data did.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return p->Player().isAtEnd(); }, source.delayMs + 15000));
-    const double end = p->Player().position();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p->Player().IsAtEnd(); }, source.delayMs + 15000));
+    const double end = p->Player().Position();
     const auto ended = server.SinceFirstRequestMs();
     if (source.mode == LocalServer::Mode::DropsMidway) {
         EXPECT_LT(end, 3.0) << "played past the data it got";
@@ -277,7 +277,7 @@ TEST_F(LateSourceTest, AnotherMovieOpensWhileAStreamPauses) {
     OpenMovie(p->MainForm(), server.Url("/red.mp4").toStdString());
     ASSERT_TRUE(QTest::qWaitFor([&] { return ShowsFitted(*p, kRed); }, 10000));
     // Played up to where the data stops.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return p->Player().position() > 1.0; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p->Player().Position() > 1.0; }, 5000));
     QTest::qWait(500);
     ASSERT_LT(server.SinceFirstRequestMs().value_or(0), 8000)
         << "too slow to open during the pause";
@@ -312,7 +312,7 @@ TEST_F(LateSourceTest, CloseDuringTheLateWaitWins) {
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return server.SinceFirstRequestMs().value_or(0) > 7000; }, 10000));
     // The movie loaded behind the closed window and was never started.
-    EXPECT_TRUE(p->Player().isPaused());
+    EXPECT_TRUE(p->Player().IsPaused());
     EXPECT_TRUE(std::isnan(p->MainForm().movieAspect));
     EXPECT_FALSE(p->Window().isVisible());
     p.reset();
@@ -329,7 +329,7 @@ TEST_F(LateSourceTest, FailedLateLoadStaysQuiet) {
     QTest::qWait(300);
     EXPECT_FALSE(p->Player().DrawnArea().has_value());
     EXPECT_FALSE(Bar(*p)->isVisible());
-    EXPECT_TRUE(p->Player().isPaused());
+    EXPECT_TRUE(p->Player().IsPaused());
     EXPECT_EQ(p->Window().windowTitle(), QStringLiteral("Ostrun's Reelwick"));
     EXPECT_TRUE(FlipsLoop(*p));
     EXPECT_LT(watch.LongestGapMs(), kMaxStallMs);

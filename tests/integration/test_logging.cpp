@@ -80,7 +80,8 @@ TEST_F(LoggingTest, LibmpvWarningsGoToTheirCategory) {
     player->SetLoadTimeout(5000);
     Step([&] { player->Load(test::ClipPath(test::Clip::Corrupt)); });
     EXPECT_TRUE(test::WaitFor([] { return !messages.empty(); }, 5000));
-    for (const auto& [category, text] : messages) EXPECT_EQ(category.toStdString(), "reelwick.mpv") << text.toStdString();
+    for (const auto& [category, text] : messages)
+        EXPECT_EQ(category.toStdString(), "reelwick.mpv") << text.toStdString();
 }
 
 }  // namespace

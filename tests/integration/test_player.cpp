@@ -38,7 +38,7 @@ class PlayerTest : public testing::Test {
     void SetUp() override {
         if (!test::CanMakeClips()) GTEST_SKIP() << "ffmpeg is needed to make the test clips";
         player_ = std::make_unique<MpvPlayer>(test::SolidImage(kLogo, 64, 48));
-        ASSERT_TRUE(player_->isAvailable());
+        ASSERT_TRUE(player_->IsAvailable());
         player_->SetController(0);
         player_->resize(640, 480);
         player_->show();

@@ -57,7 +57,7 @@ TEST(PlayerMedia, PlaysEveryFileOfTheSharedMediaOnce) {
     ASSERT_FALSE(files.empty()) << "MANIFEST.tsv lists no files";
 
     MpvPlayer player(test::SolidImage(Qt::green, 64, 48));
-    ASSERT_TRUE(player.isAvailable());
+    ASSERT_TRUE(player.IsAvailable());
     player.resize(640, 480);
     player.show();
     // Some files wait for packets that never come (an .sdp file); keep the

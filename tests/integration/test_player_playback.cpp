@@ -51,7 +51,7 @@ class PlaybackTest : public testing::Test {
     void SetUp() override {
         if (!test::CanMakeClips()) GTEST_SKIP() << "ffmpeg is needed to make the test clips";
         player_ = std::make_unique<MpvPlayer>(test::SolidImage(Qt::green, 64, 48));
-        ASSERT_TRUE(player_->isAvailable());
+        ASSERT_TRUE(player_->IsAvailable());
         player_->SetController(0);
         player_->resize(640, 480);
         player_->show();
@@ -60,7 +60,7 @@ class PlaybackTest : public testing::Test {
     ControllerBar* Bar() { return player_->findChild<ControllerBar*>(); }
     // Waits for the position to pass `seconds` while playing.
     bool PlaysPast(double seconds) {
-        return WaitFor([&] { return !player_->isPaused() && player_->position() > seconds; });
+        return WaitFor([&] { return !player_->IsPaused() && player_->Position() > seconds; });
     }
 
     std::unique_ptr<MpvPlayer> player_;
@@ -69,8 +69,8 @@ class PlaybackTest : public testing::Test {
 TEST_F(PlaybackTest, MovieLoadsPausedAndPlaysOnPlay) {
     player_->Load(ClipPath(Clip::Moving));
     Spin(300);
-    EXPECT_TRUE(player_->isPaused());
-    EXPECT_LT(player_->position(), 0.1);
+    EXPECT_TRUE(player_->IsPaused());
+    EXPECT_LT(player_->Position(), 0.1);
     player_->Play();
     EXPECT_TRUE(PlaysPast(0.3));
 }
@@ -81,8 +81,8 @@ TEST_F(PlaybackTest, NextMovieLoadsPausedAfterAPlayingOne) {
     ASSERT_TRUE(PlaysPast(0.2));
     player_->Load(ClipPath(Clip::Red43));
     Spin(300);
-    EXPECT_TRUE(player_->isPaused());
-    EXPECT_LT(player_->position(), 0.1);
+    EXPECT_TRUE(player_->IsPaused());
+    EXPECT_LT(player_->Position(), 0.1);
 }
 
 TEST_F(PlaybackTest, PauseStopsThePicture) {
@@ -93,24 +93,24 @@ TEST_F(PlaybackTest, PauseStopsThePicture) {
     const QImage playing = player_->grab().toImage();
     EXPECT_TRUE(WaitFor([&] { return player_->grab().toImage() != playing; }));
     player_->Pause();
-    ASSERT_TRUE(WaitFor([&] { return player_->isPaused(); }));
+    ASSERT_TRUE(WaitFor([&] { return player_->IsPaused(); }));
     Spin(200);  // a frame already on its way may still arrive
     // ...and stays still once paused.
     const QImage paused = player_->grab().toImage();
-    const double position = player_->position();
+    const double position = player_->Position();
     Spin(500);
     EXPECT_EQ(player_->grab().toImage(), paused);
-    EXPECT_EQ(player_->position(), position);
+    EXPECT_EQ(player_->Position(), position);
 }
 
 TEST_F(PlaybackTest, MovieStopsAtItsEndAndPlayStartsItAgain) {
     player_->Load(ClipPath(Clip::OneSecond));
     player_->Play();
-    ASSERT_TRUE(WaitFor([&] { return player_->isAtEnd(); }));
+    ASSERT_TRUE(WaitFor([&] { return player_->IsAtEnd(); }));
     EXPECT_EQ(player_->Reference(), ClipPath(Clip::OneSecond));  // still loaded
     player_->Play();
-    EXPECT_TRUE(WaitFor([&] { return !player_->isAtEnd() && !player_->isPaused(); }));
-    EXPECT_TRUE(WaitFor([&] { return player_->position() > 0.2 && player_->position() < 0.9; }));
+    EXPECT_TRUE(WaitFor([&] { return !player_->IsAtEnd() && !player_->IsPaused(); }));
+    EXPECT_TRUE(WaitFor([&] { return player_->Position() > 0.2 && player_->Position() < 0.9; }));
 }
 
 TEST_F(PlaybackTest, LoopKeepsAShortMoviePlaying) {
@@ -118,13 +118,13 @@ TEST_F(PlaybackTest, LoopKeepsAShortMoviePlaying) {
     player_->SetLoop(1);
     player_->Play();
     Spin(2000);
-    EXPECT_FALSE(player_->isAtEnd());
-    EXPECT_FALSE(player_->isPaused());
-    const double now = player_->position();
-    EXPECT_TRUE(WaitFor([&] { return player_->position() != now; }));
+    EXPECT_FALSE(player_->IsAtEnd());
+    EXPECT_FALSE(player_->IsPaused());
+    const double now = player_->Position();
+    EXPECT_TRUE(WaitFor([&] { return player_->Position() != now; }));
     // Without the loop it ends, as a movie does.
     player_->SetLoop(0);
-    EXPECT_TRUE(WaitFor([&] { return player_->isAtEnd(); }));
+    EXPECT_TRUE(WaitFor([&] { return player_->IsAtEnd(); }));
 }
 
 TEST_F(PlaybackTest, RewindGoesToTheStartAndKeepsPlayingOrPaused) {
@@ -132,16 +132,16 @@ TEST_F(PlaybackTest, RewindGoesToTheStartAndKeepsPlayingOrPaused) {
     player_->Play();
     ASSERT_TRUE(PlaysPast(0.8));
     player_->Rewind();
-    EXPECT_TRUE(WaitFor([&] { return player_->position() < 0.5; }));
+    EXPECT_TRUE(WaitFor([&] { return player_->Position() < 0.5; }));
     EXPECT_TRUE(PlaysPast(0.6));  // still playing
 
     player_->Pause();
-    ASSERT_TRUE(WaitFor([&] { return player_->isPaused(); }));
+    ASSERT_TRUE(WaitFor([&] { return player_->IsPaused(); }));
     player_->Rewind();
-    EXPECT_TRUE(WaitFor([&] { return player_->position() == 0; }));
+    EXPECT_TRUE(WaitFor([&] { return player_->Position() == 0; }));
     Spin(300);
-    EXPECT_TRUE(player_->isPaused());
-    EXPECT_EQ(player_->position(), 0);
+    EXPECT_TRUE(player_->IsPaused());
+    EXPECT_EQ(player_->Position(), 0);
 }
 
 TEST_F(PlaybackTest, PausedMovieCostsNoRepaints) {
@@ -203,12 +203,12 @@ TEST_F(PlaybackTest, ControllerBarShowsTimeAndPlaysAndSeeks) {
     Click(bar, layout.play.center());
     EXPECT_TRUE(PlaysPast(0.2));
     Click(bar, layout.play.center());
-    EXPECT_TRUE(WaitFor([&] { return player_->isPaused(); }));
+    EXPECT_TRUE(WaitFor([&] { return player_->IsPaused(); }));
 
     Click(bar, layout.seek.center());  // the middle of a 4 s movie
-    EXPECT_TRUE(WaitFor([&] { return std::abs(player_->position() - 2) < 0.3; }));
+    EXPECT_TRUE(WaitFor([&] { return std::abs(player_->Position() - 2) < 0.3; }));
     EXPECT_TRUE(WaitFor([&] { return bar->TimeText() == "0:02 / 0:04"; }));
-    EXPECT_TRUE(player_->isPaused());
+    EXPECT_TRUE(player_->IsPaused());
 }
 
 TEST_F(PlaybackTest, ControllerBarChangesVolumeAndMute) {
@@ -220,16 +220,16 @@ TEST_F(PlaybackTest, ControllerBarChangesVolumeAndMute) {
     ASSERT_FALSE(layout.volume.isEmpty());
     ASSERT_FALSE(layout.mute.isEmpty());
     Click(bar, layout.volume.center());
-    EXPECT_TRUE(WaitFor([&] { return std::abs(player_->volume() - 50) < 3; }));
+    EXPECT_TRUE(WaitFor([&] { return std::abs(player_->Volume() - 50) < 3; }));
     Click(bar, QPoint(layout.volume.left(), layout.volume.center().y()));
-    EXPECT_TRUE(WaitFor([&] { return player_->volume() == 0; }));
+    EXPECT_TRUE(WaitFor([&] { return player_->Volume() == 0; }));
     Click(bar, QPoint(layout.volume.right(), layout.volume.center().y()));
-    EXPECT_TRUE(WaitFor([&] { return player_->volume() == 100; }));
+    EXPECT_TRUE(WaitFor([&] { return player_->Volume() == 100; }));
 
     Click(bar, layout.mute.center());
-    EXPECT_TRUE(WaitFor([&] { return player_->isMuted(); }));
+    EXPECT_TRUE(WaitFor([&] { return player_->IsMuted(); }));
     Click(bar, layout.mute.center());
-    EXPECT_TRUE(WaitFor([&] { return !player_->isMuted(); }));
+    EXPECT_TRUE(WaitFor([&] { return !player_->IsMuted(); }));
 }
 
 TEST_F(PlaybackTest, ControllerBarRepaintsFarLessOftenThanFrames) {
@@ -241,7 +241,7 @@ TEST_F(PlaybackTest, ControllerBarRepaintsFarLessOftenThanFrames) {
     Spin(300);
     PaintCounter bar(Bar());
     int positions = 0;
-    QObject::connect(player_.get(), &MpvPlayer::positionChanged, [&positions] { ++positions; });
+    QObject::connect(player_.get(), &MpvPlayer::PositionChanged, [&positions] { ++positions; });
     player_->Play();
     ASSERT_TRUE(PlaysPast(1.5));
     EXPECT_GT(positions, 10);

@@ -13,7 +13,7 @@ using Reason = LoadTracker::EndReason;
 
 TEST(LoadTracker, StartsIdleWithoutReference) {
     LoadTracker load;
-    EXPECT_EQ(load.GetPhase(), Phase::Idle);
+    EXPECT_EQ(load.CurrentPhase(), Phase::Idle);
     EXPECT_TRUE(load.Settled());
     EXPECT_EQ(load.Reference(), "");
 }
@@ -31,7 +31,7 @@ TEST(LoadTracker, MovieWithPictureSettlesOnDisplaySize) {
     load.VideoTrackKnown(serial, true);
     EXPECT_FALSE(load.Settled());
     load.DisplaySizeKnown(serial, 1024, 576);
-    EXPECT_EQ(load.GetPhase(), Phase::Sized);
+    EXPECT_EQ(load.CurrentPhase(), Phase::Sized);
     EXPECT_EQ(load.Width(), 1024);
     EXPECT_EQ(load.Height(), 576);
     // The size may change later (a new stream configuration).
@@ -46,12 +46,12 @@ TEST(LoadTracker, MovieWithoutVideoTrackHasNoPicture) {
     load.FileStarted(2);
     ASSERT_TRUE(load.FileLoaded());
     load.VideoTrackKnown(serial, false);
-    EXPECT_EQ(load.GetPhase(), Phase::NoPicture);
+    EXPECT_EQ(load.CurrentPhase(), Phase::NoPicture);
     EXPECT_EQ(load.Reference(), "sine.mp3");
     // It still plays to its end and stays loaded.
     load.ReachedEnd();
     load.FileEnded(2, Reason::Eof, 0, 0);
-    EXPECT_EQ(load.GetPhase(), Phase::NoPicture);
+    EXPECT_EQ(load.CurrentPhase(), Phase::NoPicture);
     EXPECT_EQ(load.Reference(), "sine.mp3");
 }
 
@@ -63,7 +63,7 @@ TEST(LoadTracker, VideoTrackWithoutAnyFrameHasNoPictureAtItsEnd) {
     load.FileLoaded();
     load.VideoTrackKnown(serial, true);
     load.ReachedEnd();
-    EXPECT_EQ(load.GetPhase(), Phase::NoPicture);
+    EXPECT_EQ(load.CurrentPhase(), Phase::NoPicture);
 }
 
 TEST(LoadTracker, EndBeforeTheFileLoadedDecidesNothing) {
@@ -71,7 +71,7 @@ TEST(LoadTracker, EndBeforeTheFileLoadedDecidesNothing) {
     const auto serial = load.Begin("a.mp4");
     load.Accepted(serial, 1);
     load.ReachedEnd();  // a stale report from the previous movie
-    EXPECT_EQ(load.GetPhase(), Phase::Waiting);
+    EXPECT_EQ(load.CurrentPhase(), Phase::Waiting);
 }
 
 TEST(LoadTracker, FailuresEmptyTheReference) {
@@ -82,7 +82,7 @@ TEST(LoadTracker, FailuresEmptyTheReference) {
         load.Accepted(serial, 4);
         load.FileStarted(4);
         load.FileEnded(4, Reason::Error, 0, 0);
-        EXPECT_EQ(load.GetPhase(), Phase::Failed);
+        EXPECT_EQ(load.CurrentPhase(), Phase::Failed);
         EXPECT_EQ(load.Reference(), "");
         EXPECT_FALSE(load.OwnsPlayingFile());
     }
@@ -90,14 +90,14 @@ TEST(LoadTracker, FailuresEmptyTheReference) {
         SCOPED_TRACE("loadfile rejected");
         LoadTracker load;
         load.Rejected(load.Begin("x"));
-        EXPECT_EQ(load.GetPhase(), Phase::Failed);
+        EXPECT_EQ(load.CurrentPhase(), Phase::Failed);
     }
     {
         SCOPED_TRACE("refused before reaching libmpv");
         LoadTracker load;
         load.Begin("fd://0");
         load.Fail();
-        EXPECT_EQ(load.GetPhase(), Phase::Failed);
+        EXPECT_EQ(load.CurrentPhase(), Phase::Failed);
         EXPECT_EQ(load.Reference(), "");
     }
     {
@@ -107,7 +107,7 @@ TEST(LoadTracker, FailuresEmptyTheReference) {
         load.Accepted(serial, 1);
         load.FileStarted(1);
         load.FileEnded(1, Reason::Eof, 0, 0);
-        EXPECT_EQ(load.GetPhase(), Phase::Failed);
+        EXPECT_EQ(load.CurrentPhase(), Phase::Failed);
     }
     {
         SCOPED_TRACE("an error after the load settled (or after the wait timed out)");
@@ -118,7 +118,7 @@ TEST(LoadTracker, FailuresEmptyTheReference) {
         load.FileLoaded();
         load.DisplaySizeKnown(serial, 320, 240);
         load.FileEnded(1, Reason::Error, 0, 0);
-        EXPECT_EQ(load.GetPhase(), Phase::Failed);
+        EXPECT_EQ(load.CurrentPhase(), Phase::Failed);
         EXPECT_EQ(load.Reference(), "");
     }
 }
@@ -132,7 +132,7 @@ TEST(LoadTracker, FailedLoadIgnoresLateNews) {
     load.FileLoaded();
     load.DisplaySizeKnown(serial, 320, 240);
     load.VideoTrackKnown(serial, false);
-    EXPECT_EQ(load.GetPhase(), Phase::Failed);
+    EXPECT_EQ(load.CurrentPhase(), Phase::Failed);
 }
 
 TEST(LoadTracker, PlaylistEntriesBelongToTheLoad) {
@@ -143,10 +143,10 @@ TEST(LoadTracker, PlaylistEntriesBelongToTheLoad) {
         load.Accepted(serial, 3);
         load.FileStarted(3);
         load.FileEnded(3, Reason::Redirect, 4, 1);
-        EXPECT_EQ(load.GetPhase(), Phase::Waiting);
+        EXPECT_EQ(load.CurrentPhase(), Phase::Waiting);
         load.FileStarted(4);
         load.FileEnded(4, Reason::Error, 0, 0);
-        EXPECT_EQ(load.GetPhase(), Phase::Failed);
+        EXPECT_EQ(load.CurrentPhase(), Phase::Failed);
     }
     {
         SCOPED_TRACE("the first of two fails, libmpv goes on with the second");
@@ -157,11 +157,11 @@ TEST(LoadTracker, PlaylistEntriesBelongToTheLoad) {
         load.FileEnded(1, Reason::Redirect, 2, 2);
         load.FileStarted(2);
         load.FileEnded(2, Reason::Error, 0, 0);
-        EXPECT_EQ(load.GetPhase(), Phase::Waiting);
+        EXPECT_EQ(load.CurrentPhase(), Phase::Waiting);
         load.FileStarted(3);
         load.FileLoaded();
         load.DisplaySizeKnown(serial, 640, 360);
-        EXPECT_EQ(load.GetPhase(), Phase::Sized);
+        EXPECT_EQ(load.CurrentPhase(), Phase::Sized);
     }
     {
         SCOPED_TRACE("an empty playlist");
@@ -170,7 +170,7 @@ TEST(LoadTracker, PlaylistEntriesBelongToTheLoad) {
         load.Accepted(serial, 1);
         load.FileStarted(1);
         load.FileEnded(1, Reason::Redirect, 0, 0);
-        EXPECT_EQ(load.GetPhase(), Phase::Failed);
+        EXPECT_EQ(load.CurrentPhase(), Phase::Failed);
     }
 }
 
@@ -188,7 +188,7 @@ TEST(LoadTracker, EventsOfAnOlderLoadAreIgnored) {
     load.VideoTrackKnown(first, false);
     // The older file is stopped by the newer loadfile.
     load.FileEnded(1, Reason::Stop, 0, 0);
-    EXPECT_EQ(load.GetPhase(), Phase::Waiting);
+    EXPECT_EQ(load.CurrentPhase(), Phase::Waiting);
     // Before the new file starts, nothing is about its picture.
     load.Accepted(second, 2);
     EXPECT_FALSE(load.OwnsPlayingFile());
@@ -196,7 +196,7 @@ TEST(LoadTracker, EventsOfAnOlderLoadAreIgnored) {
     load.FileStarted(2);
     ASSERT_TRUE(load.FileLoaded());
     load.DisplaySizeKnown(second, 640, 360);
-    EXPECT_EQ(load.GetPhase(), Phase::Sized);
+    EXPECT_EQ(load.CurrentPhase(), Phase::Sized);
     EXPECT_EQ(load.Width(), 640);
 }
 
@@ -209,7 +209,7 @@ TEST(LoadTracker, AnEntryThatNeverStartedIsNotPlaying) {
     load.FileStarted(1);
     EXPECT_FALSE(load.OwnsPlayingFile());
     load.FileEnded(1, Reason::Error, 0, 0);
-    EXPECT_EQ(load.GetPhase(), Phase::Waiting);
+    EXPECT_EQ(load.CurrentPhase(), Phase::Waiting);
     load.Accepted(second, 2);
     load.FileStarted(2);
     EXPECT_TRUE(load.OwnsPlayingFile());
@@ -220,11 +220,11 @@ TEST(LoadTracker, SizeNeedsThePlayingFileAndAPositiveArea) {
     const auto serial = load.Begin("a.mp4");
     load.Accepted(serial, 1);
     load.DisplaySizeKnown(serial, 320, 240);  // not started yet
-    EXPECT_EQ(load.GetPhase(), Phase::Waiting);
+    EXPECT_EQ(load.CurrentPhase(), Phase::Waiting);
     load.FileStarted(1);
     load.DisplaySizeKnown(serial, 0, 240);
     load.DisplaySizeKnown(serial, 320, -1);
-    EXPECT_EQ(load.GetPhase(), Phase::Waiting);
+    EXPECT_EQ(load.CurrentPhase(), Phase::Waiting);
 }
 
 TEST(LoadTracker, RotationMetadataTurnsTheDisplaySize) {
@@ -277,7 +277,7 @@ TEST(LoadTracker, PictureFoundAfterNoPictureWins) {
     load.FileLoaded();
     load.VideoTrackKnown(serial, false);
     load.DisplaySizeKnown(serial, 500, 500);
-    EXPECT_EQ(load.GetPhase(), Phase::Sized);
+    EXPECT_EQ(load.CurrentPhase(), Phase::Sized);
 }
 
 }  // namespace

@@ -30,38 +30,38 @@ ControllerBar::ControllerBar(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ControllerBar::setPlaying(bool playing) {
-    if (playing == m_playing) return;
-    m_playing = playing;
+void ControllerBar::SetPlaying(bool playing) {
+    if (playing == playing_) return;
+    playing_ = playing;
     update();
 }
 
-void ControllerBar::setPosition(double seconds) {
-    m_position = seconds;
+void ControllerBar::SetPosition(double seconds) {
+    position_ = seconds;
     const double shown = ShownPosition();
     const auto second = static_cast<long long>(std::max(shown, 0.0));
     const int pixel = SeekPixel(shown);
-    if (second == m_shownSecond && pixel == m_shownPixel) return;
-    m_shownSecond = second;
-    m_shownPixel = pixel;
+    if (second == shownSecond_ && pixel == shownPixel_) return;
+    shownSecond_ = second;
+    shownPixel_ = pixel;
     update();
 }
 
-void ControllerBar::setDuration(double seconds) {
-    if (seconds == m_duration) return;
-    m_duration = seconds;
+void ControllerBar::SetDuration(double seconds) {
+    if (seconds == duration_) return;
+    duration_ = seconds;
     update();
 }
 
-void ControllerBar::setVolume(double percent) {
-    if (percent == m_volume) return;
-    m_volume = percent;
+void ControllerBar::SetVolume(double percent) {
+    if (percent == volume_) return;
+    volume_ = percent;
     update();
 }
 
-void ControllerBar::setMuted(bool muted) {
-    if (muted == m_muted) return;
-    m_muted = muted;
+void ControllerBar::SetMuted(bool muted) {
+    if (muted == muted_) return;
+    muted_ = muted;
     update();
 }
 
@@ -75,7 +75,7 @@ ControllerBar::Layout ControllerBar::ComputeLayout() const {
     const int h = height();
     const int w = width();
     const QFontMetrics metrics(BarFont());
-    const QString sample = m_duration >= 3600 ? "0:00:00 / 0:00:00" : "00:00 / 00:00";
+    const QString sample = duration_ >= 3600 ? "0:00:00 / 0:00:00" : "00:00 / 00:00";
     const int timeWidth = metrics.horizontalAdvance(sample) + h / 2;
     const int volumeWidth = 4 * h;
     const int minSeekWidth = 3 * h;
@@ -109,18 +109,18 @@ QRect ControllerBar::Track(const QRect& area) const {
 }
 
 double ControllerBar::ShownPosition() const {
-    return m_drag == Drag::Seek ? m_dragSeconds : m_position;
+    return drag_ == Drag::Seek ? dragSeconds_ : position_;
 }
 
 int ControllerBar::SeekPixel(double seconds) const {
     const QRect track = Track(ComputeLayout().seek);
-    const double fraction = m_duration > 0 ? Clamp01(seconds / m_duration) : 0;
+    const double fraction = duration_ > 0 ? Clamp01(seconds / duration_) : 0;
     return track.left() + static_cast<int>(std::lround(fraction * track.width()));
 }
 
 QString ControllerBar::TimeText() const {
     QString text = QString::fromStdString(FormatPlayTime(ShownPosition()));
-    if (m_duration > 0) text += " / " + QString::fromStdString(FormatPlayTime(m_duration));
+    if (duration_ > 0) text += " / " + QString::fromStdString(FormatPlayTime(duration_));
     return text;
 }
 
@@ -129,29 +129,29 @@ void ControllerBar::mousePressEvent(QMouseEvent* event) {
     const Layout layout = ComputeLayout();
     const QPoint at = event->position().toPoint();
     if (layout.play.contains(at)) {
-        emit playPauseClicked();
+        emit PlayPauseClicked();
     } else if (layout.mute.contains(at)) {
-        emit muteClicked();
-    } else if (layout.seek.contains(at) && m_duration > 0) {
-        m_drag = Drag::Seek;
-        m_dragPixel = -1;
+        emit MuteClicked();
+    } else if (layout.seek.contains(at) && duration_ > 0) {
+        drag_ = Drag::Seek;
+        dragPixel_ = -1;
         DragTo(at.x(), false);
     } else if (layout.volume.contains(at)) {
-        m_drag = Drag::Volume;
-        m_dragPixel = -1;
+        drag_ = Drag::Volume;
+        dragPixel_ = -1;
         DragTo(at.x(), false);
     }
 }
 
 void ControllerBar::mouseMoveEvent(QMouseEvent* event) {
-    if (m_drag != Drag::None) DragTo(event->position().toPoint().x(), false);
+    if (drag_ != Drag::None) DragTo(event->position().toPoint().x(), false);
 }
 
 void ControllerBar::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || m_drag == Drag::None) return;
+    if (event->button() != Qt::LeftButton || drag_ == Drag::None) return;
     DragTo(event->position().toPoint().x(), true);
-    if (m_drag == Drag::Seek) m_position = m_dragSeconds;  // until libmpv reports it
-    m_drag = Drag::None;
+    if (drag_ == Drag::Seek) position_ = dragSeconds_;  // until libmpv reports it
+    drag_ = Drag::None;
     update();
 }
 
@@ -160,17 +160,17 @@ void ControllerBar::mouseReleaseEvent(QMouseEvent* event) {
 // where the mouse is released, for an exact seek.
 void ControllerBar::DragTo(int x, bool release) {
     const Layout layout = ComputeLayout();
-    const QRect track = Track(m_drag == Drag::Seek ? layout.seek : layout.volume);
+    const QRect track = Track(drag_ == Drag::Seek ? layout.seek : layout.volume);
     const int pixel = std::clamp(x, track.left(), track.left() + track.width());
-    if (pixel == m_dragPixel && !release) return;
-    m_dragPixel = pixel;
+    if (pixel == dragPixel_ && !release) return;
+    dragPixel_ = pixel;
     const double fraction = Fraction(track, pixel);
-    if (m_drag == Drag::Seek) {
-        m_dragSeconds = fraction * m_duration;
-        emit seekRequested(m_dragSeconds, release);
+    if (drag_ == Drag::Seek) {
+        dragSeconds_ = fraction * duration_;
+        emit SeekRequested(dragSeconds_, release);
     } else if (!release) {
-        m_volume = fraction * 100;
-        emit volumeRequested(m_volume);
+        volume_ = fraction * 100;
+        emit VolumeRequested(volume_);
     }
     update();
 }
@@ -182,8 +182,8 @@ void ControllerBar::paintEvent(QPaintEvent*) {
     const Layout layout = ComputeLayout();
     PaintPlayButton(painter, layout.play);
     if (!layout.seek.isEmpty()) {
-        const double fraction = m_duration > 0 ? Clamp01(ShownPosition() / m_duration) : 0;
-        PaintTrack(painter, layout.seek, fraction, m_duration > 0);
+        const double fraction = duration_ > 0 ? Clamp01(ShownPosition() / duration_) : 0;
+        PaintTrack(painter, layout.seek, fraction, duration_ > 0);
     }
     if (!layout.time.isEmpty()) {
         painter.setFont(BarFont());
@@ -191,13 +191,13 @@ void ControllerBar::paintEvent(QPaintEvent*) {
         painter.drawText(layout.time, Qt::AlignCenter, TimeText());
     }
     if (!layout.mute.isEmpty()) PaintSpeaker(painter, layout.mute);
-    if (!layout.volume.isEmpty()) PaintTrack(painter, layout.volume, m_volume / 100, false);
+    if (!layout.volume.isEmpty()) PaintTrack(painter, layout.volume, volume_ / 100, false);
 }
 
 void ControllerBar::PaintPlayButton(QPainter& painter, const QRect& area) const {
     const QRectF icon = QRectF(area).adjusted(area.width() * 0.3, area.height() * 0.22,
                                               -area.width() * 0.25, -area.height() * 0.22);
-    if (m_playing) {
+    if (playing_) {
         const double bar = icon.width() * 0.35;
         painter.fillRect(QRectF(icon.left(), icon.top(), bar, icon.height()), kForeground);
         painter.fillRect(QRectF(icon.right() - bar, icon.top(), bar, icon.height()), kForeground);
@@ -224,7 +224,7 @@ void ControllerBar::PaintSpeaker(QPainter& painter, const QRect& area) const {
     painter.fillPath(speaker, kForeground);
     painter.setPen(QPen(kForeground, std::max(1.0, unit / 2)));
     const QRectF mark(icon.left() + 4 * unit, icon.center().y() - unit, 2 * unit, 2 * unit);
-    if (m_muted) {
+    if (muted_) {
         painter.drawLine(mark.topLeft(), mark.bottomRight());
         painter.drawLine(mark.bottomLeft(), mark.topRight());
     } else {

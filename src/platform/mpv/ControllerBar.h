@@ -19,12 +19,12 @@ class ControllerBar final : public QWidget {
     explicit ControllerBar(QWidget* parent = nullptr);
 
     // What to show, as the player last learned it from libmpv.
-    void setPlaying(bool playing);
-    void setPosition(double seconds);
+    void SetPlaying(bool playing);
+    void SetPosition(double seconds);
     // Zero or less: unknown (a live stream); the seek bar cannot seek then.
-    void setDuration(double seconds);
-    void setVolume(double percent);  // 0 to 100
-    void setMuted(bool muted);
+    void SetDuration(double seconds);
+    void SetVolume(double percent);  // 0 to 100
+    void SetMuted(bool muted);
 
     // Where each control is, for a bar of the current size; an empty
     // rectangle for a control that does not fit.
@@ -39,11 +39,11 @@ class ControllerBar final : public QWidget {
     QString TimeText() const;
 
   signals:
-    void playPauseClicked();
+    void PlayPauseClicked();
     // `exact` is false while the seek bar is dragged, true where it is let go.
-    void seekRequested(double seconds, bool exact);
-    void volumeRequested(double percent);
-    void muteClicked();
+    void SeekRequested(double seconds, bool exact);
+    void VolumeRequested(double percent);
+    void MuteClicked();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,18 +63,18 @@ class ControllerBar final : public QWidget {
     void PaintSpeaker(QPainter& painter, const QRect& area) const;
     void PaintTrack(QPainter& painter, const QRect& area, double fraction, bool handle) const;
 
-    bool m_playing = false;
-    double m_position = 0;
-    double m_duration = 0;
-    double m_volume = 100;
-    bool m_muted = false;
+    bool playing_ = false;
+    double position_ = 0;
+    double duration_ = 0;
+    double volume_ = 100;
+    bool muted_ = false;
 
-    Drag m_drag = Drag::None;
-    double m_dragSeconds = 0;
-    int m_dragPixel = -1;
+    Drag drag_ = Drag::None;
+    double dragSeconds_ = 0;
+    int dragPixel_ = -1;
     // What the bar shows of the position, to repaint only when it changes.
-    long long m_shownSecond = -1;
-    int m_shownPixel = -1;
+    long long shownSecond_ = -1;
+    int shownPixel_ = -1;
 };
 
 }  // namespace rw

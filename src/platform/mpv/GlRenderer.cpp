@@ -17,15 +17,15 @@ namespace rw {
 // resized).
 class GlVideoWindow final : public QWindow {
   public:
-    explicit GlVideoWindow(GlRenderer& renderer) : m_renderer(renderer) {}
+    explicit GlVideoWindow(GlRenderer& renderer) : renderer_(renderer) {}
 
   protected:
     void exposeEvent(QExposeEvent*) override {
-        if (isExposed()) m_renderer.Redraw();
+        if (isExposed()) renderer_.Redraw();
     }
 
   private:
-    GlRenderer& m_renderer;
+    GlRenderer& renderer_;
 };
 
 namespace {
@@ -44,23 +44,23 @@ void* X11Display() {
 }  // namespace
 
 GlRenderer::GlRenderer(mpv_handle* mpv, UpdateCallback callback, void* context, QWidget* host) {
-    m_gl = std::make_unique<QOpenGLContext>();
-    if (!m_gl->create()) throw PlatformError(Service::Player, "no OpenGL context");
+    gl_ = std::make_unique<QOpenGLContext>();
+    if (!gl_->create()) throw PlatformError(Service::Player, "no OpenGL context");
 
     auto window = std::make_unique<GlVideoWindow>(*this);
     window->setSurfaceType(QSurface::OpenGLSurface);
-    window->setFormat(m_gl->format());
+    window->setFormat(gl_->format());
     // Clicks, keys and drops go to the widgets underneath.
     window->setFlag(Qt::WindowTransparentForInput);
     window->create();
-    m_window = window.get();
+    window_ = window.get();
     // The window exists but is not shown yet: GL can be made current on it,
     // so the render context exists before the first loadfile.
     if (window->handle() == nullptr || !MakeCurrent()) {
         throw PlatformError(Service::Player, "no OpenGL window");
     }
 
-    mpv_opengl_init_params init{&GetProcAddress, m_gl.get()};
+    mpv_opengl_init_params init{&GetProcAddress, gl_.get()};
     void* display = X11Display();
     mpv_render_param params[] = {
         {MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_OPENGL)},
@@ -69,31 +69,31 @@ GlRenderer::GlRenderer(mpv_handle* mpv, UpdateCallback callback, void* context, 
         {display != nullptr ? MPV_RENDER_PARAM_X11_DISPLAY : MPV_RENDER_PARAM_INVALID, display},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    if (mpv_render_context_create(&m_context, mpv, params) < 0) {
-        m_gl->doneCurrent();
+    if (mpv_render_context_create(&context_, mpv, params) < 0) {
+        gl_->doneCurrent();
         throw PlatformError(Service::Player, "libmpv has no OpenGL renderer");
     }
-    mpv_render_context_set_update_callback(m_context, callback, context);
+    mpv_render_context_set_update_callback(context_, callback, context);
 
-    m_container = QWidget::createWindowContainer(window.release(), host);
+    container_ = QWidget::createWindowContainer(window.release(), host);
     // The window takes no input; the widget that holds it passes the mouse
     // on to the player, and never takes the keyboard focus.
-    m_container->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_container->setFocusPolicy(Qt::NoFocus);
-    m_container->hide();
+    container_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    container_->setFocusPolicy(Qt::NoFocus);
+    container_->hide();
 }
 
 GlRenderer::~GlRenderer() {
-    mpv_render_context_set_update_callback(m_context, nullptr, nullptr);
+    mpv_render_context_set_update_callback(context_, nullptr, nullptr);
     // libmpv frees its GL objects: their context must be current.
     MakeCurrent();
-    mpv_render_context_free(m_context);
-    m_gl->doneCurrent();
-    delete m_container;  // and the window with it
+    mpv_render_context_free(context_);
+    gl_->doneCurrent();
+    delete container_;  // and the window with it
 }
 
 bool GlRenderer::TakeUpdate() {
-    return (mpv_render_context_update(m_context) & MPV_RENDER_UPDATE_FRAME) != 0;
+    return (mpv_render_context_update(context_) & MPV_RENDER_UPDATE_FRAME) != 0;
 }
 
 void GlRenderer::Render(QSize size, qreal, int) {
@@ -105,24 +105,24 @@ void GlRenderer::Render(QSize size, qreal, int) {
 void GlRenderer::Redraw() { Draw(false); }
 
 void GlRenderer::SetArea(const QRect& area) {
-    if (m_container == nullptr) return;
+    if (container_ == nullptr) return;
     if (area.isEmpty()) {
-        m_container->hide();
+        container_->hide();
         return;
     }
-    if (m_container->geometry() != area) m_container->setGeometry(area);
-    if (m_container->isHidden()) m_container->show();
+    if (container_->geometry() != area) container_->setGeometry(area);
+    if (container_->isHidden()) container_->show();
 }
 
-bool GlRenderer::MakeCurrent() { return m_window != nullptr && m_gl->makeCurrent(m_window); }
+bool GlRenderer::MakeCurrent() { return window_ != nullptr && gl_->makeCurrent(window_); }
 
 void GlRenderer::Draw(bool skip) {
     // A frame that is not shown is still taken, so that libmpv never waits
     // for it; that too needs the context.
     if (!MakeCurrent()) return;
-    const bool shown = !skip && m_window->isExposed();
-    const QSize pixels = m_window->size() * m_window->devicePixelRatio();
-    mpv_opengl_fbo fbo{static_cast<int>(m_gl->defaultFramebufferObject()), pixels.width(),
+    const bool shown = !skip && window_->isExposed();
+    const QSize pixels = window_->size() * window_->devicePixelRatio();
+    mpv_opengl_fbo fbo{static_cast<int>(gl_->defaultFramebufferObject()), pixels.width(),
                        pixels.height(), 0};
     int flipY = 1;
     int block = 0;  // frames come when due (video-timing-offset=0): never wait
@@ -134,9 +134,9 @@ void GlRenderer::Draw(bool skip) {
         {MPV_RENDER_PARAM_SKIP_RENDERING, &skipRendering},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    if (mpv_render_context_render(m_context, params) < 0 || !shown) return;
-    m_gl->swapBuffers(m_window);
-    m_hasPicture = true;
+    if (mpv_render_context_render(context_, params) < 0 || !shown) return;
+    gl_->swapBuffers(window_);
+    hasPicture_ = true;
 }
 
 }  // namespace rw

@@ -43,8 +43,8 @@ class GlRenderer final : public FrameRenderer {
     void Render(QSize size, qreal devicePixelRatio, int rotation) override;
     // The window shows the picture: nothing to paint.
     void Paint(QPainter&, const QRect&) const override {}
-    bool HasPicture() const override { return m_hasPicture; }
-    void Clear() override { m_hasPicture = false; }
+    bool HasPicture() const override { return hasPicture_; }
+    void Clear() override { hasPicture_ = false; }
     void SetArea(const QRect& area) override;
     bool PaintedByWidget() const override { return false; }
 
@@ -55,11 +55,11 @@ class GlRenderer final : public FrameRenderer {
     bool MakeCurrent();
     void Draw(bool skip);
 
-    std::unique_ptr<QOpenGLContext> m_gl;
-    GlVideoWindow* m_window = nullptr;  // owned by the container
-    QWidget* m_container = nullptr;     // owned by the host widget
-    mpv_render_context* m_context = nullptr;
-    bool m_hasPicture = false;
+    std::unique_ptr<QOpenGLContext> gl_;
+    GlVideoWindow* window_ = nullptr;  // owned by the container
+    QWidget* container_ = nullptr;     // owned by the host widget
+    mpv_render_context* context_ = nullptr;
+    bool hasPicture_ = false;
 };
 
 }  // namespace rw

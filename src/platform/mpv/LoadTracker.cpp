@@ -6,43 +6,43 @@
 namespace rw {
 
 std::uint64_t LoadTracker::Begin(std::string reference) {
-    const auto serial = m_serial + 1;
+    const auto serial = serial_ + 1;
     *this = LoadTracker();
-    m_serial = serial;
-    m_phase = Phase::Waiting;
-    m_reference = std::move(reference);
-    return m_serial;
+    serial_ = serial;
+    phase_ = Phase::Waiting;
+    reference_ = std::move(reference);
+    return serial_;
 }
 
-void LoadTracker::Fail() { m_phase = Phase::Failed; }
+void LoadTracker::Fail() { phase_ = Phase::Failed; }
 
 void LoadTracker::Accepted(std::uint64_t serial, std::int64_t entryId) {
-    if (serial == m_serial && m_phase != Phase::Failed) m_entries.push_back(entryId);
+    if (serial == serial_ && phase_ != Phase::Failed) entries_.push_back(entryId);
 }
 
 void LoadTracker::Rejected(std::uint64_t serial) {
-    if (serial == m_serial) Fail();
+    if (serial == serial_) Fail();
 }
 
 void LoadTracker::FileStarted(std::int64_t entryId) {
-    if (Owns(entryId)) m_playing = true;
+    if (Owns(entryId)) playing_ = true;
 }
 
 bool LoadTracker::FileLoaded() {
-    if (!m_playing) return false;
-    m_loaded = true;
+    if (!playing_) return false;
+    loaded_ = true;
     return true;
 }
 
 void LoadTracker::FileEnded(std::int64_t entryId, EndReason reason, std::int64_t insertId,
                             int insertCount) {
     if (!Owns(entryId)) return;
-    m_playing = false;
-    m_loaded = false;
+    playing_ = false;
+    loaded_ = false;
     switch (reason) {
         case EndReason::Redirect:
             // A playlist file: its entries are now ours; an empty one ends it.
-            for (int i = 0; i < insertCount; ++i) m_entries.push_back(insertId + i);
+            for (int i = 0; i < insertCount; ++i) entries_.push_back(insertId + i);
             if (insertCount <= 0) Fail();
             return;
         case EndReason::Stop:
@@ -55,39 +55,39 @@ void LoadTracker::FileEnded(std::int64_t entryId, EndReason reason, std::int64_t
     }
     // libmpv goes on with the next entry of a playlist; only the last one's
     // end decides. A movie that played and then ended normally stays loaded.
-    if (entryId != *std::max_element(m_entries.begin(), m_entries.end())) return;
-    if (reason == EndReason::Error || m_phase == Phase::Waiting) Fail();
+    if (entryId != *std::max_element(entries_.begin(), entries_.end())) return;
+    if (reason == EndReason::Error || phase_ == Phase::Waiting) Fail();
 }
 
 void LoadTracker::VideoTrackKnown(std::uint64_t serial, bool present, int rotation) {
-    if (serial != m_serial || !m_loaded) return;
+    if (serial != serial_ || !loaded_) return;
     // Quarter turns only: the metadata of phones and cameras; anything in
     // between is shown as the nearest quarter turn below it.
-    m_rotation = (rotation % 360 + 360) % 360 / 90 * 90;
-    if (!present && m_phase == Phase::Waiting) m_phase = Phase::NoPicture;
+    rotation_ = (rotation % 360 + 360) % 360 / 90 * 90;
+    if (!present && phase_ == Phase::Waiting) phase_ = Phase::NoPicture;
 }
 
 void LoadTracker::DisplaySizeKnown(std::uint64_t serial, int width, int height) {
-    if (serial != m_serial || !m_playing || width <= 0 || height <= 0) return;
-    if (m_phase == Phase::Failed || m_phase == Phase::Idle) return;
-    const bool sideways = m_rotation == 90 || m_rotation == 270;
-    m_width = sideways ? height : width;
-    m_height = sideways ? width : height;
-    m_phase = Phase::Sized;
+    if (serial != serial_ || !playing_ || width <= 0 || height <= 0) return;
+    if (phase_ == Phase::Failed || phase_ == Phase::Idle) return;
+    const bool sideways = rotation_ == 90 || rotation_ == 270;
+    width_ = sideways ? height : width;
+    height_ = sideways ? width : height;
+    phase_ = Phase::Sized;
 }
 
 void LoadTracker::ReachedEnd() {
     // A file whose video track yields no frame at all reaches its end without
     // ever configuring a picture: it plays (its sound, if any) without one.
-    if (m_loaded && m_phase == Phase::Waiting) m_phase = Phase::NoPicture;
+    if (loaded_ && phase_ == Phase::Waiting) phase_ = Phase::NoPicture;
 }
 
 std::string LoadTracker::Reference() const {
-    return m_phase == Phase::Idle || m_phase == Phase::Failed ? std::string() : m_reference;
+    return phase_ == Phase::Idle || phase_ == Phase::Failed ? std::string() : reference_;
 }
 
 bool LoadTracker::Owns(std::int64_t entryId) const {
-    return std::find(m_entries.begin(), m_entries.end(), entryId) != m_entries.end();
+    return std::find(entries_.begin(), entries_.end(), entryId) != entries_.end();
 }
 
 }  // namespace rw

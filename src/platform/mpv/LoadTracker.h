@@ -38,7 +38,7 @@ class LoadTracker {
     void FileEnded(std::int64_t entryId, EndReason reason, std::int64_t insertId, int insertCount);
     // Whether the file libmpv plays now is the current load's, so that a
     // video reconfiguration is about its picture.
-    bool OwnsPlayingFile() const { return m_playing; }
+    bool OwnsPlayingFile() const { return playing_; }
 
     // `rotation` is the track's rotation metadata in degrees clockwise.
     void VideoTrackKnown(std::uint64_t serial, bool present, int rotation = 0);
@@ -47,30 +47,30 @@ class LoadTracker {
     // Playback reached the end of the file.
     void ReachedEnd();
 
-    std::uint64_t Serial() const { return m_serial; }
-    Phase GetPhase() const { return m_phase; }
-    bool Settled() const { return m_phase != Phase::Waiting; }
+    std::uint64_t Serial() const { return serial_; }
+    Phase CurrentPhase() const { return phase_; }
+    bool Settled() const { return phase_ != Phase::Waiting; }
     // The reference being loaded or loaded; empty when idle or failed.
     std::string Reference() const;
     // The display size: pixel aspect and rotation applied.
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
     // How far the picture is turned for display: 0, 90, 180 or 270 degrees
     // clockwise.
-    int Rotation() const { return m_rotation; }
+    int Rotation() const { return rotation_; }
 
   private:
     bool Owns(std::int64_t entryId) const;
 
-    std::uint64_t m_serial = 0;
-    Phase m_phase = Phase::Idle;
-    std::string m_reference;
-    std::vector<std::int64_t> m_entries;  // ours, in playlist order
-    bool m_playing = false;
-    bool m_loaded = false;
-    int m_width = 0;
-    int m_height = 0;
-    int m_rotation = 0;
+    std::uint64_t serial_ = 0;
+    Phase phase_ = Phase::Idle;
+    std::string reference_;
+    std::vector<std::int64_t> entries_;  // ours, in playlist order
+    bool playing_ = false;
+    bool loaded_ = false;
+    int width_ = 0;
+    int height_ = 0;
+    int rotation_ = 0;
 };
 
 }  // namespace rw

@@ -49,34 +49,34 @@ const mpv_node* Find(const mpv_node& map, const char* key, mpv_format format) {
 // is pending. Qt drops the call if the widget is gone by then.
 void MpvPlayer::OnWakeup(void* self) {
     auto* player = static_cast<MpvPlayer*>(self);
-    if (player->m_wakeupQueued.exchange(true)) return;
+    if (player->wakeupQueued_.exchange(true)) return;
     QMetaObject::invokeMethod(
         player, [player] { player->DrainEvents(); }, Qt::QueuedConnection);
 }
 
 void MpvPlayer::OnRenderUpdate(void* self) {
     auto* player = static_cast<MpvPlayer*>(self);
-    if (player->m_renderQueued.exchange(true)) return;
+    if (player->renderQueued_.exchange(true)) return;
     QMetaObject::invokeMethod(
         player,
         [player] {
-            player->m_renderQueued = false;
-            if (player->m_renderer && player->m_renderer->TakeUpdate()) player->RenderFrame();
+            player->renderQueued_ = false;
+            if (player->renderer_ && player->renderer_->TakeUpdate()) player->RenderFrame();
         },
         Qt::QueuedConnection);
 }
 
 void MpvPlayer::DrainEvents() {
-    m_wakeupQueued = false;
+    wakeupQueued_ = false;
     // The load's state as far as the layout cares: a stream may also change
     // its picture size while it plays.
     const auto snapshot = [this] {
-        return std::tuple(m_load.GetPhase(), m_load.Width(), m_load.Height());
+        return std::tuple(load_.CurrentPhase(), load_.Width(), load_.Height());
     };
     const auto before = snapshot();
     Changes changes;
-    while (m_mpv != nullptr) {
-        const mpv_event* event = mpv_wait_event(m_mpv, 0);
+    while (mpv_ != nullptr) {
+        const mpv_event* event = mpv_wait_event(mpv_, 0);
         if (event->event_id == MPV_EVENT_NONE) break;
         HandleEvent(*event, changes);
     }
@@ -85,8 +85,8 @@ void MpvPlayer::DrainEvents() {
         AfterLoadChange();
         ReportLateSettle();
     }
-    if (changes.position) emit positionChanged(m_position);
-    if (changes.playback) emit playbackChanged();
+    if (changes.position) emit PositionChanged(position_);
+    if (changes.playback) emit PlaybackChanged();
 }
 
 void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
@@ -99,20 +99,20 @@ void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
             HandleProperty(event, changes);
             break;
         case MPV_EVENT_START_FILE:
-            m_load.FileStarted(static_cast<mpv_event_start_file*>(event.data)->playlist_entry_id);
+            load_.FileStarted(static_cast<mpv_event_start_file*>(event.data)->playlist_entry_id);
             break;
         case MPV_EVENT_FILE_LOADED:
             // Whether the movie has a picture at all: libmpv answers with
             // the selected video track, or "unavailable" when there is none.
-            if (m_load.FileLoaded()) {
-                mpv_get_property_async(m_mpv, Tag(m_load.Serial(), Reply::VideoTrack),
+            if (load_.FileLoaded()) {
+                mpv_get_property_async(mpv_, Tag(load_.Serial(), Reply::VideoTrack),
                                        "current-tracks/video", MPV_FORMAT_NODE);
             }
             break;
         case MPV_EVENT_END_FILE: {
             const auto& end = *static_cast<mpv_event_end_file*>(event.data);
-            m_load.FileEnded(end.playlist_entry_id, ReasonOf(end), end.playlist_insert_id,
-                             end.playlist_insert_num_entries);
+            load_.FileEnded(end.playlist_entry_id, ReasonOf(end), end.playlist_insert_id,
+                            end.playlist_insert_num_entries);
             break;
         }
         case MPV_EVENT_VIDEO_RECONFIG:
@@ -120,8 +120,8 @@ void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
             // each reconfiguration: observed dwidth/dheight announce nothing
             // when the new movie has the same size as the last one, and may
             // still carry the last one's size when this event arrives.
-            if (m_load.OwnsPlayingFile()) {
-                mpv_get_property_async(m_mpv, Tag(m_load.Serial(), Reply::DisplaySize),
+            if (load_.OwnsPlayingFile()) {
+                mpv_get_property_async(mpv_, Tag(load_.Serial(), Reply::DisplaySize),
                                        "video-out-params", MPV_FORMAT_NODE);
             }
             break;
@@ -147,9 +147,9 @@ void MpvPlayer::HandleReply(const mpv_event& event) {
         const mpv_node& result = static_cast<mpv_event_command*>(event.data)->result;
         const mpv_node* id = ok ? Find(result, "playlist_entry_id", MPV_FORMAT_INT64) : nullptr;
         if (id != nullptr) {
-            m_load.Accepted(serial, id->u.int64);
+            load_.Accepted(serial, id->u.int64);
         } else {
-            m_load.Rejected(serial);
+            load_.Rejected(serial);
         }
         return;
     }
@@ -159,15 +159,15 @@ void MpvPlayer::HandleReply(const mpv_event& event) {
         const mpv_node* rotation = hasNode ? Find(*static_cast<mpv_node*>(property.data),
                                                   "demux-rotation", MPV_FORMAT_INT64)
                                            : nullptr;
-        m_load.VideoTrackKnown(serial, hasNode,
-                               rotation != nullptr ? static_cast<int>(rotation->u.int64) : 0);
+        load_.VideoTrackKnown(serial, hasNode,
+                              rotation != nullptr ? static_cast<int>(rotation->u.int64) : 0);
     } else if (reply == Reply::DisplaySize && hasNode) {
         const auto& params = *static_cast<mpv_node*>(property.data);
         const mpv_node* width = Find(params, "dw", MPV_FORMAT_INT64);
         const mpv_node* height = Find(params, "dh", MPV_FORMAT_INT64);
         if (width != nullptr && height != nullptr) {
-            m_load.DisplaySizeKnown(serial, static_cast<int>(width->u.int64),
-                                    static_cast<int>(height->u.int64));
+            load_.DisplaySizeKnown(serial, static_cast<int>(width->u.int64),
+                                   static_cast<int>(height->u.int64));
         }
     }
 }
@@ -189,47 +189,47 @@ void MpvPlayer::HandleProperty(const mpv_event& event, Changes& changes) {
     };
     switch (static_cast<Observed>(event.reply_userdata)) {
         case Observed::TimePos:
-            m_position = number(0);
+            position_ = number(0);
             changes.position = true;
             break;
         case Observed::Duration:
-            m_duration = number(0);
+            duration_ = number(0);
             changes.playback = true;
             break;
         case Observed::Pause:
-            m_paused = flag();
+            paused_ = flag();
             changes.playback = true;
             break;
         case Observed::EofReached:
-            m_atEnd = flag();
-            if (m_atEnd) m_load.ReachedEnd();
+            atEnd_ = flag();
+            if (atEnd_) load_.ReachedEnd();
             changes.playback = true;
             break;
         case Observed::Volume:
-            m_volume = number(m_volume);
+            volume_ = number(volume_);
             changes.playback = true;
             break;
         case Observed::Mute:
-            m_muted = flag();
+            muted_ = flag();
             changes.playback = true;
             break;
         case Observed::FrameDrops:
-            m_stats.droppedFrames = count();
+            stats_.droppedFrames = count();
             break;
         case Observed::DecoderDrops:
-            m_stats.decoderDroppedFrames = count();
+            stats_.decoderDroppedFrames = count();
             break;
     }
 }
 
 void MpvPlayer::RenderFrame() {
     const auto area = MovieArea();
-    const bool shown = area && m_load.GetPhase() == LoadTracker::Phase::Sized && isVisible();
+    const bool shown = area && load_.CurrentPhase() == LoadTracker::Phase::Sized && isVisible();
     // libmpv waits for each frame to be taken, so a frame that is not shown
     // is still taken, without the work of drawing it.
-    m_renderer->Render(shown ? QSize(area->Width(), area->Height()) : QSize(), devicePixelRatioF(),
-                       m_load.Rotation());
-    if (shown && m_renderer->PaintedByWidget()) {
+    renderer_->Render(shown ? QSize(area->Width(), area->Height()) : QSize(), devicePixelRatioF(),
+                      load_.Rotation());
+    if (shown && renderer_->PaintedByWidget()) {
         update(QRect(area->left, area->top, area->Width(), area->Height()));
     }
 }

@@ -70,16 +70,16 @@ bool IsOpenable(const std::string& reference) {
 
 }  // namespace
 
-MpvPlayer::MpvPlayer(QImage logo, QWidget* parent) : QWidget(parent), m_logo(std::move(logo)) {
+MpvPlayer::MpvPlayer(QImage logo, QWidget* parent) : QWidget(parent), logo_(std::move(logo)) {
     // Every pixel is painted here: Qt need not clear the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_controller = new ControllerBar(this);
-    m_controller->hide();
-    connect(m_controller, &ControllerBar::playPauseClicked, this, &MpvPlayer::TogglePlay);
-    connect(m_controller, &ControllerBar::seekRequested, this, &MpvPlayer::Seek);
-    connect(m_controller, &ControllerBar::volumeRequested, this,
+    controller_ = new ControllerBar(this);
+    controller_->hide();
+    connect(controller_, &ControllerBar::PlayPauseClicked, this, &MpvPlayer::TogglePlay);
+    connect(controller_, &ControllerBar::SeekRequested, this, &MpvPlayer::Seek);
+    connect(controller_, &ControllerBar::VolumeRequested, this,
             [this](double percent) { SetNumber("volume", percent); });
-    connect(m_controller, &ControllerBar::muteClicked, this, [this] { SetFlag("mute", !m_muted); });
+    connect(controller_, &ControllerBar::MuteClicked, this, [this] { SetFlag("mute", !muted_); });
     try {
         StartMpv();
     } catch (const PlatformError&) {
@@ -104,12 +104,12 @@ void MpvPlayer::StartMpv() {
     // buffer back when it is freed, at no measurable cost in playback.
     mallopt(M_MMAP_THRESHOLD, kMmapThreshold);
 #endif
-    m_mpv = mpv_create();
-    if (m_mpv == nullptr) throw PlatformError(Service::Player, "libmpv could not be created");
-    for (const auto& [name, value] : kOptions) mpv_set_option_string(m_mpv, name, value);
+    mpv_ = mpv_create();
+    if (mpv_ == nullptr) throw PlatformError(Service::Player, "libmpv could not be created");
+    for (const auto& [name, value] : kOptions) mpv_set_option_string(mpv_, name, value);
     const bool gl = ChooseRendererHere() == RendererKind::OpenGl;
     SetRendererOptions(gl, &mpv_set_option_string);
-    if (mpv_initialize(m_mpv) < 0)
+    if (mpv_initialize(mpv_) < 0)
         throw PlatformError(Service::Player, "libmpv could not be initialised");
 
     // What the GUI thread knows of playback; it never asks libmpv directly.
@@ -128,32 +128,31 @@ void MpvPlayer::StartMpv() {
         {Observed::DecoderDrops, "decoder-frame-drop-count", MPV_FORMAT_INT64},
     };
     for (const auto& property : observed) {
-        mpv_observe_property(m_mpv, static_cast<std::uint64_t>(property.id), property.name,
+        mpv_observe_property(mpv_, static_cast<std::uint64_t>(property.id), property.name,
                              property.format);
     }
     // The render context must exist before the first loadfile, or libmpv
     // would open a video window of its own.
     if (gl) {
         try {
-            m_renderer =
-                std::make_unique<GlRenderer>(m_mpv, &MpvPlayer::OnRenderUpdate, this, this);
+            renderer_ = std::make_unique<GlRenderer>(mpv_, &MpvPlayer::OnRenderUpdate, this, this);
             // The picture's window stacks over the widgets: the controller
             // bar, which may cover the bottom of the movie, gets a window of
             // its own to stay on top (PlaceController raises it).
-            m_controller->setAttribute(Qt::WA_DontCreateNativeAncestors);
-            m_controller->setAttribute(Qt::WA_NativeWindow);
+            controller_->setAttribute(Qt::WA_DontCreateNativeAncestors);
+            controller_->setAttribute(Qt::WA_NativeWindow);
         } catch (const PlatformError&) {
             ReportCaughtFailure();
             SetRendererOptions(false, &mpv_set_property_string);
         }
     }
-    if (!m_renderer) {
-        m_renderer = std::make_unique<SoftwareRenderer>(m_mpv, &MpvPlayer::OnRenderUpdate, this);
+    if (!renderer_) {
+        renderer_ = std::make_unique<SoftwareRenderer>(mpv_, &MpvPlayer::OnRenderUpdate, this);
     }
     // libmpv's own warnings and errors, for a developer who switched the
     // category on; otherwise libmpv is not even asked to format them.
-    if (lcMpv().isWarningEnabled()) mpv_request_log_messages(m_mpv, "warn");
-    mpv_set_wakeup_callback(m_mpv, &MpvPlayer::OnWakeup, this);
+    if (lcMpv().isWarningEnabled()) mpv_request_log_messages(mpv_, "warn");
+    mpv_set_wakeup_callback(mpv_, &MpvPlayer::OnWakeup, this);
 }
 
 // With OpenGL (a hardware driver) libmpv decodes in hardware where it safely
@@ -161,23 +160,23 @@ void MpvPlayer::StartMpv() {
 // renderer aborts on a picture to turn: there the turn is done when painting
 // (video-rotate=no), and decoding stays in software, which it needs anyway.
 void MpvPlayer::SetRendererOptions(bool gl, int (*set)(mpv_handle*, const char*, const char*)) {
-    set(m_mpv, "hwdec", gl ? "auto-safe" : "no");
-    set(m_mpv, "video-rotate", gl ? "0" : "no");
+    set(mpv_, "hwdec", gl ? "auto-safe" : "no");
+    set(mpv_, "video-rotate", gl ? "0" : "no");
 }
 
 void MpvPlayer::StopMpv() {
-    if (m_mpv == nullptr) return;
-    mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
-    m_renderer.reset();  // the render context goes before the core
-    mpv_terminate_destroy(m_mpv);
-    m_mpv = nullptr;
+    if (mpv_ == nullptr) return;
+    mpv_set_wakeup_callback(mpv_, nullptr, nullptr);
+    renderer_.reset();  // the render context goes before the core
+    mpv_terminate_destroy(mpv_);
+    mpv_ = nullptr;
 }
 
 void MpvPlayer::RequireMpv() const {
-    if (m_mpv == nullptr) throw PlatformError(Service::Player, "libmpv is not available");
+    if (mpv_ == nullptr) throw PlatformError(Service::Player, "libmpv is not available");
 }
 
-const char* MpvPlayer::RendererName() const { return m_renderer ? m_renderer->Name() : ""; }
+const char* MpvPlayer::RendererName() const { return renderer_ ? renderer_->Name() : ""; }
 
 std::uint64_t MpvPlayer::Tag(std::uint64_t serial, Reply reply) {
     return serial << kReplyBits | static_cast<std::uint64_t>(reply);
@@ -186,7 +185,7 @@ std::uint64_t MpvPlayer::Tag(std::uint64_t serial, Reply reply) {
 void MpvPlayer::Play() {
     RequireMpv();
     // A movie at its end plays again from the beginning.
-    if (m_atEnd) Command({"seek", "0", "absolute+exact"});
+    if (atEnd_) Command({"seek", "0", "absolute+exact"});
     SetFlag("pause", false);
 }
 
@@ -203,7 +202,7 @@ void MpvPlayer::Rewind() {
 void MpvPlayer::SetBackground(const std::string& colour) {
     const QColor parsed(QString::fromStdString(colour));
     if (!parsed.isValid()) throw PlatformError(Service::Player, "not a colour: " + colour);
-    m_background = parsed;
+    background_ = parsed;
     update();
 }
 
@@ -213,26 +212,26 @@ void MpvPlayer::SetLoop(std::int32_t on) {
 }
 
 void MpvPlayer::SetController(std::int32_t shown) {
-    m_controllerShown = shown != 0;
+    controllerShown_ = shown != 0;
     PlaceController(MovieArea());
 }
 
 void MpvPlayer::Load(const std::string& reference) {
     RequireMpv();
-    const std::uint64_t serial = m_load.Begin(reference);
+    const std::uint64_t serial = load_.Begin(reference);
     lateSerial_ = 0;
     // Nothing of the previous movie carries over: its picture would show
     // until the new one's first frame, and the rectangle fitted to its shape
     // would stretch the new one until the window sends one of its own.
-    m_renderer->Clear();
-    m_movieRect.reset();
-    m_atEnd = false;
-    m_position = 0;
-    m_duration = 0;
+    renderer_->Clear();
+    movieRect_.reset();
+    atEnd_ = false;
+    position_ = 0;
+    duration_ = 0;
     if (!IsAllowedReference(reference) || !IsOpenable(reference)) {
         // The reference never reaches libmpv. The previous movie stops, as it
         // does when libmpv itself fails to open a file.
-        m_load.Fail();
+        load_.Fail();
         Command({"stop"});
     } else {
         // Every movie is loaded paused and starts on Play(), also when the
@@ -240,14 +239,14 @@ void MpvPlayer::Load(const std::string& reference) {
         SetFlag("pause", true);
         const std::string path = ToMpvPath(reference);
         const char* args[] = {"loadfile", path.c_str(), "replace", nullptr};
-        if (mpv_command_async(m_mpv, Tag(serial, Reply::Load), args) < 0) m_load.Fail();
+        if (mpv_command_async(mpv_, Tag(serial, Reply::Load), args) < 0) load_.Fail();
     }
     AfterLoadChange();
     WaitForLoad(serial);
 }
 
 void MpvPlayer::WaitForLoad(std::uint64_t serial) {
-    const auto done = [this, serial] { return m_load.Serial() != serial || m_load.Settled(); };
+    const auto done = [this, serial] { return load_.Serial() != serial || load_.Settled(); };
     if (done()) return;
     // A nested loop without user input: the window keeps painting, and a
     // source that stalls (a network stream, an .sdp file waiting for
@@ -259,11 +258,11 @@ void MpvPlayer::WaitForLoad(std::uint64_t serial) {
     QTimer timeout;
     timeout.setSingleShot(true);
     connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(this, &MpvPlayer::loadChanged, &loop, [&loop, done] {
+    connect(this, &MpvPlayer::LoadChanged, &loop, [&loop, done] {
         if (done()) loop.quit();
     });
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
-    timeout.start(m_loadTimeoutMs);
+    timeout.start(loadTimeoutMs_);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     if (alive && !done()) lateSerial_ = serial;
 }
@@ -271,31 +270,31 @@ void MpvPlayer::WaitForLoad(std::uint64_t serial) {
 void MpvPlayer::AfterLoadChange() {
     SyncController();
     Relayout();
-    emit loadChanged();
+    emit LoadChanged();
 }
 
 // The caller of Load has gone on without the movie; the window learns here
 // that it has come (or will not), and fits and plays it then.
 void MpvPlayer::ReportLateSettle() {
-    if (lateSerial_ == 0 || lateSerial_ != m_load.Serial() || !m_load.Settled()) return;
+    if (lateSerial_ == 0 || lateSerial_ != load_.Serial() || !load_.Settled()) return;
     lateSerial_ = 0;
-    emit lateLoadSettled();
+    emit LateLoadSettled();
 }
 
-std::string MpvPlayer::Reference() { return m_load.Reference(); }
+std::string MpvPlayer::Reference() { return load_.Reference(); }
 
 void MpvPlayer::SetMovieRect(const std::string& rect) {
     const auto parsed = ParseMovieRect(rect);
     if (!parsed) throw PlatformError(Service::Player, "not a rectangle: " + rect);
-    m_movieRect = parsed;
-    m_movieRectGeometry = geometry();
+    movieRect_ = parsed;
+    movieRectGeometry_ = geometry();
     Relayout();
 }
 
 std::string MpvPlayer::MovieRect() {
-    switch (m_load.GetPhase()) {
+    switch (load_.CurrentPhase()) {
         case LoadTracker::Phase::Sized:
-            return FormatMovieRect(m_load.Width(), m_load.Height());
+            return FormatMovieRect(load_.Width(), load_.Height());
         case LoadTracker::Phase::NoPicture:
             return FormatMovieRect(kNominalRect.Width(), kNominalRect.Height());
         case LoadTracker::Phase::Waiting:
@@ -307,30 +306,30 @@ std::string MpvPlayer::MovieRect() {
     throw PlatformError(Service::Player, "no movie is loaded");
 }
 
-void MpvPlayer::SetLoadTimeout(int ms) { m_loadTimeoutMs = std::max(ms, 0); }
+void MpvPlayer::SetLoadTimeout(int ms) { loadTimeoutMs_ = std::max(ms, 0); }
 
 void MpvPlayer::SetControllerHeight(int px) {
-    m_controllerHeight = std::max(px, 0);
+    controllerHeight_ = std::max(px, 0);
     PlaceController(MovieArea());
 }
 
 void MpvPlayer::Command(std::initializer_list<const char*> args) {
     std::vector<const char*> argv(args);
     argv.push_back(nullptr);
-    if (m_mpv != nullptr) mpv_command_async(m_mpv, 0, argv.data());
+    if (mpv_ != nullptr) mpv_command_async(mpv_, 0, argv.data());
 }
 
 void MpvPlayer::SetFlag(const char* name, bool value) {
     int flag = value ? 1 : 0;
-    if (m_mpv != nullptr) mpv_set_property_async(m_mpv, 0, name, MPV_FORMAT_FLAG, &flag);
+    if (mpv_ != nullptr) mpv_set_property_async(mpv_, 0, name, MPV_FORMAT_FLAG, &flag);
 }
 
 void MpvPlayer::SetText(const char* name, const char* value) {
-    if (m_mpv != nullptr) mpv_set_property_async(m_mpv, 0, name, MPV_FORMAT_STRING, &value);
+    if (mpv_ != nullptr) mpv_set_property_async(mpv_, 0, name, MPV_FORMAT_STRING, &value);
 }
 
 void MpvPlayer::SetNumber(const char* name, double value) {
-    if (m_mpv != nullptr) mpv_set_property_async(m_mpv, 0, name, MPV_FORMAT_DOUBLE, &value);
+    if (mpv_ != nullptr) mpv_set_property_async(mpv_, 0, name, MPV_FORMAT_DOUBLE, &value);
 }
 
 void MpvPlayer::Seek(double seconds, bool exact) {
@@ -341,7 +340,7 @@ void MpvPlayer::Seek(double seconds, bool exact) {
 }
 
 void MpvPlayer::TogglePlay() {
-    if (m_paused || m_atEnd) {
+    if (paused_ || atEnd_) {
         Step([this] { Play(); });
     } else {
         Step([this] { Pause(); });

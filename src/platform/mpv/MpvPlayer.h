@@ -68,32 +68,32 @@ class MpvPlayer final : public QWidget, public IPlayer {
     void SetControllerHeight(int px);
 
     // Playback as libmpv last reported it.
-    Stats stats() const { return m_stats; }
-    double position() const { return m_position; }
-    double duration() const { return m_duration; }
-    bool isPaused() const { return m_paused; }
-    bool isAtEnd() const { return m_atEnd; }
-    double volume() const { return m_volume; }
-    bool isMuted() const { return m_muted; }
+    Stats FrameStats() const { return stats_; }
+    double Position() const { return position_; }
+    double Duration() const { return duration_; }
+    bool IsPaused() const { return paused_; }
+    bool IsAtEnd() const { return atEnd_; }
+    double Volume() const { return volume_; }
+    bool IsMuted() const { return muted_; }
     // The renderer in use, "sw" or "gl"; empty without libmpv.
     const char* RendererName() const;
     // False when libmpv could not be started; Load, Play, Pause, Rewind and
     // SetLoop then throw PlatformError.
-    bool isAvailable() const { return m_mpv != nullptr; }
+    bool IsAvailable() const { return mpv_ != nullptr; }
     // Where the movie (or the logo of a movie without a picture) is drawn
     // now, in the widget's pixels; nothing while no movie is there to draw.
     std::optional<PixelRect> DrawnArea() const { return MovieArea(); }
 
   signals:
-    void positionChanged(double seconds);
+    void PositionChanged(double seconds);
     // Paused, at the end, duration, volume or mute changed.
-    void playbackChanged();
+    void PlaybackChanged();
     // A load began, settled or failed.
-    void loadChanged();
+    void LoadChanged();
     // The load that Load stopped waiting for has settled after all: its size
     // is known, it has no picture, or it failed. Sent once per such load, and
     // never for a load that a newer one replaced.
-    void lateLoadSettled();
+    void LateLoadSettled();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -163,31 +163,31 @@ class MpvPlayer final : public QWidget, public IPlayer {
     void OnGeometryChanged();
     void SyncController();
 
-    mpv_handle* m_mpv = nullptr;
-    std::unique_ptr<FrameRenderer> m_renderer;
-    ControllerBar* m_controller = nullptr;
-    std::atomic<bool> m_wakeupQueued{false};
-    std::atomic<bool> m_renderQueued{false};
+    mpv_handle* mpv_ = nullptr;
+    std::unique_ptr<FrameRenderer> renderer_;
+    ControllerBar* controller_ = nullptr;
+    std::atomic<bool> wakeupQueued_{false};
+    std::atomic<bool> renderQueued_{false};
 
-    LoadTracker m_load;
-    int m_loadTimeoutMs = 3000;
+    LoadTracker load_;
+    int loadTimeoutMs_ = 3000;
     // Serial of the load whose wait ran out before it settled; 0 when none.
     std::uint64_t lateSerial_ = 0;
 
-    QImage m_logo;
-    QColor m_background = Qt::black;
-    std::optional<PixelRect> m_movieRect;  // none: natural size at the top-left
-    QRect m_movieRectGeometry;             // the widget's geometry when it was sent
-    bool m_controllerShown = true;
-    std::optional<int> m_controllerHeight;
+    QImage logo_;
+    QColor background_ = Qt::black;
+    std::optional<PixelRect> movieRect_;  // none: natural size at the top-left
+    QRect movieRectGeometry_;             // the widget's geometry when it was sent
+    bool controllerShown_ = true;
+    std::optional<int> controllerHeight_;
 
-    double m_position = 0;
-    double m_duration = 0;
-    bool m_paused = true;
-    bool m_atEnd = false;
-    double m_volume = 100;
-    bool m_muted = false;
-    Stats m_stats;
+    double position_ = 0;
+    double duration_ = 0;
+    bool paused_ = true;
+    bool atEnd_ = false;
+    double volume_ = 100;
+    bool muted_ = false;
+    Stats stats_;
 };
 
 }  // namespace rw

@@ -16,11 +16,11 @@ QRect ToQRect(const PixelRect& r) { return QRect(r.left, r.top, r.Width(), r.Hei
 }  // namespace
 
 std::optional<PixelRect> MpvPlayer::MovieArea() const {
-    switch (m_load.GetPhase()) {
+    switch (load_.CurrentPhase()) {
         case LoadTracker::Phase::Sized:
-            return m_movieRect ? *m_movieRect : PixelRect{0, 0, m_load.Width(), m_load.Height()};
+            return movieRect_ ? *movieRect_ : PixelRect{0, 0, load_.Width(), load_.Height()};
         case LoadTracker::Phase::NoPicture:
-            return m_movieRect ? *m_movieRect : kNominalRect;
+            return movieRect_ ? *movieRect_ : kNominalRect;
         case LoadTracker::Phase::Idle:
         case LoadTracker::Phase::Waiting:
         case LoadTracker::Phase::Failed:
@@ -32,61 +32,62 @@ std::optional<PixelRect> MpvPlayer::MovieArea() const {
 void MpvPlayer::Relayout() {
     const auto area = MovieArea();
     PlaceController(area);
-    const bool sized = area && m_load.GetPhase() == LoadTracker::Phase::Sized;
-    if (m_renderer) m_renderer->SetArea(sized ? ToQRect(*area) : QRect());
+    const bool sized = area && load_.CurrentPhase() == LoadTracker::Phase::Sized;
+    if (renderer_) renderer_->SetArea(sized ? ToQRect(*area) : QRect());
     // A paused movie sends no new frame: the last one is drawn again at the
     // new size.
-    if (m_renderer && sized && isVisible()) {
-        m_renderer->Render(QSize(area->Width(), area->Height()), devicePixelRatioF(),
-                           m_load.Rotation());
+    if (renderer_ && sized && isVisible()) {
+        renderer_->Render(QSize(area->Width(), area->Height()), devicePixelRatioF(),
+                          load_.Rotation());
     }
     update();
 }
 
 void MpvPlayer::PlaceController(const std::optional<PixelRect>& area) {
-    const auto bar = m_controllerShown && area
+    const auto bar = controllerShown_ && area
                          ? ControllerBarRect(*area, ControllerHeight(), height())
                          : std::nullopt;
     if (!bar) {
-        m_controller->hide();
+        controller_->hide();
         return;
     }
-    m_controller->setGeometry(ToQRect(*bar));
-    m_controller->show();
-    if (m_renderer && !m_renderer->PaintedByWidget()) m_controller->raise();
+    controller_->setGeometry(ToQRect(*bar));
+    controller_->show();
+    if (renderer_ && !renderer_->PaintedByWidget()) controller_->raise();
 }
 
 int MpvPlayer::ControllerHeight() const {
-    return m_controllerHeight ? *m_controllerHeight : ControllerHeightForDpi(logicalDpiY());
+    return controllerHeight_ ? *controllerHeight_ : ControllerHeightForDpi(logicalDpiY());
 }
 
 void MpvPlayer::SyncController() {
-    m_controller->setDuration(m_duration);
-    m_controller->setPosition(m_position);
-    m_controller->setPlaying(!m_paused && !m_atEnd);
-    m_controller->setVolume(m_volume);
-    m_controller->setMuted(m_muted);
+    controller_->SetDuration(duration_);
+    controller_->SetPosition(position_);
+    controller_->SetPlaying(!paused_ && !atEnd_);
+    controller_->SetVolume(volume_);
+    controller_->SetMuted(muted_);
 }
 
 void MpvPlayer::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const auto area = MovieArea();
     const QRect target = area ? ToQRect(*area) : QRect();
-    const bool picture = !target.isEmpty() && m_renderer &&
-                         m_load.GetPhase() == LoadTracker::Phase::Sized && m_renderer->HasPicture();
+    const bool picture = !target.isEmpty() && renderer_ &&
+                         load_.CurrentPhase() == LoadTracker::Phase::Sized &&
+                         renderer_->HasPicture();
     // A picture covers its whole rectangle: the background goes only around
     // it, which spares filling a movie's worth of pixels for every frame.
     const QRegion background = picture ? event->region() - target : event->region();
-    for (const QRect& r : background) painter.fillRect(r, m_background);
+    for (const QRect& r : background) painter.fillRect(r, background_);
     if (target.isEmpty()) return;
-    if (m_load.GetPhase() == LoadTracker::Phase::Sized) {
-        if (picture) m_renderer->Paint(painter, target);
-    } else if (!m_logo.isNull()) {
-        QSize size = m_logo.size().scaled(target.size(), Qt::KeepAspectRatio);
+    if (load_.CurrentPhase() == LoadTracker::Phase::Sized) {
+        if (picture) renderer_->Paint(painter, target);
+    } else if (!logo_.isNull()) {
+        QSize size = logo_.size().scaled(target.size(), Qt::KeepAspectRatio);
         QRect logo(QPoint(), size);
         logo.moveCenter(target.center());
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(logo, m_logo);
+        painter.drawImage(logo, logo_);
     }
 }
 
@@ -95,12 +96,12 @@ void MpvPlayer::paintEvent(QPaintEvent* event) {
 // size. Qt delivers the events of a geometry set while the widget was hidden
 // only when it is shown; those do not undo a rectangle sent since.
 void MpvPlayer::OnGeometryChanged() {
-    if (m_movieRect && geometry() != m_movieRectGeometry) m_movieRect.reset();
+    if (movieRect_ && geometry() != movieRectGeometry_) movieRect_.reset();
     Relayout();
 }
 
 void MpvPlayer::HostPlaced() {
-    m_movieRect.reset();
+    movieRect_.reset();
     Relayout();
 }
 

@@ -47,19 +47,19 @@ SoftwareRenderer::SoftwareRenderer(mpv_handle* mpv, UpdateCallback callback, voi
         {MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_SW)},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    if (mpv_render_context_create(&m_context, mpv, params) < 0) {
+    if (mpv_render_context_create(&context_, mpv, params) < 0) {
         throw PlatformError(Service::Player, "libmpv has no software renderer");
     }
-    mpv_render_context_set_update_callback(m_context, callback, context);
+    mpv_render_context_set_update_callback(context_, callback, context);
 }
 
 SoftwareRenderer::~SoftwareRenderer() {
-    mpv_render_context_set_update_callback(m_context, nullptr, nullptr);
-    mpv_render_context_free(m_context);
+    mpv_render_context_set_update_callback(context_, nullptr, nullptr);
+    mpv_render_context_free(context_);
 }
 
 bool SoftwareRenderer::TakeUpdate() {
-    return (mpv_render_context_update(m_context) & MPV_RENDER_UPDATE_FRAME) != 0;
+    return (mpv_render_context_update(context_) & MPV_RENDER_UPDATE_FRAME) != 0;
 }
 
 void SoftwareRenderer::Render(QSize size, qreal devicePixelRatio, int rotation) {
@@ -67,16 +67,16 @@ void SoftwareRenderer::Render(QSize size, qreal devicePixelRatio, int rotation) 
         Skip();
         return;
     }
-    m_rotation = rotation;
+    rotation_ = rotation;
     const QSize pixels = PixelSize(Sideways(rotation) ? size.transposed() : size, devicePixelRatio);
-    if (m_image.size() != pixels) m_image = AlignedImage(pixels);
-    if (m_image.isNull()) {
+    if (image_.size() != pixels) image_ = AlignedImage(pixels);
+    if (image_.isNull()) {
         Skip();
         return;
     }
-    uchar* const pixelData = m_image.bits();
+    uchar* const pixelData = image_.bits();
     int target[2] = {pixels.width(), pixels.height()};
-    std::size_t stride = static_cast<std::size_t>(m_image.bytesPerLine());
+    std::size_t stride = static_cast<std::size_t>(image_.bytesPerLine());
     // The GUI thread must not sleep until the frame's display time; libmpv
     // is told to hand over frames only when they are due instead
     // (video-timing-offset=0).
@@ -89,23 +89,23 @@ void SoftwareRenderer::Render(QSize size, qreal devicePixelRatio, int rotation) 
         {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    if (mpv_render_context_render(m_context, params) < 0) m_image = QImage();
+    if (mpv_render_context_render(context_, params) < 0) image_ = QImage();
 }
 
 void SoftwareRenderer::Paint(QPainter& painter, const QRect& target) const {
-    if (m_image.isNull() || target.isEmpty()) return;
-    const QSize upright = Sideways(m_rotation) ? target.size().transposed() : target.size();
-    const bool scaled = m_image.size() != upright * painter.device()->devicePixelRatioF();
+    if (image_.isNull() || target.isEmpty()) return;
+    const QSize upright = Sideways(rotation_) ? target.size().transposed() : target.size();
+    const bool scaled = image_.size() != upright * painter.device()->devicePixelRatioF();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, scaled);
-    if (m_rotation == 0) {
-        painter.drawImage(target, m_image);
+    if (rotation_ == 0) {
+        painter.drawImage(target, image_);
         return;
     }
     painter.save();
     painter.translate(QRectF(target).center());
-    painter.rotate(m_rotation);
+    painter.rotate(rotation_);
     painter.drawImage(QRectF(QPointF(-upright.width() / 2.0, -upright.height() / 2.0), upright),
-                      m_image);
+                      image_);
     painter.restore();
 }
 
@@ -117,7 +117,7 @@ void SoftwareRenderer::Skip() {
         {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    mpv_render_context_render(m_context, params);
+    mpv_render_context_render(context_, params);
 }
 
 }  // namespace rw

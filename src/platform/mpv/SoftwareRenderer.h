@@ -31,15 +31,15 @@ class SoftwareRenderer final : public FrameRenderer {
     bool TakeUpdate() override;
     void Render(QSize size, qreal devicePixelRatio, int rotation) override;
     void Paint(QPainter& painter, const QRect& target) const override;
-    bool HasPicture() const override { return !m_image.isNull(); }
-    void Clear() override { m_image = QImage(); }
+    bool HasPicture() const override { return !image_.isNull(); }
+    void Clear() override { image_ = QImage(); }
 
   private:
     void Skip();
 
-    mpv_render_context* m_context = nullptr;
-    QImage m_image;      // the picture before it is turned
-    int m_rotation = 0;  // how far it is turned when painted
+    mpv_render_context* context_ = nullptr;
+    QImage image_;      // the picture before it is turned
+    int rotation_ = 0;  // how far it is turned when painted
 };
 
 }  // namespace rw

@@ -95,12 +95,12 @@ class QtWindow final : public QMainWindow, public IWindow {
     void ShowPlayer() override { player_->show(); }
     void MovePlayer(double left, double top, double width, double height) override {
         PlaceControl(player_, left, top, width, height);
-        emit playerPlaced();
+        emit PlayerPlaced();
     }
 
   signals:
     // The layout has placed the player; any movie rectangle it had is stale.
-    void playerPlaced();
+    void PlayerPlaced();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
