@@ -1,0 +1,24 @@
+// Playlists come from anywhere: every byte string must give a bounded list
+// of bounded entries, and resolving an entry never loses it.
+
+#include "FuzzCheck.h"
+#include "platform/mpv/Playlists.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text = rw::fuzz::TextOf(data, size);
+    const rw::PlaylistKind kinds[] = {rw::PlaylistKind::M3u, rw::PlaylistKind::Pls,
+                                      rw::PlaylistKind::Qtl, rw::PlaylistKind::Smil};
+    for (const char* name : {"a.m3u", "a.pls", "a.qtl", "a.smi", "a.mov"}) {
+        (void)rw::PlaylistKindOf(name, text);
+    }
+    for (const auto kind : kinds) {
+        const auto entries = rw::ReadPlaylist(kind, text);
+        FUZZ_CHECK(entries.size() <= rw::kMaxPlaylistEntries);
+        for (const auto& entry : entries) {
+            FUZZ_CHECK(!entry.empty() && entry.size() <= rw::kMaxEntryBytes);
+            const auto resolved = rw::ResolveEntry(entry, "/lists");
+            FUZZ_CHECK(rw::fuzz::EndsWith(resolved, entry) || resolved.size() < entry.size() + 8);
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rw {
+
+// Playlists and presentations are read here rather than by libmpv, which
+// would queue their entries past the player's checks on references. The
+// reader only lists entries; the player decides which of them may play.
+enum class PlaylistKind {
+    M3u,   // one entry a line, "#" lines are comments (not an HLS stream)
+    Pls,   // "[playlist]" with FileN= lines
+    Qtl,   // QuickTime Media Link (XML, <embed src=...>) or "RTSPtext" lines
+    Smil,  // a presentation with an <smil> root; its media elements in order
+};
+
+// Text longer than this is not read as a playlist at all.
+inline constexpr std::size_t kMaxPlaylistBytes = 1024 * 1024;
+// At most this many entries are listed; later ones are dropped.
+inline constexpr std::size_t kMaxPlaylistEntries = 256;
+// An entry longer than this is dropped.
+inline constexpr std::size_t kMaxEntryBytes = 8192;
+
+// What kind of playlist a file is, from its name and its first bytes (a few
+// KiB are enough). Nothing for a movie, an HLS stream (an .m3u8 with
+// #EXT-X- tags, which libmpv streams itself) or a SAMI subtitle file.
+std::optional<PlaylistKind> PlaylistKindOf(std::string_view fileName, std::string_view head);
+
+// The entries of a playlist as they are written, in order: XML entities
+// decoded, surrounding blanks removed. Empty for text over the size limit.
+std::vector<std::string> ReadPlaylist(PlaylistKind kind, std::string_view text);
+
+// An entry as a reference: URLs ("scheme://...") and absolute paths as they
+// are, a relative path joined to the playlist's folder. Empty for an empty
+// entry.
+std::string ResolveEntry(std::string_view entry, std::string_view folder);
+
+}  // namespace rw

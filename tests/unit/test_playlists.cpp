@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/mpv/Playlists.h"
+
+namespace rw {
+namespace {
+
+using Kind = PlaylistKind;
+
+struct KindCase {
+    const char* name;
+    std::string head;
+    std::optional<Kind> kind;
+};
+
+class PlaylistKindTest : public testing::TestWithParam<KindCase> {};
+
+TEST_P(PlaylistKindTest, TellsPlaylistsFromMovies) {
+    EXPECT_EQ(PlaylistKindOf(GetParam().name, GetParam().head), GetParam().kind)
+        << GetParam().name << ": " << GetParam().head;
+}
+
+const KindCase kKinds[] = {
+    {"a.m3u", "#EXTM3U\n#EXTINF:1,x\nclip.mp4\n", Kind::M3u},
+    {"a.m3u", "clip.mp4\n", Kind::M3u},
+    {"a.M3U8", "clip.mp4\n", Kind::M3u},
+    {"a.txt", "\xEF\xBB\xBF#EXTM3U\nclip.mp4\n", Kind::M3u},
+    {"a.mov", "  #extm3u\nclip.mp4\n", Kind::M3u},
+    {"live.m3u8", "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:10\nseg0.ts\n", std::nullopt},
+    {"live.m3u", "#EXT-X-TARGETDURATION:10\nseg0.ts\n", std::nullopt},
+    {"a.pls", "[playlist]\nFile1=a.mp3\n", Kind::Pls},
+    {"a.bin", "[Playlist]\nFile1=a.mp3\n", Kind::Pls},
+    {"a.pls", "", Kind::Pls},
+    {"a.qtl", "RTSPtext rtsp://host/v.mp4\n", Kind::Qtl},
+    {"a.mov", "RTSPtext rtsp://host/v.mp4\n", Kind::Qtl},
+    {"a.qtl",
+     "<?xml version=\"1.0\"?><?quicktime type=\"application/x-quicktime-media-link\"?>"
+     "<embed src=\"a.mov\"/>",
+     Kind::Qtl},
+    {"a.xml", "<?quicktime type=\"application/x-quicktime-media-link\"?><embed src=\"a\"/>",
+     Kind::Qtl},
+    {"a.qtl", "<embed src=\"a.mov\"/>", Kind::Qtl},
+    {"a.smi", "<?xml version=\"1.0\"?>\n<smil><body><video src=\"a.mp4\"/></body></smil>",
+     Kind::Smil},
+    {"a.smil", "<!DOCTYPE smil><SMIL xmlns=\"x\">", Kind::Smil},
+    {"a.smi", "<SAMI><HEAD><TITLE>x</TITLE></HEAD></SAMI>", std::nullopt},
+    {"a.smil", "<html><smil>", std::nullopt},
+    {"a.mp4",
+     "\x00\x00\x00\x18"
+     "ftypmp42",
+     std::nullopt},
+    {"a.mov", "", std::nullopt},
+    {"a.m3u.mp4", "clip.mp4\n", std::nullopt},
+};
+INSTANTIATE_TEST_SUITE_P(Kinds, PlaylistKindTest, testing::ValuesIn(kKinds));
+
+struct ReadCase {
+    Kind kind;
+    std::string text;
+    std::vector<std::string> entries;
+};
+
+class ReadPlaylistTest : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadPlaylistTest, ListsEntriesInOrder) {
+    EXPECT_EQ(ReadPlaylist(GetParam().kind, GetParam().text), GetParam().entries)
+        << GetParam().text;
+}
+
+using V = std::vector<std::string>;
+const ReadCase kReads[] = {
+    {Kind::M3u, "#EXTM3U\n#EXTINF:1,One\none.mp4\n\n  two.mp4  \r\n#c\nthree.mp3",
+     V{"one.mp4", "two.mp4", "three.mp3"}},
+    {Kind::M3u, "a.mp4\rb.mp4\r", V{"a.mp4", "b.mp4"}},
+    {Kind::M3u,
+     "\xEF\xBB\xBF"
+     "a.mp4",
+     V{"a.mp4"}},
+    {Kind::M3u, "#EXTM3U\n# only comments\n", V{}},
+    {Kind::M3u, "", V{}},
+    {Kind::M3u, "file:///m/a%20b.mp4\nhttp://h/s\nav://lavfi:x\n",
+     V{"file:///m/a%20b.mp4", "http://h/s", "av://lavfi:x"}},
+    {Kind::Pls, "[playlist]\nFile1=a.mp3\nTitle1=A\nFile2 = b.mp3\nNumberOfEntries=2\n",
+     V{"a.mp3", "b.mp3"}},
+    {Kind::Pls, "[playlist]\nfile3=c.mp3\nFileX=x.mp3\nFile=y.mp3\nFiles1=z\nFile4\n", V{"c.mp3"}},
+    {Kind::Pls, "[playlist]\nFile1=\n", V{}},
+    {Kind::Qtl, "RTSPtext rtsp://host.org/video.mp4\n", V{"rtsp://host.org/video.mp4"}},
+    {Kind::Qtl, "RTSPtext\r\nrtsp://h/v.mp4\r\n", V{"rtsp://h/v.mp4"}},
+    {Kind::Qtl,
+     "<?xml?><?quicktime type=\"application/x-quicktime-media-link\"?>\n<embed autoplay=\"true\" "
+     "src=\"a&amp;b.mov\" />",
+     V{"a&b.mov"}},
+    {Kind::Qtl, "<embed xsrc=\"no.mov\" src='yes.mov'/>", V{"yes.mov"}},
+    {Kind::Qtl, "<embed src = \"spaced.mov\">", V{"spaced.mov"}},
+    {Kind::Qtl, "<embed src=\"unterminated.mov/>", V{}},
+    {Kind::Qtl, "<embedded src=\"no.mov\"/>", V{}},
+    {Kind::Smil,
+     "<smil><body><seq><video src=\"a.mp4\"/><audio src=\"b.mp3\"/><img src=\"c.png\"/><text "
+     "src=\"t.txt\"/><ref src=\"d.mov\"/></seq></body></smil>",
+     V{"a.mp4", "b.mp3", "c.png", "d.mov"}},
+    {Kind::Smil, "<smil><!-- <video src=\"hidden.mp4\"/> --><video src=\"shown.mp4\"/></smil>",
+     V{"shown.mp4"}},
+    {Kind::Smil,
+     "<smil><video src=\"&#x41;&#66;&lt;&gt;&quot;&apos;&bogus;&#0;&#xD800;.mp4\"/></smil>",
+     V{"AB<>\"'&bogus;&#0;&#xD800;.mp4"}},
+    {Kind::Smil, "<smil><video src=\"&#233;.mp4\"/></smil>", V{"\xC3\xA9.mp4"}},
+    {Kind::Smil, "<smil><video src=\"a.mp4\"", V{}},
+    {Kind::Smil, "<smil><!-- never closed <video src=\"a.mp4\"/>", V{}},
+};
+INSTANTIATE_TEST_SUITE_P(Reads, ReadPlaylistTest, testing::ValuesIn(kReads));
+
+TEST(ReadPlaylist, KeepsToItsLimits) {
+    std::string many;
+    for (std::size_t i = 0; i < kMaxPlaylistEntries + 10; ++i)
+        many += "e" + std::to_string(i) + "\n";
+    const auto entries = ReadPlaylist(Kind::M3u, many);
+    ASSERT_EQ(entries.size(), kMaxPlaylistEntries);
+    EXPECT_EQ(entries.front(), "e0");
+    EXPECT_EQ(entries.back(), "e" + std::to_string(kMaxPlaylistEntries - 1));
+
+    EXPECT_TRUE(ReadPlaylist(Kind::M3u, std::string(kMaxPlaylistBytes + 1, 'a')).empty());
+    EXPECT_EQ(ReadPlaylist(Kind::M3u, std::string(kMaxEntryBytes + 1, 'a') + "\nok.mp4"),
+              V{"ok.mp4"});
+}
+
+struct ResolveCase {
+    const char* entry;
+    const char* folder;
+    const char* resolved;
+};
+
+class ResolveEntryTest : public testing::TestWithParam<ResolveCase> {};
+
+TEST_P(ResolveEntryTest, JoinsRelativePathsToTheFolder) {
+    EXPECT_EQ(ResolveEntry(GetParam().entry, GetParam().folder), GetParam().resolved);
+}
+
+const ResolveCase kResolves[] = {
+    {"clip.mp4", "/m/lists", "/m/lists/clip.mp4"},
+    {"clip.mp4", "/m/lists/", "/m/lists/clip.mp4"},
+    {"../clip.mp4", "/m/lists", "/m/lists/../clip.mp4"},
+    {"/abs/clip.mp4", "/m", "/abs/clip.mp4"},
+    {"file:///abs/clip.mp4", "/m", "file:///abs/clip.mp4"},
+    {"http://h/s.mp3", "/m", "http://h/s.mp3"},
+    {"edl://x", "/m", "edl://x"},
+    {"-", "/m", "/m/-"},
+    {"--vo=x", "/m", "/m/--vo=x"},
+    {"1http://x", "/m", "/m/1http://x"},
+    {"a b/c:d.mp4", "/m", "/m/a b/c:d.mp4"},
+    {"clip.mp4", "", "clip.mp4"},
+    {"  ", "/m", ""},
+};
+INSTANTIATE_TEST_SUITE_P(Resolves, ResolveEntryTest, testing::ValuesIn(kResolves));
+
+}  // namespace
+}  // namespace rw
