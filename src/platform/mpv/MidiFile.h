@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace rw {
+
+// What the player needs to know of a Standard MIDI File before it plays it:
+// how long it lasts and where a moment in seconds falls in its ticks. Plain
+// C++, for the stream that synthesises MIDI files (MidiStream.cpp), the tests
+// and the fuzz target; every read is bounded.
+
+// Larger files are refused: real MIDI files are a few hundred KiB at most.
+inline constexpr std::size_t kMaxMidiFileBytes = 16 * 1024 * 1024;
+// Events counted over all tracks before a file is refused as unreasonable.
+inline constexpr std::size_t kMaxMidiEvents = 2'000'000;
+// Tempo changes kept before a file is refused as unreasonable.
+inline constexpr std::size_t kMaxMidiTempoChanges = 65'536;
+
+struct MidiTempoChange {
+    std::uint64_t tick = 0;
+    std::uint32_t microsPerQuarter = 500'000;
+};
+
+struct MidiTiming {
+    int format = 0;
+    int tracks = 0;
+    // Ticks per quarter note; 0 for a file timed in SMPTE frames.
+    int ticksPerQuarter = 0;
+    // Ticks per second of a file timed in SMPTE frames; 0 otherwise.
+    double ticksPerSecond = 0;
+    // The tick of the last end of track over all tracks.
+    std::uint64_t lastTick = 0;
+    // In tick order; the first at tick 0 (120 beats a minute unless the file
+    // sets another tempo there).
+    std::vector<MidiTempoChange> tempos;
+
+    double SecondsAt(std::uint64_t tick) const;
+    // The tick playing at `seconds`: the last one at or before it.
+    std::uint64_t TickAt(double seconds) const;
+    double Duration() const { return SecondsAt(lastTick); }
+};
+
+// Whether the first bytes of a file are those of a MIDI file: "MThd", or a
+// RIFF file of form "RMID" that wraps one.
+bool LooksLikeMidi(std::span<const unsigned char> head);
+
+// The Standard MIDI File in `bytes`: the bytes themselves when they start
+// with "MThd", the "data" chunk of an RMID file; nothing for anything else.
+std::optional<std::span<const unsigned char>> StandardMidiData(
+    std::span<const unsigned char> bytes);
+
+// The timing of a Standard MIDI File (an RMID file is unwrapped first).
+// Nothing for a file that is not one, is larger than kMaxMidiFileBytes, has
+// no track, a division of 0, a track or event cut short, a status byte where
+// none may stand, more than kMaxMidiEvents events or more than
+// kMaxMidiTempoChanges tempo changes. Chunks other than tracks are skipped.
+std::optional<MidiTiming> ReadMidiTiming(std::span<const unsigned char> bytes);
+
+}  // namespace rw
