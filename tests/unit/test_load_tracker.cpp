@@ -280,5 +280,32 @@ TEST(LoadTracker, PictureFoundAfterNoPictureWins) {
     EXPECT_EQ(load.CurrentPhase(), Phase::Sized);
 }
 
+TEST(LoadTracker, RefusedRedirectFailsOnlyTheCurrentLoad) {
+    {
+        SCOPED_TRACE("the current load's file");
+        LoadTracker load;
+        const auto serial = load.Begin("list.m3u");
+        load.Accepted(serial, 1);
+        load.FileStarted(1);
+        EXPECT_TRUE(load.RefuseRedirect(1));
+        EXPECT_EQ(load.CurrentPhase(), Phase::Failed);
+        EXPECT_EQ(load.Reference(), "");
+        // The entries libmpv queued are not the load's.
+        load.FileStarted(2);
+        EXPECT_FALSE(load.FileLoaded());
+        EXPECT_FALSE(load.OwnsPlayingFile());
+    }
+    {
+        SCOPED_TRACE("an older load's file");
+        LoadTracker load;
+        const auto first = load.Begin("old.m3u");
+        load.Accepted(first, 1);
+        const auto second = load.Begin("new.mp4");
+        load.Accepted(second, 2);
+        EXPECT_FALSE(load.RefuseRedirect(1));
+        EXPECT_EQ(load.CurrentPhase(), Phase::Waiting);
+    }
+}
+
 }  // namespace
 }  // namespace rw

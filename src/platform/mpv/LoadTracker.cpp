@@ -59,6 +59,14 @@ void LoadTracker::FileEnded(std::int64_t entryId, EndReason reason, std::int64_t
     if (reason == EndReason::Error || phase_ == Phase::Waiting) Fail();
 }
 
+bool LoadTracker::RefuseRedirect(std::int64_t entryId) {
+    if (!Owns(entryId)) return false;
+    playing_ = false;
+    loaded_ = false;
+    Fail();
+    return true;
+}
+
 void LoadTracker::VideoTrackKnown(std::uint64_t serial, bool present, int rotation) {
     if (serial != serial_ || !loaded_) return;
     // Quarter turns only: the metadata of phones and cameras; anything in

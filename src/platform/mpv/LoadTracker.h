@@ -36,6 +36,13 @@ class LoadTracker {
     // asks for its video track.
     bool FileLoaded();
     void FileEnded(std::int64_t entryId, EndReason reason, std::int64_t insertId, int insertCount);
+    // libmpv read the current load's file `entryId` as a playlist and queued
+    // its entries. The player reads playlists itself and hands libmpv only
+    // the entry to play, so libmpv's own expansion (a playlist it found
+    // inside a file or behind a URL) would bypass the checks on references:
+    // the load fails instead, and the player stops libmpv before the entries
+    // play. Returns whether the file was the current load's.
+    bool RefuseRedirect(std::int64_t entryId);
     // Whether the file libmpv plays now is the current load's, so that a
     // video reconfiguration is about its picture.
     bool OwnsPlayingFile() const { return playing_; }

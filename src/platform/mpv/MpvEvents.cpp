@@ -111,6 +111,12 @@ void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
             break;
         case MPV_EVENT_END_FILE: {
             const auto& end = *static_cast<mpv_event_end_file*>(event.data);
+            // libmpv expanded a playlist itself: its entries must not play.
+            if (end.reason == MPV_END_FILE_REASON_REDIRECT &&
+                load_.RefuseRedirect(end.playlist_entry_id)) {
+                Command({"stop"});
+                break;
+            }
             load_.FileEnded(end.playlist_entry_id, ReasonOf(end), end.playlist_insert_id,
                             end.playlist_insert_num_entries);
             break;

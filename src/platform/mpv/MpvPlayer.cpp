@@ -54,20 +54,6 @@ constexpr const char* kOptions[][2] = {
 // Blocks from this size up get mappings of their own (see StartMpv).
 constexpr int kMmapThreshold = 1024 * 1024;
 
-// Whether libmpv may open what a reference names. A directory would become
-// a playlist of whatever files it holds, and a device (/dev/zero, a camera)
-// is no movie. Anything else goes to libmpv, which reports a missing or
-// unreadable file as a failed load. A named pipe can carry a stream.
-bool IsOpenable(const std::string& reference) {
-    const auto path = LocalPathOf(reference);
-    if (!path) return true;
-    std::error_code error;
-    const auto type = std::filesystem::status(*path, error).type();
-    return type != std::filesystem::file_type::directory &&
-           type != std::filesystem::file_type::character &&
-           type != std::filesystem::file_type::block;
-}
-
 }  // namespace
 
 MpvPlayer::MpvPlayer(QImage logo, QWidget* parent) : QWidget(parent), logo_(std::move(logo)) {
@@ -218,31 +204,44 @@ void MpvPlayer::SetController(std::int32_t shown) {
 
 void MpvPlayer::Load(const std::string& reference) {
     RequireMpv();
-    const std::uint64_t serial = load_.Begin(reference);
-    lateSerial_ = 0;
-    // Nothing of the previous movie carries over: its picture would show
-    // until the new one's first frame, and the rectangle fitted to its shape
-    // would stretch the new one until the window sends one of its own.
-    renderer_->Clear();
-    movieRect_.reset();
-    atEnd_ = false;
-    position_ = 0;
-    duration_ = 0;
-    if (!IsAllowedReference(reference) || !IsOpenable(reference)) {
-        // The reference never reaches libmpv. The previous movie stops, as it
-        // does when libmpv itself fails to open a file.
-        load_.Fail();
-        Command({"stop"});
-    } else {
-        // Every movie is loaded paused and starts on Play(), also when the
-        // previous one was playing.
-        SetFlag("pause", true);
-        const std::string path = ToMpvPath(reference);
-        const char* args[] = {"loadfile", path.c_str(), "replace", nullptr};
-        if (mpv_command_async(mpv_, Tag(serial, Reply::Load), args) < 0) load_.Fail();
-    }
-    AfterLoadChange();
-    WaitForLoad(serial);
+    // A playlist's entries are tried in order until one loads. Whatever is
+    // handed to libmpv for it, Reference() reports the reference the caller
+    // named.
+    const auto candidates = MovieFiles::Candidates(reference);
+    const QPointer<MpvPlayer> alive(this);
+    std::size_t next = 0;
+    do {
+        const std::uint64_t serial = load_.Begin(reference);
+        lateSerial_ = 0;
+        // Nothing of the previous movie carries over: its picture would show
+        // until the new one's first frame, and the rectangle fitted to its
+        // shape would stretch the new one until the window sends one of its
+        // own.
+        renderer_->Clear();
+        movieRect_.reset();
+        atEnd_ = false;
+        position_ = 0;
+        duration_ = 0;
+        std::optional<std::string> path;
+        if (next < candidates.size()) path = files_.MpvTarget(candidates[next++]);
+        if (!path) {
+            // Nothing reaches libmpv. The previous movie stops, as it does
+            // when libmpv itself fails to open a file.
+            load_.Fail();
+            Command({"stop"});
+        } else {
+            // Every movie is loaded paused and starts on Play(), also when
+            // the previous one was playing.
+            SetFlag("pause", true);
+            const char* args[] = {"loadfile", path->c_str(), "replace", nullptr};
+            if (mpv_command_async(mpv_, Tag(serial, Reply::Load), args) < 0) load_.Fail();
+        }
+        AfterLoadChange();
+        WaitForLoad(serial);
+        // A newer Load ends the trying; an entry still loading when the
+        // wait ran out goes on in the background, like any movie.
+        if (!alive || load_.Serial() != serial) return;
+    } while (load_.CurrentPhase() == LoadTracker::Phase::Failed && next < candidates.size());
 }
 
 void MpvPlayer::WaitForLoad(std::uint64_t serial) {

@@ -12,6 +12,7 @@
 
 #include "platform/Player.h"
 #include "platform/mpv/LoadTracker.h"
+#include "platform/mpv/MovieFiles.h"
 #include "platform/mpv/MovieGeometry.h"
 
 struct mpv_handle;
@@ -170,6 +171,7 @@ class MpvPlayer final : public QWidget, public IPlayer {
     std::atomic<bool> renderQueued_{false};
 
     LoadTracker load_;
+    MovieFiles files_;  // playlists read and pictures decoded for libmpv
     int loadTimeoutMs_ = 3000;
     // Serial of the load whose wait ran out before it settled; 0 when none.
     std::uint64_t lateSerial_ = 0;

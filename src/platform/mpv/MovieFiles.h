@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QTemporaryDir>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rw {
+
+// What the player hands to libmpv for a reference. Playlists are read here,
+// never by libmpv, so that every entry passes the same checks as a
+// reference the user gave; pictures libmpv cannot read (MacPaint, PICT) are
+// decoded here and handed on as a PNG or JPEG file in a private folder.
+class MovieFiles {
+  public:
+    // How deep playlists within playlists are followed, how many playlist
+    // files one reference may make the player read, and how many entries
+    // are tried at most.
+    static constexpr int kMaxDepth = 4;
+    static constexpr int kMaxReads = 32;
+    static constexpr std::size_t kMaxTries = 64;
+
+    // The references to try for `reference`, in order: the reference itself,
+    // or for a local playlist its entries (resolved against its folder, and
+    // those of playlists it lists), each allowed and openable. Empty when
+    // nothing may be tried.
+    static std::vector<std::string> Candidates(const std::string& reference);
+
+    // The text for libmpv's loadfile for a candidate: the reference as
+    // libmpv takes it, or the path of a picture decoded for it. Nothing for
+    // a file that claims to be a MacPaint or PICT picture and is not one.
+    std::optional<std::string> MpvTarget(const std::string& reference);
+
+  private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::string previous_;  // the last picture written, removed with the next
+    int count_ = 0;
+};
+
+// Whether libmpv may open what a reference names. A directory would become
+// a playlist of whatever files it holds, and a device (/dev/zero, a camera)
+// is no movie. A named pipe can carry a stream.
+bool IsOpenable(const std::string& reference);
+
+}  // namespace rw

@@ -1,0 +1,283 @@
+// Playlists and presentations are read by the player, which hands libmpv one
+// entry at a time: the first entry that plays is opened, every entry passes
+// the checks a reference from the user passes, and Reference() names the
+// playlist. MacPaint and PICT pictures are decoded by the player and shown
+// like any still picture. Bad files of each kind fail quietly and never hold
+// up the window.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "LoopWatch.h"
+#include "TestSupport.h"
+#include "platform/Step.h"
+#include "platform/mpv/MpvPlayer.h"
+
+namespace rw {
+namespace {
+
+using test::Clip;
+using test::ClipPath;
+
+// Longest the event loop may go without turning while a file loads: a hang,
+// not a speed, is what it catches.
+constexpr qint64 kMaxGapMs = 1000;
+
+// Big-endian words and bytes of hand-made pictures.
+std::string Word(int v) { return {static_cast<char>(v >> 8 & 0xFF), static_cast<char>(v & 0xFF)}; }
+std::string Long(std::uint32_t v) {
+    return Word(static_cast<int>(v >> 16)) + Word(static_cast<int>(v & 0xFFFF));
+}
+std::string Rect(int t, int l, int b, int r) { return Word(t) + Word(l) + Word(b) + Word(r); }
+
+// A MacPaint picture: the top half black, the bottom half white.
+std::string MacPaintBytes(bool macBinary) {
+    std::string bytes;
+    if (macBinary) {
+        bytes.assign(128, '\0');
+        bytes[1] = 3;
+        bytes.replace(2, 3, "pic");
+        bytes.replace(65, 4, "PNTG");
+    }
+    bytes.append(512, '\0');
+    for (int y = 0; y < 720; ++y) bytes += std::string("\xB9") + (y < 360 ? '\xFF' : '\0');
+    return bytes;
+}
+
+// A version 2 PICT of `width` x 2 whose one PackBitsRect paints the left
+// half red and the right half blue (an 8-bit pixel map, rows unpacked).
+std::string PictBytes(int width) {
+    std::string b(512, '\0');
+    b += Word(0) + Rect(0, 0, 2, width) + Word(0x0011) + Word(0x02FF) + Word(0x0C00) +
+         Word(0xFFFE) + Word(0) + Long(0x00480000) + Long(0x00480000) + Rect(0, 0, 2, width) +
+         Long(0);
+    b += Word(0x0098) + Word(0x8000 | width) + Rect(0, 0, 2, width);
+    b += Word(0) + Word(0) + Long(0) + Long(0x00480000) + Long(0x00480000) + Word(0) + Word(8) +
+         Word(1) + Word(8) + Long(0) + Long(0) + Long(0);
+    b += Long(0) + Word(0) + Word(1);
+    b += Word(0) + Word(0xFFFF) + Word(0) + Word(0) + Word(1) + Word(0) + Word(0) + Word(0xFFFF);
+    b += Rect(0, 0, 2, width) + Rect(0, 0, 2, width) + Word(0);
+    for (int y = 0; y < 2; ++y) {
+        // Rows of `width` bytes over 8: PackBits, one run of each colour.
+        const int half = width / 2;
+        const std::string row = std::string(1, static_cast<char>(1 - half)) + '\0' +
+                                static_cast<char>(1 - (width - half)) + '\1';
+        b += static_cast<char>(row.size()) + row;
+    }
+    b += Word(0x00FF);
+    return b;
+}
+
+// Waits up to five seconds for the player to show `colour` at `point`.
+bool Shows(MpvPlayer& player, QPoint point, const QColor& colour) {
+    for (int i = 0; i < 100; ++i) {
+        if (test::IsNear(test::PixelAt(player, point), colour)) return true;
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+class PlaylistsPicturesTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (!test::CanMakeClips()) GTEST_SKIP() << "ffmpeg is needed to make the test clips";
+        ASSERT_TRUE(dir_.isValid());
+        player_ = std::make_unique<MpvPlayer>(test::SolidImage(QColor(0, 200, 0), 64, 48));
+        ASSERT_TRUE(player_->IsAvailable());
+        player_->SetController(0);
+        player_->resize(640, 480);
+        player_->show();
+    }
+
+    std::string Write(const QString& name, const std::string& bytes) {
+        QFile file(dir_.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return file.fileName().toStdString();
+    }
+
+    // Loads `reference`, checking that the window's loop kept turning; the
+    // movie's rectangle, or empty text when the load failed.
+    std::string LoadRect(const std::string& reference) {
+        test::LoopWatch watch;
+        player_->Load(reference);
+        EXPECT_LT(watch.LongestGapMs(), kMaxGapMs) << reference;
+        std::string rect;
+        if (!Step([&] { rect = player_->MovieRect(); })) return {};
+        return rect;
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<MpvPlayer> player_;
+};
+
+TEST_F(PlaylistsPicturesTest, APlaylistOpensItsFirstEntryThatPlays) {
+    const std::string red = ClipPath(Clip::Red43);
+    const std::string blue = ClipPath(Clip::Blue169);
+    ASSERT_FALSE(red.empty());
+    ASSERT_FALSE(blue.empty());
+    QDir(dir_.path()).mkdir("folder");
+    QFile::copy(QString::fromStdString(blue), dir_.filePath("folder/blue clip.mp4"));
+    const std::string skipped = "missing.mp4\nav://lavfi:testsrc\nedl://" + red + "\nfd://0\n" +
+                                dir_.path().toStdString() + "/folder\n/dev/zero\n";
+    const struct {
+        const char* name;
+        std::string text;
+        const char* rect;
+    } cases[] = {
+        {"local.m3u", "#EXTM3U\n" + skipped + red + "\n" + blue + "\n", "0,0,320,240"},
+        {"relative.m3u8", "#EXTM3U\nfolder/blue clip.mp4\n", "0,0,640,360"},
+        {"file-url.m3u", "file://" + dir_.path().toStdString() + "/folder/blue%20clip.mp4\n",
+         "0,0,640,360"},
+        {"list.pls", "[playlist]\nFile1=missing.mp4\nFile2=" + blue + "\nNumberOfEntries=2\n",
+         "0,0,640,360"},
+        {"link.qtl",
+         "<?xml version=\"1.0\"?>\n<?quicktime type=\"application/x-quicktime-media-link\"?>\n"
+         "<embed src=\"folder/blue clip.mp4\" autoplay=\"true\"/>\n",
+         "0,0,640,360"},
+        {"show.smil",
+         "<smil><body><seq><video src=\"missing.mp4\"/><video src=\"" + red +
+             "\"/></seq></body></smil>",
+         "0,0,320,240"},
+        {"show.smi",
+         "<?xml version=\"1.0\"?>\n<smil><body><video src=\"" + blue + "\"/></body></smil>",
+         "0,0,640,360"},
+        {"outer.m3u", "inner.m3u\n", "0,0,320,240"},
+    };
+    Write("inner.m3u", skipped + red + "\n");
+    for (const auto& c : cases) {
+        const std::string list = Write(c.name, c.text);
+        EXPECT_EQ(LoadRect(list), c.rect) << c.name;
+        EXPECT_EQ(player_->Reference(), list) << c.name;
+    }
+}
+
+TEST_F(PlaylistsPicturesTest, PlaylistsWithNothingToPlayFailQuietly) {
+    const std::string red = ClipPath(Clip::Red43);
+    ASSERT_FALSE(red.empty());
+    Write("b.m3u", "a.m3u\n");
+    Write("deep4.m3u", red + "\n");
+    Write("deep3.m3u", "deep4.m3u\n");
+    Write("deep2.m3u", "deep3.m3u\n");
+    Write("deep1.m3u", "deep2.m3u\n");
+    // Each level lists itself 200 times: the reads stop long before 200^4.
+    std::string wide;
+    for (int i = 0; i < 200; ++i) wide += "wide.m3u\n";
+    Write("wide.m3u", wide);
+    const struct {
+        const char* name;
+        std::string text;
+    } cases[] = {
+        {"empty.m3u", ""},
+        {"comments.m3u", "#EXTM3U\n# nothing\n"},
+        {"self.m3u", "self.m3u\n"},
+        {"a.m3u", "b.m3u\n"},
+        {"wide-loop.m3u", "wide.m3u\nwide.m3u\n"},
+        {"too-deep.m3u", "deep1.m3u\n"},
+        {"refused.m3u", "av://lavfi:testsrc\nedl://" + red + "\nfd://0\nmemory://abc\n"},
+        {"devices.pls", "[playlist]\nFile1=/dev/zero\nFile2=/dev/null\nFile3=/tmp\n"},
+        {"all-missing.smil", "<smil><video src=\"gone.mp4\"/><audio src=\"gone.mp3\"/></smil>"},
+        {"subtitles.smi", "<SAMI><BODY><SYNC Start=0><P>hi</SAMI>"},
+        {"binary.m3u", std::string("\0\1\2\3\xFF\xFE", 6)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LoadRect(Write(c.name, c.text)), "") << c.name;
+        EXPECT_EQ(player_->Reference(), "") << c.name;
+    }
+    // Lists three levels deep still play.
+    EXPECT_EQ(LoadRect(dir_.filePath("deep2.m3u").toStdString()), "0,0,320,240");
+}
+
+TEST_F(PlaylistsPicturesTest, LibmpvNeverExpandsAPlaylistItself) {
+    // A format the player does not read but libmpv does: its entry would
+    // play without passing the player's checks, so the load fails.
+    const std::string red = ClipPath(Clip::Red43);
+    ASSERT_FALSE(red.empty());
+    EXPECT_EQ(LoadRect(Write("clip.ref", "[Reference]\r\nRef1=" + red + "\r\n")), "");
+    EXPECT_EQ(player_->Reference(), "");
+    EXPECT_FALSE(player_->HasMovie());
+    // The player goes on as before.
+    EXPECT_EQ(LoadRect(red), "0,0,320,240");
+}
+
+TEST_F(PlaylistsPicturesTest, MacPaintAndPictShowAsStillPictures) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* rect;
+        QPoint dark;  // a point drawn black, red or blue
+        QColor colour;
+    } cases[] = {
+        {"paint.mac", MacPaintBytes(true), "0,0,576,720", {100, 100}, QColor(0, 0, 0)},
+        {"paint.pnt", MacPaintBytes(false), "0,0,576,720", {100, 100}, QColor(0, 0, 0)},
+        {"paint with another name.bin",
+         MacPaintBytes(true),
+         "0,0,576,720",
+         {100, 100},
+         QColor(0, 0, 0)},
+        {"picture.pict", PictBytes(64), "0,0,64,2", {10, 1}, QColor(255, 0, 0)},
+        {"picture.pct", PictBytes(64), "0,0,64,2", {50, 1}, QColor(0, 0, 255)},
+        {"picture no extension", PictBytes(32), "0,0,32,2", {5, 1}, QColor(255, 0, 0)},
+    };
+    for (const auto& c : cases) {
+        const std::string path = Write(c.name, c.bytes);
+        ASSERT_EQ(LoadRect(path), c.rect) << c.name;
+        EXPECT_EQ(player_->Reference(), path) << c.name;
+        EXPECT_TRUE(player_->HasPicture()) << c.name;
+        EXPECT_TRUE(Shows(*player_, c.dark, c.colour)) << c.name;
+    }
+    // MacPaint's white half.
+    player_->Load(Write("half.mac", MacPaintBytes(true)));
+    EXPECT_TRUE(Shows(*player_, {100, 400}, QColor(255, 255, 255)));
+}
+
+TEST_F(PlaylistsPicturesTest, BadPicturesFailQuietly) {
+    const std::string mac = MacPaintBytes(true);
+    const std::string pict = PictBytes(64);
+    std::string huge = pict;
+    huge.replace(512 + 2, 8, Rect(0, 0, 32000, 32000));  // frame past the limits
+    std::string badOpcode = pict;
+    badOpcode.replace(512 + 10 + 4 + 2 + 24, 2, Word(0x0012));  // a pattern it cannot skip
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"short.mac", mac.substr(0, mac.size() / 2)},
+        {"header.mac", mac.substr(0, 600)},
+        {"empty.pnt", ""},
+        {"short.pict", pict.substr(0, pict.size() - 10)},
+        {"huge.pict", huge},
+        {"opcode.pict", badOpcode},
+        {"header.pict", pict.substr(0, 530)},
+        {"noise.pct", std::string(4096, '\x5A')},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LoadRect(Write(c.name, c.bytes)), "") << c.name;
+        EXPECT_FALSE(player_->HasPicture()) << c.name;
+    }
+}
+
+TEST_F(PlaylistsPicturesTest, SharedSamplesShow) {
+    const QString media = test::MediaDir();
+    if (media.isEmpty()) GTEST_SKIP() << test::kNoMedia;
+    const std::pair<const char*, const char*> cases[] = {
+        {"image/macpaint/porsches.mac", "0,0,576,720"},
+        {"image/pict/qt_jpeg.pict", "0,0,500,662"},
+    };
+    for (const auto& [name, rect] : cases) {
+        const std::string path = (media + "/" + name).toStdString();
+        EXPECT_EQ(LoadRect(path), rect) << name;
+        EXPECT_EQ(player_->Reference(), path) << name;
+    }
+}
+
+}  // namespace
+}  // namespace rw
