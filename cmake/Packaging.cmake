@@ -29,5 +29,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Found by dpkg-shlibdeps: libmpv2, libqt6widgets6 and the rest. Qt loads its
 # X11 platform plugin at run time, so no library names its package.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# MIDI files are synthesised with a General MIDI sound font: the small one,
+# or the larger one the player prefers (libfluidsynth3 comes through
+# dpkg-shlibdeps).
+string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", timgm6mb-soundfont | fluid-soundfont-gm")
 
 include(CPack)

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev libmpv-dev
+  libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev googletest
   ffmpeg xvfb xauth openbox x11-utils x11-apps xdotool fonts-dejavu-core python3
   clang libclang-rt-14-dev

@@ -16,6 +16,7 @@
 #include "platform/Step.h"
 #include "platform/mpv/ControllerBar.h"
 #include "platform/mpv/GlRenderer.h"
+#include "platform/mpv/MidiStream.h"
 #include "platform/mpv/References.h"
 #include "platform/mpv/RendererChoice.h"
 #include "platform/mpv/SoftwareRenderer.h"
@@ -97,6 +98,9 @@ void MpvPlayer::StartMpv() {
     SetRendererOptions(gl, &mpv_set_option_string);
     if (mpv_initialize(mpv_) < 0)
         throw PlatformError(Service::Player, "libmpv could not be initialised");
+    // MIDI files play through a stream of the player's own; without it they
+    // fail to load like any file libmpv cannot read.
+    AddMidiStream(mpv_);
 
     // What the GUI thread knows of playback; it never asks libmpv directly.
     const struct {
@@ -223,7 +227,12 @@ void MpvPlayer::Load(const std::string& reference) {
         position_ = 0;
         duration_ = 0;
         std::optional<std::string> path;
-        if (next < candidates.size()) path = files_.MpvTarget(candidates[next++]);
+        if (next < candidates.size()) {
+            const auto& candidate = candidates[next++];
+            // A MIDI file is synthesised (see MidiStream.h).
+            path = MidiStreamUri(candidate);
+            if (!path) path = files_.MpvTarget(candidate);
+        }
         if (!path) {
             // Nothing reaches libmpv. The previous movie stops, as it does
             // when libmpv itself fails to open a file.
