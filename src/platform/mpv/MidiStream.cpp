@@ -141,6 +141,11 @@ class MidiRender {
         fluid_settings_setint(settings_, "synth.threadsafe-api", 0);
         fluid_settings_setint(settings_, "synth.lock-memory", 0);
         fluid_settings_setstr(settings_, "player.timing-source", "sample");
+        // A sound font's samples load when a program first asks for them: a
+        // file uses a few of its instruments, and sound starts sooner (the
+        // small font's full load takes twice as long; the large one's much
+        // longer).
+        fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
         synth_ = new_fluid_synth(settings_);
         return synth_ != nullptr &&
                fluid_synth_sfload(synth_, soundFont.c_str(), 1) != FLUID_FAILED;
