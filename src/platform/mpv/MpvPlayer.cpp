@@ -2,6 +2,7 @@
 
 #include <mpv/client.h>
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
@@ -213,6 +214,8 @@ void MpvPlayer::Load(const std::string& reference) {
     // named.
     const auto candidates = MovieFiles::Candidates(reference);
     const QPointer<MpvPlayer> alive(this);
+    QElapsedTimer clock;
+    clock.start();
     std::size_t next = 0;
     do {
         const std::uint64_t serial = load_.Begin(reference);
@@ -246,14 +249,18 @@ void MpvPlayer::Load(const std::string& reference) {
             if (mpv_command_async(mpv_, Tag(serial, Reply::Load), args) < 0) load_.Fail();
         }
         AfterLoadChange();
-        WaitForLoad(serial);
+        // The entries share one wait: a playlist of dead links holds the
+        // caller no longer than a single movie would.
+        WaitForLoad(serial,
+                    static_cast<int>(std::max<qint64>(0, loadTimeoutMs_ - clock.elapsed())));
         // A newer Load ends the trying; an entry still loading when the
         // wait ran out goes on in the background, like any movie.
         if (!alive || load_.Serial() != serial) return;
-    } while (load_.CurrentPhase() == LoadTracker::Phase::Failed && next < candidates.size());
+    } while (load_.CurrentPhase() == LoadTracker::Phase::Failed && next < candidates.size() &&
+             clock.elapsed() < loadTimeoutMs_);
 }
 
-void MpvPlayer::WaitForLoad(std::uint64_t serial) {
+void MpvPlayer::WaitForLoad(std::uint64_t serial, int ms) {
     const auto done = [this, serial] { return load_.Serial() != serial || load_.Settled(); };
     if (done()) return;
     // A nested loop without user input: the window keeps painting, and a
@@ -270,7 +277,7 @@ void MpvPlayer::WaitForLoad(std::uint64_t serial) {
         if (done()) loop.quit();
     });
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
-    timeout.start(loadTimeoutMs_);
+    timeout.start(ms);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     if (alive && !done()) lateSerial_ = serial;
 }

@@ -144,7 +144,7 @@ class MpvPlayer final : public QWidget, public IPlayer {
     void HandleProperty(const mpv_event& event, Changes& changes);
     void RenderFrame();
 
-    void WaitForLoad(std::uint64_t serial);
+    void WaitForLoad(std::uint64_t serial, int ms);
     void AfterLoadChange();
     void ReportLateSettle();
 
