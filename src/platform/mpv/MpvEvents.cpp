@@ -86,6 +86,12 @@ void MpvPlayer::DrainEvents() {
         ReportLateSettle();
     }
     if (changes.position) emit PositionChanged(position_);
+    // The new position comes after the restart, in the same batch or a later
+    // one: the jump is reported with it.
+    if (restarted_ && changes.position) {
+        restarted_ = false;
+        emit Seeked(position_);
+    }
     if (changes.playback) emit PlaybackChanged();
 }
 
@@ -121,6 +127,9 @@ void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
                             end.playlist_insert_num_entries);
             break;
         }
+        case MPV_EVENT_PLAYBACK_RESTART:
+            restarted_ = true;
+            break;
         case MPV_EVENT_VIDEO_RECONFIG:
             // The display size (with the pixel aspect applied) is read after
             // each reconfiguration: observed dwidth/dheight announce nothing

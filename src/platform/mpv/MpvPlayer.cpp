@@ -298,6 +298,11 @@ void MpvPlayer::ReportLateSettle() {
 
 std::string MpvPlayer::Reference() { return load_.Reference(); }
 
+bool MpvPlayer::HasMovie() const {
+    const auto phase = load_.CurrentPhase();
+    return phase == LoadTracker::Phase::Sized || phase == LoadTracker::Phase::NoPicture;
+}
+
 void MpvPlayer::SetMovieRect(const std::string& rect) {
     const auto parsed = ParseMovieRect(rect);
     if (!parsed) throw PlatformError(Service::Player, "not a rectangle: " + rect);

@@ -85,6 +85,17 @@ class MpvPlayer final : public QWidget, public IPlayer {
     // now, in the widget's pixels; nothing while no movie is there to draw.
     std::optional<PixelRect> DrawnArea() const { return MovieArea(); }
 
+    // For the desktop (screen saver, media keys): whether the newest load
+    // settled with a movie, with or without a picture, and whether it has a
+    // picture; the serial of that load, new for every Load; a jump to a
+    // position (exact) and the volume in percent, as the controller bar
+    // would set them.
+    bool HasMovie() const;
+    bool HasPicture() const { return load_.CurrentPhase() == LoadTracker::Phase::Sized; }
+    std::uint64_t LoadSerial() const { return load_.Serial(); }
+    void SeekTo(double seconds) { Seek(seconds, true); }
+    void SetVolume(double percent) { SetNumber("volume", percent); }
+
   signals:
     void PositionChanged(double seconds);
     // Paused, at the end, duration, volume or mute changed.
@@ -95,6 +106,9 @@ class MpvPlayer final : public QWidget, public IPlayer {
     // is known, it has no picture, or it failed. Sent once per such load, and
     // never for a load that a newer one replaced.
     void LateLoadSettled();
+    // Playback went on from a new position after a jump: a seek, Rewind, a
+    // loop back to the start, the start of a movie.
+    void Seeked(double seconds);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -175,6 +189,9 @@ class MpvPlayer final : public QWidget, public IPlayer {
     int loadTimeoutMs_ = 3000;
     // Serial of the load whose wait ran out before it settled; 0 when none.
     std::uint64_t lateSerial_ = 0;
+    // libmpv restarted playback after a jump; reported with the position
+    // that follows it (see DrainEvents).
+    bool restarted_ = false;
 
     QImage logo_;
     QColor background_ = Qt::black;

@@ -70,6 +70,10 @@ bool IsAllowedReference(const std::string& ref) {
            kAllowedSchemes.end();
 }
 
+std::vector<std::string_view> AllowedSchemes() {
+    return {kAllowedSchemes.begin(), kAllowedSchemes.end()};
+}
+
 std::string ToMpvPath(const std::string& ref) {
     const auto scheme = SchemeOf(ref);
     if (!scheme) {

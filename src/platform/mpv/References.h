@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace rw {
 
@@ -11,6 +13,10 @@ namespace rw {
 // own schemes (av://, edl://, fd://, memory://, ...) and every other scheme
 // are refused, as are the empty text and text libmpv cannot receive intact.
 bool IsAllowedReference(const std::string& ref);
+
+// The URL schemes IsAllowedReference lets through, in lower case ("file",
+// "http", ...), for those who must tell others what the player opens.
+std::vector<std::string_view> AllowedSchemes();
 
 // The text to give libmpv's loadfile for an allowed reference. A relative
 // path gets a "./" prefix so that libmpv can never read it as a URL, as
