@@ -1,15 +1,18 @@
 #include "Program.h"
 
+#include <QAction>
 #include <QImage>
 #include <cstdio>
 #include <exception>
 
 #include "platform/Step.h"
+#include "platform/desktop/QtDesktop.h"
 #include "platform/mpv/MpvPlayer.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtWindow.h"
 #include "playback/OpenMovie.h"
+#include "window/DesktopEvents.h"
 #include "window/Handlers.h"
 
 namespace rw {
@@ -56,6 +59,7 @@ Program::Program(std::string commandLine, std::string settingsFile)
     QObject::connect(player_, &MpvPlayer::LateLoadSettled, player_, [this] {
         if (!tracker_->unloaded) Step([this] { MovieArrived(*form_); });
     });
+    StartDesktop();
 }
 
 Program::~Program() {
@@ -78,5 +82,25 @@ void Program::Start() {
 }
 
 bool Program::Unloaded() const { return tracker_->unloaded; }
+
+// ---- Desktop services -----------------------------------------------------
+
+// The screen stays on while a movie with a picture plays, asked once per
+// change of playback, and media keys and widgets run the menu's handlers.
+void Program::StartDesktop() {
+    desktopEvents_ = std::make_unique<DesktopEvents>(*form_);
+    desktop_ = std::make_unique<QtDesktop>(sessionBus_, *player_, *window_, *desktopEvents_,
+                                           [this] { return tracker_->unloaded; });
+    const auto holdScreen = [this] {
+        const PlaybackState state{player_->HasMovie(), player_->HasPicture(), !player_->IsPaused(),
+                                  player_->IsAtEnd()};
+        if (desktop_) Step([&] { desktop_->HoldScreen(ShouldHoldScreen(state)); });
+    };
+    QObject::connect(player_, &MpvPlayer::PlaybackChanged, player_, holdScreen);
+    QObject::connect(player_, &MpvPlayer::LoadChanged, player_, holdScreen);
+    QObject::connect(window_->MenuAction(Menu::MovieLoop), &QAction::toggled, player_, [this] {
+        if (desktop_) Step([this] { desktop_->LoopChanged(); });
+    });
+}
 
 }  // namespace rw

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/StdFileSystem.h"
+#include "platform/desktop/SessionBus.h"
 #include "window/Form.h"
 #include "window/FormEvents.h"
 
@@ -13,6 +14,8 @@ class MpvPlayer;
 class QtWindow;
 class QtSettingsStore;
 class QtDialogs;
+class QtDesktop;
+class DesktopEvents;
 
 // The real platform wired to the main window's logic: what main() runs, and
 // what the integration tests start in-process.
@@ -32,8 +35,14 @@ class Program {
     MpvPlayer& Player() { return *player_; }
     Form& MainForm() { return *form_; }
     QtSettingsStore& Settings() { return *settings_; }
+    QtDesktop& Desktop() { return *desktop_; }
 
   private:
+    // Desktop services (see StartDesktop). Whether the session has a bus is
+    // settled first, before the window is built: its accessibility would
+    // otherwise start a bus of its own where there is none.
+    const bool sessionBus_ = PrepareSessionBus();
+
     class Tracker;
     MpvPlayer* player_;  // owned by the window
     std::unique_ptr<QtWindow> window_;
@@ -43,6 +52,12 @@ class Program {
     std::unique_ptr<Form> form_;
     std::unique_ptr<FormEvents> handlers_;
     std::unique_ptr<Tracker> tracker_;
+
+    // Desktop services: the screen held on while a movie plays, media keys
+    // and widgets. Last, so they go first, while the player is still there.
+    void StartDesktop();
+    std::unique_ptr<DesktopEvents> desktopEvents_;
+    std::unique_ptr<QtDesktop> desktop_;
 };
 
 }  // namespace rw
