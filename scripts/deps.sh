@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   wmctrl desktop-file-utils appstream groff-base dpkg-dev file
   libx11-dev x11-xkb-utils
+  x11-xserver-utils weston xwayland qt6-wayland
   dbus dbus-x11 playerctl libxss-dev
 )
 

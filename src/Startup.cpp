@@ -6,10 +6,15 @@
 #include <QApplication>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <cerrno>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <exception>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "AppInfo.h"
@@ -17,6 +22,7 @@
 #include "platform/Step.h"
 #include "platform/qt/Logging.h"
 #include "platform/qt/QtWindow.h"
+#include "window/Launch.h"
 
 namespace rw {
 namespace {
@@ -49,7 +55,8 @@ void CloseOnSignals(QWidget* window) {
 // The program's arguments joined with single spaces: one movie reference.
 // Taken from argv itself, after QApplication has removed its own options:
 // QCoreApplication::arguments() decodes them as UTF-8 and turns a file name
-// that is not UTF-8 into one that does not exist.
+// that is not UTF-8 into one that does not exist. (Before QApplication, the
+// whole command line as typed.)
 std::string CommandLine(int argc, char* argv[]) {
     std::string line;
     for (int i = 1; i < argc && argv[i]; ++i) {
@@ -59,7 +66,39 @@ std::string CommandLine(int argc, char* argv[]) {
     return line;
 }
 
+// "reelwick --help" and "reelwick --version" from a terminal: answered on
+// standard output with no window, no display and no settings touched. Returns
+// the exit status, or nothing when the command line names a movie.
+std::optional<int> AnswerWithoutWindow(int argc, char* argv[]) {
+    const std::string line = CommandLine(argc, argv);
+    std::error_code error;  // a name that cannot be looked at is not there
+    const bool nameExists = std::filesystem::exists(std::filesystem::symlink_status(line, error));
+    const LaunchRequest request = ReadLaunchRequest(line, nameExists);
+    if (request == LaunchRequest::Play) return std::nullopt;
+    const std::string text = request == LaunchRequest::Help ? UsageText() : VersionText();
+    std::fputs(text.c_str(), stdout);
+    // A closed or full output is an error a script should see.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "reelwick: cannot write to standard output: %s\n",
+                     std::strerror(errno));
+        return 1;
+    }
+    return 0;
+}
+
+// On a Wayland desktop the window goes through XWayland: a Wayland client can
+// neither place its window nor keep it on top, and the program restores its
+// placement and offers Stay On Top.
+void PreferXWayland() {
+    if (PreferXcbPlatform(std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"),
+                          std::getenv("QT_QPA_PLATFORM"))) {
+        ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+    }
+}
+
 int Run(int argc, char* argv[], void (*afterStart)(Program&)) {
+    if (const auto status = AnswerWithoutWindow(argc, argv)) return *status;
+    PreferXWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(kAppTitle));
     QApplication::setApplicationVersion(QString::fromUtf8(kVersionText));
