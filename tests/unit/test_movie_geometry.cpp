@@ -97,6 +97,41 @@ const DpiCase kDpis[] = {
 };
 INSTANTIATE_TEST_SUITE_P(All, ControllerHeightTest, testing::ValuesIn(kDpis));
 
+TEST(WholePixelScale, OnlyAMovieAtItsOwnSizeOnAWholeRatioHasWholeBlocks) {
+    struct Case {
+        int areaWidth, areaHeight, movieWidth, movieHeight;
+        double ratio;
+        int scale;
+    };
+    const double nan = std::nan("");
+    const Case cases[] = {
+        {64, 64, 64, 64, 1.0, 1},
+        {64, 64, 64, 64, 2.0, 2},
+        {64, 48, 64, 48, 3.0, 3},
+        {320, 240, 320, 240, 2.0000000001, 2},  // a ratio that lost a last bit
+        {64, 64, 64, 64, 1.5, 0},               // fractional: scaled smoothly
+        {64, 64, 64, 64, 1.25, 0},
+        {64, 64, 64, 64, 0.5, 0},
+        {64, 64, 64, 64, 0.0, 0},
+        {64, 64, 64, 64, -2.0, 0},
+        {64, 64, 64, 64, nan, 0},
+        {64, 64, 64, 64, 1e300, 0},
+        {128, 128, 64, 64, 1.0, 0},  // fitted to a larger area: scaled
+        {32, 32, 64, 64, 2.0, 0},    // smaller than the movie
+        {64, 65, 64, 64, 2.0, 0},
+        {65, 64, 64, 64, 2.0, 0},
+        {48, 64, 64, 48, 2.0, 0},  // the sides swapped
+        {0, 0, 0, 0, 2.0, 0},      // no picture
+        {-4, -4, -4, -4, 2.0, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WholePixelScale(c.areaWidth, c.areaHeight, c.movieWidth, c.movieHeight, c.ratio),
+                  c.scale)
+            << c.areaWidth << 'x' << c.areaHeight << " of " << c.movieWidth << 'x' << c.movieHeight
+            << " at " << c.ratio;
+    }
+}
+
 struct TimeCase {
     double seconds;
     std::string text;

@@ -27,9 +27,11 @@ class FrameRenderer {
     virtual bool TakeUpdate() = 0;
     // Renders the newest frame (or the last one again) for a movie drawn at
     // `size` logical pixels, turned `rotation` degrees clockwise (a quarter
-    // turn multiple). An empty size renders nothing but still takes the
-    // frame, so that libmpv never waits for it.
-    virtual void Render(QSize size, qreal devicePixelRatio, int rotation) = 0;
+    // turn multiple), at the screen's full resolution. `movie` is the movie's
+    // own display size: shown at exactly that size on a dense screen, its
+    // pixels stay sharp blocks (WholePixelScale). An empty size renders
+    // nothing but still takes the frame, so that libmpv never waits for it.
+    virtual void Render(QSize size, qreal devicePixelRatio, int rotation, QSize movie) = 0;
     // Paints the last rendered frame, turned, stretched over `target`.
     virtual void Paint(QPainter& painter, const QRect& target) const = 0;
     virtual bool HasPicture() const = 0;

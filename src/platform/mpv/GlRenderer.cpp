@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include "platform/Step.h"
+#include "platform/mpv/MovieGeometry.h"
 
 namespace rw {
 
@@ -43,7 +44,13 @@ void* X11Display() {
 
 }  // namespace
 
-GlRenderer::GlRenderer(mpv_handle* mpv, UpdateCallback callback, void* context, QWidget* host) {
+GlRenderer::GlRenderer(mpv_handle* mpv, UpdateCallback callback, void* context, QWidget* host)
+    : mpv_(mpv) {
+    // Read before anything plays, when a blocking call costs nothing.
+    if (char* scale = mpv_get_property_string(mpv, "scale")) {
+        scale_ = scale;
+        mpv_free(scale);
+    }
     gl_ = std::make_unique<QOpenGLContext>();
     if (!gl_->create()) throw PlatformError(Service::Player, "no OpenGL context");
 
@@ -96,10 +103,25 @@ bool GlRenderer::TakeUpdate() {
     return (mpv_render_context_update(context_) & MPV_RENDER_UPDATE_FRAME) != 0;
 }
 
-void GlRenderer::Render(QSize size, qreal, int) {
-    // The window has the movie's size already (SetArea); libmpv turns the
-    // picture itself.
+void GlRenderer::Render(QSize size, qreal devicePixelRatio, int, QSize movie) {
+    // The window has the movie's size already (SetArea), in device pixels;
+    // libmpv turns the picture itself.
+    if (!size.isEmpty()) {
+        SetWholePixels(WholePixelScale(size.width(), size.height(), movie.width(), movie.height(),
+                                       devicePixelRatio) > 1);
+    }
     Draw(size.isEmpty());
+}
+
+// libmpv's GL scaler interpolates whatever it enlarges. For a movie at its
+// own size on a dense screen each pixel becomes a block of whole device
+// pixels, and "nearest" keeps their edges sharp; libmpv draws the frame
+// again once the option has changed.
+void GlRenderer::SetWholePixels(bool whole) {
+    if (whole == wholePixels_ || scale_.empty()) return;
+    wholePixels_ = whole;
+    const char* scale = whole ? "nearest" : scale_.c_str();
+    mpv_set_property_async(mpv_, 0, "scale", MPV_FORMAT_STRING, &scale);
 }
 
 void GlRenderer::Redraw() { Draw(false); }

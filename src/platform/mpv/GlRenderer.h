@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QSize>
 #include <memory>
+#include <string>
 
 #include "platform/mpv/FrameRenderer.h"
 
@@ -40,7 +41,7 @@ class GlRenderer final : public FrameRenderer {
 
     const char* Name() const override { return "gl"; }
     bool TakeUpdate() override;
-    void Render(QSize size, qreal devicePixelRatio, int rotation) override;
+    void Render(QSize size, qreal devicePixelRatio, int rotation, QSize movie) override;
     // The window shows the picture: nothing to paint.
     void Paint(QPainter&, const QRect&) const override {}
     bool HasPicture() const override { return hasPicture_; }
@@ -54,12 +55,18 @@ class GlRenderer final : public FrameRenderer {
   private:
     bool MakeCurrent();
     void Draw(bool skip);
+    void SetWholePixels(bool whole);
 
     std::unique_ptr<QOpenGLContext> gl_;
     GlVideoWindow* window_ = nullptr;  // owned by the container
     QWidget* container_ = nullptr;     // owned by the host widget
     mpv_render_context* context_ = nullptr;
     bool hasPicture_ = false;
+    mpv_handle* mpv_ = nullptr;
+    // libmpv's scaler for enlarged pictures as configured, and whether it is
+    // replaced by "nearest" for a movie at its own size on a dense screen.
+    std::string scale_;
+    bool wholePixels_ = false;
 };
 
 }  // namespace rw

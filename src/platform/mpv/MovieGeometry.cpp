@@ -60,6 +60,17 @@ int ControllerHeightForDpi(double dpi) {
     return static_cast<int>(std::lround(220.0 * dpi / 1440.0));
 }
 
+int WholePixelScale(int areaWidth, int areaHeight, int movieWidth, int movieHeight,
+                    double devicePixelRatio) {
+    if (movieWidth <= 0 || movieHeight <= 0) return 0;
+    if (areaWidth != movieWidth || areaHeight != movieHeight) return 0;
+    if (!std::isfinite(devicePixelRatio)) return 0;
+    const double whole = std::round(devicePixelRatio);
+    // Qt's ratios are exact for whole scale factors (2.0, not 1.9999).
+    if (whole < 1 || whole > 16 || std::abs(devicePixelRatio - whole) > 1e-6) return 0;
+    return static_cast<int>(whole);
+}
+
 std::string FormatPlayTime(double seconds) {
     // Unknown (NaN, infinite) reads as nothing; the cap keeps the conversion
     // below defined.

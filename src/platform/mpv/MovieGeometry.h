@@ -36,6 +36,15 @@ std::optional<PixelRect> ControllerBarRect(const PixelRect& movie, int barHeight
 // logical resolution in dots per inch (15 at 96 dpi).
 int ControllerHeightForDpi(double dpi);
 
+// How many device pixels wide and high each pixel of the movie is drawn,
+// when that is a whole number: the movie shown at its own size (`area` is
+// `movie`, in logical pixels) on a screen of a whole device pixel ratio. Its
+// pixels are then repeated as sharp blocks, as a screen of ordinary density
+// shows them one to one. 0 in every other case: the picture is scaled
+// smoothly to the device pixels.
+int WholePixelScale(int areaWidth, int areaHeight, int movieWidth, int movieHeight,
+                    double devicePixelRatio);
+
 // Elapsed or total time as "m:ss", or "h:mm:ss" from one hour; seconds are
 // truncated. Negative or unknown (NaN, infinite) times read "0:00".
 std::string FormatPlayTime(double seconds);

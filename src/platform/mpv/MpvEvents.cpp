@@ -243,7 +243,7 @@ void MpvPlayer::RenderFrame() {
     // libmpv waits for each frame to be taken, so a frame that is not shown
     // is still taken, without the work of drawing it.
     renderer_->Render(shown ? QSize(area->Width(), area->Height()) : QSize(), devicePixelRatioF(),
-                      load_.Rotation());
+                      load_.Rotation(), QSize(load_.Width(), load_.Height()));
     if (shown && renderer_->PaintedByWidget()) {
         update(QRect(area->left, area->top, area->Width(), area->Height()));
     }

@@ -38,7 +38,7 @@ void MpvPlayer::Relayout() {
     // new size.
     if (renderer_ && sized && isVisible()) {
         renderer_->Render(QSize(area->Width(), area->Height()), devicePixelRatioF(),
-                          load_.Rotation());
+                          load_.Rotation(), QSize(load_.Width(), load_.Height()));
     }
     update();
 }

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "platform/Step.h"
+#include "platform/mpv/MovieGeometry.h"
 
 namespace rw {
 namespace {
@@ -62,13 +63,19 @@ bool SoftwareRenderer::TakeUpdate() {
     return (mpv_render_context_update(context_) & MPV_RENDER_UPDATE_FRAME) != 0;
 }
 
-void SoftwareRenderer::Render(QSize size, qreal devicePixelRatio, int rotation) {
+void SoftwareRenderer::Render(QSize size, qreal devicePixelRatio, int rotation, QSize movie) {
     if (size.isEmpty()) {
         Skip();
         return;
     }
     rotation_ = rotation;
-    const QSize pixels = PixelSize(Sideways(rotation) ? size.transposed() : size, devicePixelRatio);
+    const QSize upright = Sideways(rotation) ? size.transposed() : size;
+    // At its own size on a dense screen the movie's pixels are repeated, not
+    // interpolated by libmpv's scaler, which would blur their edges.
+    wholePixels_ = WholePixelScale(size.width(), size.height(), movie.width(), movie.height(),
+                                   devicePixelRatio) > 0 &&
+                   qint64(upright.width()) * upright.height() <= kMaxPixels;
+    const QSize pixels = wholePixels_ ? upright : PixelSize(upright, devicePixelRatio);
     if (image_.size() != pixels) image_ = AlignedImage(pixels);
     if (image_.isNull()) {
         Skip();
@@ -96,7 +103,7 @@ void SoftwareRenderer::Paint(QPainter& painter, const QRect& target) const {
     if (image_.isNull() || target.isEmpty()) return;
     const QSize upright = Sideways(rotation_) ? target.size().transposed() : target.size();
     const bool scaled = image_.size() != upright * painter.device()->devicePixelRatioF();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, scaled);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scaled && !wholePixels_);
     if (rotation_ == 0) {
         painter.drawImage(target, image_);
         return;

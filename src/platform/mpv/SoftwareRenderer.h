@@ -29,7 +29,7 @@ class SoftwareRenderer final : public FrameRenderer {
 
     const char* Name() const override { return "sw"; }
     bool TakeUpdate() override;
-    void Render(QSize size, qreal devicePixelRatio, int rotation) override;
+    void Render(QSize size, qreal devicePixelRatio, int rotation, QSize movie) override;
     void Paint(QPainter& painter, const QRect& target) const override;
     bool HasPicture() const override { return !image_.isNull(); }
     void Clear() override { image_ = QImage(); }
@@ -40,6 +40,9 @@ class SoftwareRenderer final : public FrameRenderer {
     mpv_render_context* context_ = nullptr;
     QImage image_;      // the picture before it is turned
     int rotation_ = 0;  // how far it is turned when painted
+    // The picture is the movie's own pixels, each painted as a block of
+    // whole device pixels rather than smoothed.
+    bool wholePixels_ = false;
 };
 
 }  // namespace rw

@@ -64,6 +64,19 @@ double TwipsPerPixel(const QWidget* widget, bool horizontal) {
     return 1440.0 / dpi;
 }
 
+// One of the window's starting sizes, given in twips, in pixels of its
+// screen: 15 twips a pixel at 96 dpi. Qt usually meets a dense screen with a
+// device pixel ratio and keeps 96 logical dpi; where it reports the screen's
+// own dpi instead (QT_ENABLE_HIGHDPI_SCALING=0), the window still starts as
+// large on the screen.
+int StartPixels(const QWidget* widget, double twips, bool horizontal) {
+    try {
+        return Pixels(twips, TwipsPerPixel(widget, horizontal));
+    } catch (const PlatformError&) {
+        return Pixels(twips, 15);
+    }
+}
+
 }  // namespace
 
 QtWindow::QtWindow(QWidget* player, QWidget* parent)
@@ -91,9 +104,12 @@ QtWindow::QtWindow(QWidget* player, QWidget* parent)
     client_->setObjectName(QStringLiteral("client"));
     setCentralWidget(client_);
     logo_ = new LogoWidget(client_);  // after the resources are registered
-    logo_->setGeometry(111, 120, 107, 104);
+    // 111, 120, 107 by 104 pixels at 96 dpi.
+    logo_->setGeometry(StartPixels(this, 1665, true), StartPixels(this, 1800, false),
+                       StartPixels(this, 1605, true), StartPixels(this, 1560, false));
     player_->setParent(client_);
-    player_->setGeometry(0, 24, 358, 174);
+    player_->setGeometry(0, StartPixels(this, 360, false), StartPixels(this, 5370, true),
+                         StartPixels(this, 2610, false));
     player_->hide();
     files_->raise();  // the list shows over the player
     connect(files_, &QAbstractItemView::doubleClicked, this, [this] {
@@ -102,9 +118,12 @@ QtWindow::QtWindow(QWidget* player, QWidget* parent)
     for (QWidget* w : {static_cast<QWidget*>(this), client_, player_, logo_})
         w->setAcceptDrops(true);
 
-    // A client area of 347 by 284 pixels below the menu bar.
-    const int bar = menuBar()->heightForWidth(347);
-    resize(347, 284 + (bar > 0 ? bar : menuBar()->sizeHint().height()));
+    // A client area of 5205 by 4260 twips (347 by 284 pixels at 96 dpi)
+    // below the menu bar.
+    const int clientWidth = StartPixels(this, 5205, true);
+    const int bar = menuBar()->heightForWidth(clientWidth);
+    resize(clientWidth,
+           StartPixels(this, 4260, false) + (bar > 0 ? bar : menuBar()->sizeHint().height()));
 
     // Key preview: the window sees key releases before the focused control.
     keys_ = std::make_unique<KeyPreview>(this, files_);
