@@ -71,14 +71,17 @@ struct Rgb {
 
 class Canvas {
   public:
-    explicit Canvas(Rect frame) : frame_(frame) {
-        pixels_.assign(static_cast<std::size_t>(frame.Width()) * frame.Height() * 4, 255);
-    }
+    // The white picture is made when the first bitmap is drawn: a small
+    // file that claims a large frame and draws nothing costs nothing.
+    explicit Canvas(Rect frame) : frame_(frame) {}
     // Puts a pixel given in the picture's coordinates; outside is clipped.
     void Put(int x, int y, Rgb c) {
         x -= frame_.left;
         y -= frame_.top;
         if (x < 0 || y < 0 || x >= frame_.Width() || y >= frame_.Height()) return;
+        if (pixels_.empty()) {
+            pixels_.assign(static_cast<std::size_t>(frame_.Width()) * frame_.Height() * 4, 255);
+        }
         auto* p = pixels_.data() + (static_cast<std::size_t>(y) * frame_.Width() + x) * 4;
         p[0] = c.r;
         p[1] = c.g;
@@ -159,10 +162,15 @@ bool DrawBits(Reader& r, std::uint16_t opcode, Canvas& canvas) {
         return false;
     }
     if (!SizeFits(dst.Width(), dst.Height()) || src.Width() <= 0 || src.Height() <= 0) return false;
+    // Every row takes at least two bytes of the file (its rowBytes when
+    // sent as they are): a short file cannot claim a large bitmap.
+    const bool raw = !packed || rowBytes < 8 || packType == 1 || packType == 2;
+    const std::size_t leastRow = raw ? (packType == 2 ? rowBytes * 3 / 4 : rowBytes) : 2;
+    if (r.in.size() / leastRow < static_cast<std::size_t>(height)) return false;
     std::vector<std::uint8_t> rows(rowBytes * static_cast<std::size_t>(height));
     for (int y = 0; y < height; ++y) {
         std::uint8_t* row = rows.data() + rowBytes * static_cast<std::size_t>(y);
-        if (!packed || rowBytes < 8 || packType == 1 || packType == 2) {
+        if (raw) {
             const auto bytes = r.Take(packType == 2 ? rowBytes * 3 / 4 : rowBytes);
             if (!r.ok) return false;
             if (packType == 2) {
