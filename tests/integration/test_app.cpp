@@ -15,15 +15,14 @@ namespace {
 
 using test::IsBlack;
 using test::IsRed;
-using test::MakeClip;
 using test::MeanColour;
 
 class AppTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        red = MakeClip(dir, "red clip.mp4", "color=c=red:s=320x240:d=3");
-        ASSERT_FALSE(red.empty()) << "ffmpeg could not make the test clip";
+        red = test::ClipPath(test::Clip::Red43);
+        ASSERT_FALSE(red.empty());
         ini = dir.filePath("settings.ini").toStdString();
     }
 
@@ -82,7 +81,7 @@ TEST_F(AppTest, PlaysTheCommandLineMovieAndRemembersItAcrossARestart) {
         EXPECT_EQ(p.Window().frameGeometry().topLeft(), QPoint(40, 30));
         EXPECT_TRUE(p.Window().Checked(Menu::MovieLoop));
         EXPECT_TRUE(p.Window().Visible(Menu::Recent0));
-        EXPECT_EQ(p.Window().ItemCaption(Menu::Recent0), "&1:red clip.mp4");
+        EXPECT_EQ(p.Window().ItemCaption(Menu::Recent0), "&1:red 4x3.mp4");
         p.Window().close();
     }
 }

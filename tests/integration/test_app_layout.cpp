@@ -14,35 +14,11 @@
 namespace rw {
 namespace {
 
+using test::Clip;
+using test::ClipPath;
+using test::FittedRect;
 using test::IsBlack;
-using test::MakeClip;
 using test::MeanColour;
-
-struct PixelRect {
-    int left, top, right, bottom;
-};
-
-// The rectangle the layout sends for the window's present client area.
-std::optional<PixelRect> ExpectedRect(Program& p) {
-    QtWindow& w = p.Window();
-    LayoutInput in;
-    in.clientWidth = w.ClientWidth();
-    in.clientHeight = w.ClientHeight();
-    in.logoWidth = w.LogoWidth();
-    in.logoHeight = w.LogoHeight();
-    in.movieAspect = p.MainForm().movieAspect;
-    in.originalSize = w.Checked(Menu::MovieSize);
-    in.showControls = w.Checked(Menu::MovieControls);
-    in.twipsPerPixelX = w.TwipsPerPixelX();
-    in.twipsPerPixelY = w.TwipsPerPixelY();
-    const auto text = ComputeLayout(in).movieRect;
-    if (!text) return std::nullopt;
-    PixelRect r{};
-    if (std::sscanf(text->c_str(), "%d,%d,%d,%d", &r.left, &r.top, &r.right, &r.bottom) != 4) {
-        return std::nullopt;
-    }
-    return r;
-}
 
 class LayoutTest : public ::testing::Test {
   protected:
@@ -64,49 +40,48 @@ class LayoutTest : public ::testing::Test {
 };
 
 TEST_F(LayoutTest, MovieLandsInsideTheSentRectangleWithTheBarBelow) {
-    const std::pair<const char*, QColor> clips[] = {
-        {"color=c=red:s=320x240:d=3", QColor(255, 0, 0)},   // 4:3
-        {"color=c=blue:s=640x360:d=3", QColor(0, 0, 255)},  // 16:9
+    const std::pair<Clip, QColor> clips[] = {
+        {Clip::Red43, QColor(255, 0, 0)},    // 4:3
+        {Clip::Blue169, QColor(0, 0, 255)},  // 16:9
     };
-    int n = 0;
-    for (const auto& [source, colour] : clips) {
-        const std::string clip = MakeClip(dir, QString("clip%1.mp4").arg(n++), source);
+    for (const auto& [kind, colour] : clips) {
+        const std::string clip = ClipPath(kind);
         ASSERT_FALSE(clip.empty());
         auto p = Open(clip);
-        const auto rect = ExpectedRect(*p);
-        ASSERT_TRUE(rect.has_value()) << source;
+        const auto rect = FittedRect(*p);
+        ASSERT_TRUE(rect.has_value()) << clip;
         const QImage shot = p->Player().grab().toImage();
         const int cx = (rect->left + rect->right) / 2, cy = (rect->top + rect->bottom) / 2;
         const QColor centre = MeanColour(shot, cx, cy);
-        EXPECT_NEAR(centre.red(), colour.red(), 60) << source;
-        EXPECT_NEAR(centre.blue(), colour.blue(), 60) << source;
+        EXPECT_NEAR(centre.red(), colour.red(), 60) << clip;
+        EXPECT_NEAR(centre.blue(), colour.blue(), 60) << clip;
         if (rect->left > 4) {
-            EXPECT_TRUE(IsBlack(MeanColour(shot, rect->left - 3, cy, 1))) << source;
+            EXPECT_TRUE(IsBlack(MeanColour(shot, rect->left - 3, cy, 1))) << clip;
         }
         if (shot.width() - rect->right > 4) {
-            EXPECT_TRUE(IsBlack(MeanColour(shot, rect->right + 3, cy, 1))) << source;
+            EXPECT_TRUE(IsBlack(MeanColour(shot, rect->right + 3, cy, 1))) << clip;
         }
         auto* bar = p->Player().findChild<ControllerBar*>();
         ASSERT_NE(bar, nullptr);
-        EXPECT_TRUE(bar->isVisible()) << source;
-        EXPECT_NEAR(bar->geometry().top(), rect->bottom, 1) << source;
-        EXPECT_NEAR(bar->geometry().left(), rect->left, 1) << source;
-        EXPECT_NEAR(bar->geometry().width(), rect->right - rect->left, 1) << source;
+        EXPECT_TRUE(bar->isVisible()) << clip;
+        EXPECT_NEAR(bar->geometry().top(), rect->bottom, 1) << clip;
+        EXPECT_NEAR(bar->geometry().left(), rect->left, 1) << clip;
+        EXPECT_NEAR(bar->geometry().width(), rect->right - rect->left, 1) << clip;
 
         mnuMovieControls_Click(p->MainForm());
         QTest::qWait(200);
-        EXPECT_FALSE(bar->isVisible()) << source;
+        EXPECT_FALSE(bar->isVisible()) << clip;
         p->Window().close();
     }
 }
 
 TEST_F(LayoutTest, OriginalSizeDrawsTheNaturalSizeAtTheTopLeft) {
-    const std::string clip = MakeClip(dir, "small.mp4", "color=c=red:s=160x120:d=3");
+    const std::string clip = ClipPath(Clip::SmallRed);
     ASSERT_FALSE(clip.empty());
     auto p = Open(clip);
     mnuMovieSize_Click(p->MainForm());
     QTest::qWait(300);
-    EXPECT_FALSE(ExpectedRect(*p).has_value());
+    EXPECT_FALSE(FittedRect(*p).has_value());
     const QImage shot = p->Player().grab().toImage();
     EXPECT_TRUE(test::IsRed(MeanColour(shot, 80, 60))) << "inside the natural 160x120";
     if (shot.width() > 175) {
@@ -117,7 +92,7 @@ TEST_F(LayoutTest, OriginalSizeDrawsTheNaturalSizeAtTheTopLeft) {
 }
 
 TEST_F(LayoutTest, LoopKeepsPlayingAndPauseFreezesThePicture) {
-    const std::string clip = MakeClip(dir, "moving.mp4", "testsrc2=s=320x240:d=1:r=25");
+    const std::string clip = ClipPath(Clip::OneSecond);
     ASSERT_FALSE(clip.empty());
     auto p = Open(clip);
     mnuMovieLoop_Click(p->MainForm());

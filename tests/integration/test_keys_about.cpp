@@ -131,8 +131,9 @@ TEST_F(KeysAboutTest, KeyReleasesOverTheFocusedList) {
 }
 
 TEST_F(KeysAboutTest, EnterOnTheSelectedEntryOpensItAndNoDialog) {
-    const std::string red = test::MakeClip(dir, "red.mp4", "color=c=red:s=320x240:d=2");
-    ASSERT_FALSE(red.empty()) << "ffmpeg could not make the test clip";
+    const std::string red = test::ClipPath(test::Clip::Red43);
+    ASSERT_FALSE(red.empty());
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(red), dir.filePath("red.mp4")));
     ASSERT_TRUE(QFile(dir.filePath("another.mov")).open(QIODevice::WriteOnly));
     Program p("", ini);
     Start(p);

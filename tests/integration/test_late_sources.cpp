@@ -33,6 +33,8 @@
 namespace rw {
 namespace {
 
+using test::FittedRect;
+using test::FlipsLoop;
 using test::LocalServer;
 using test::MeanColour;
 
@@ -43,24 +45,6 @@ const QColor kBlue(0, 0, 255);
 bool Near(const QColor& a, const QColor& b) {
     return std::abs(a.red() - b.red()) < 60 && std::abs(a.green() - b.green()) < 60 &&
            std::abs(a.blue() - b.blue()) < 60;
-}
-
-// The rectangle the layout sends for the window's present client area and
-// the form's ratio.
-std::optional<PixelRect> FittedRect(Program& p) {
-    QtWindow& w = p.Window();
-    LayoutInput in;
-    in.clientWidth = w.ClientWidth();
-    in.clientHeight = w.ClientHeight();
-    in.logoWidth = w.LogoWidth();
-    in.logoHeight = w.LogoHeight();
-    in.movieAspect = p.MainForm().movieAspect;
-    in.originalSize = w.Checked(Menu::MovieSize);
-    in.showControls = w.Checked(Menu::MovieControls);
-    in.twipsPerPixelX = w.TwipsPerPixelX();
-    in.twipsPerPixelY = w.TwipsPerPixelY();
-    const auto text = ComputeLayout(in).movieRect;
-    return text ? ParseMovieRect(*text) : std::nullopt;
 }
 
 ControllerBar* Bar(Program& p) { return p.Player().findChild<ControllerBar*>(); }
@@ -114,36 +98,15 @@ void ExpectShownFitted(Program& p, const QColor& colour, const char* what) {
     EXPECT_GE(bar->geometry().top(), drawn->bottom - bar->height());
 }
 
-bool FlipsLoop(Program& p) {
-    const bool before = p.Window().Checked(Menu::MovieLoop);
-    QMetaObject::invokeMethod(p.Window().MenuAction(Menu::MovieLoop), "trigger",
-                              Qt::QueuedConnection);
-    return QTest::qWaitFor([&] { return p.Window().Checked(Menu::MovieLoop) != before; }, 5000);
-}
-
 class LateSourceTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        clips = new QTemporaryDir;
-        // Every frame a key frame and the index at the front, as a web server
-        // would offer it: half the bytes hold about half the movie.
-        const QString red = clips->filePath("red.mp4");
-        const int rc = QProcess::execute(
-            "ffmpeg",
-            {"-v", "error", "-y", "-f", "lavfi", "-i", "color=c=red:s=320x240:d=4:r=25", "-c:v",
-             "libx264", "-g", "1", "-pix_fmt", "yuv420p", "-movflags", "+faststart", red});
-        QFile file(red);
-        if (rc == 0 && file.open(QIODevice::ReadOnly)) redClip = file.readAll();
-        blueClip = test::MakeClip(*clips, "blue wide.mp4", "color=c=blue:s=640x360:d=4");
-    }
-    static void TearDownTestSuite() {
-        delete clips;
-        clips = nullptr;
-    }
-
     void SetUp() override {
-        ASSERT_FALSE(redClip.isEmpty()) << "ffmpeg could not make the streamed clip";
-        ASSERT_FALSE(blueClip.empty()) << "ffmpeg could not make the local clip";
+        // Half the bytes of the streamed clip hold about half the movie.
+        QFile red(QString::fromStdString(test::ClipPath(test::Clip::RedStream)));
+        ASSERT_TRUE(red.open(QIODevice::ReadOnly)) << "the streamed clip is missing";
+        redClip = red.readAll();
+        blueClip = test::ClipPath(test::Clip::Blue169);
+        ASSERT_FALSE(blueClip.empty());
         ASSERT_TRUE(dir.isValid());
     }
 
@@ -167,9 +130,8 @@ class LateSourceTest : public ::testing::Test {
         ASSERT_EQ(p.Window().windowTitle(), QStringLiteral("Ostrun's Reelwick"));
     }
 
-    static inline QTemporaryDir* clips = nullptr;
-    static inline QByteArray redClip;
-    static inline std::string blueClip;
+    QByteArray redClip;
+    std::string blueClip;
     QTemporaryDir dir;
 };
 

@@ -5,11 +5,12 @@
 
 #include <QLoggingCategory>
 #include <QString>
+#include <QTest>
 #include <memory>
 #include <utility>
 #include <vector>
 
-#include "PlayerTestSupport.h"
+#include "TestSupport.h"
 #include "platform/Step.h"
 #include "platform/mpv/MpvPlayer.h"
 #include "platform/qt/Logging.h"
@@ -79,7 +80,7 @@ TEST_F(LoggingTest, LibmpvWarningsGoToTheirCategory) {
     auto player = std::make_unique<MpvPlayer>(QImage());
     player->SetLoadTimeout(5000);
     Step([&] { player->Load(test::ClipPath(test::Clip::Corrupt)); });
-    EXPECT_TRUE(test::WaitFor([] { return !messages.empty(); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !messages.empty(); }, 5000));
     for (const auto& [category, text] : messages)
         EXPECT_EQ(category.toStdString(), "reelwick.mpv") << text.toStdString();
 }

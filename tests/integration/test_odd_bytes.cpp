@@ -43,10 +43,11 @@ class OddBytesTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        clip = test::MakeClip(dir, "clip.mp4", "color=c=red:s=320x240:d=2");
-        ASSERT_FALSE(clip.empty()) << "ffmpeg could not make the test clip";
+        clip = test::ClipPath(test::Clip::Red43);
+        ASSERT_FALSE(clip.empty());
         ini = dir.filePath("settings.ini").toStdString();
         folder = dir.path().toStdString();
+        clip = CopyTo("clip.mp4");
     }
 
     void TearDown() override {

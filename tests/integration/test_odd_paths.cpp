@@ -36,8 +36,9 @@ class OddPathsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        clip = test::MakeClip(dir, "clip.mp4", "color=c=red:s=320x240:d=2");
-        ASSERT_FALSE(clip.empty()) << "ffmpeg could not make the test clip";
+        clip = test::ClipPath(test::Clip::Red43);
+        ASSERT_FALSE(clip.empty());
+        clip = CopyTo("clip.mp4");
         ini = dir.filePath("settings.ini").toStdString();
     }
 

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QElapsedTimer>
+#include <QTest>
 #include <QTimer>
 #include <chrono>
 #include <fstream>
@@ -15,7 +16,7 @@
 #include <thread>
 #include <vector>
 
-#include "PlayerTestSupport.h"
+#include "TestSupport.h"
 #include "platform/Step.h"
 #include "platform/mpv/MpvPlayer.h"
 
@@ -26,7 +27,6 @@ using test::Clip;
 using test::ClipPath;
 using test::IsNear;
 using test::PixelAt;
-using test::WaitFor;
 
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
@@ -77,7 +77,9 @@ TEST_F(PlayerTest, TurnsAMovieAsItsRotationMetadataSays) {
     player_->Load(ClipPath(Clip::Turned));
     EXPECT_TRUE(MovieRectIs("0,0,240,320"));
     // Turned as ffmpeg turns it: the left (red) half ends at the bottom.
-    EXPECT_TRUE(WaitFor([&] { return ShowsAt({120, 40}, kBlue) && ShowsAt({120, 280}, kRed); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return ShowsAt({120, 40}, kBlue) && ShowsAt({120, 280}, kRed);
+    }));
     player_->SetMovieRect("0,0,480,160");  // stretched after turning
     EXPECT_TRUE(ShowsAt({240, 20}, kBlue));
     EXPECT_TRUE(ShowsAt({240, 140}, kRed));
@@ -133,7 +135,7 @@ TEST_F(PlayerTest, DrawsTheMovieInsideItsRectangleAndTheBackgroundAround) {
     player_->Load(ClipPath(Clip::Red43));
     player_->SetMovieRect("10,20,170,140");
     player_->Play();
-    ASSERT_TRUE(WaitFor([&] { return ShowsAt({90, 80}, kRed); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ShowsAt({90, 80}, kRed); }));
     const QImage shot = player_->grab().toImage();
     for (const QPoint inside :
          {QPoint(11, 21), QPoint(168, 21), QPoint(11, 138), QPoint(168, 138)}) {
@@ -152,7 +154,7 @@ TEST_F(PlayerTest, DrawsTheMovieInsideItsRectangleAndTheBackgroundAround) {
 
 TEST_F(PlayerTest, StretchesTheMovieOverTheRectangleAlsoWhenPaused) {
     player_->Load(ClipPath(Clip::Red43));
-    ASSERT_TRUE(WaitFor([&] { return ShowsAt({160, 120}, kRed); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ShowsAt({160, 120}, kRed); }));
     player_->SetMovieRect("0,0,600,100");  // another shape, no new frame while paused
     EXPECT_TRUE(ShowsAt({595, 50}, kRed));
     EXPECT_TRUE(ShowsAt({160, 200}, kBlack));
@@ -160,7 +162,7 @@ TEST_F(PlayerTest, StretchesTheMovieOverTheRectangleAlsoWhenPaused) {
 
 TEST_F(PlayerTest, EmptyOrInvertedRectanglesDrawNothing) {
     player_->Load(ClipPath(Clip::Red43));
-    ASSERT_TRUE(WaitFor([&] { return ShowsAt({160, 120}, kRed); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ShowsAt({160, 120}, kRed); }));
     for (const char* rect : {"50,50,50,50", "200,200,100,100", "0,0,320,0"}) {
         player_->SetMovieRect(rect);
         const QImage shot = player_->grab().toImage();
@@ -175,23 +177,27 @@ TEST_F(PlayerTest, MalformedRectanglesAreRefused) {
     for (const char* rect : {"", "1,2,3", "1,2,3,4,5", "a,b,c,d", "1.5,2,3,4", "1;2;3;4"}) {
         EXPECT_THROW(player_->SetMovieRect(rect), PlatformError) << rect;
     }
-    ASSERT_TRUE(WaitFor([&] { return ShowsAt({90, 80}, kRed); }));  // the old one stays
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ShowsAt({90, 80}, kRed); }));  // the old one stays
     EXPECT_TRUE(ShowsAt({5, 5}, kBlack));
 }
 
 TEST_F(PlayerTest, ResizingDrawsTheMovieAtItsNaturalSizeUntilANewRectangle) {
     player_->Load(ClipPath(Clip::Red43));
     player_->SetMovieRect("100,100,200,200");
-    ASSERT_TRUE(WaitFor([&] { return ShowsAt({150, 150}, kRed); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ShowsAt({150, 150}, kRed); }));
     player_->resize(600, 450);
-    EXPECT_TRUE(WaitFor([&] { return ShowsAt({5, 5}, kRed) && ShowsAt({318, 238}, kRed); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return ShowsAt({5, 5}, kRed) && ShowsAt({318, 238}, kRed);
+    }));
     EXPECT_TRUE(ShowsAt({330, 120}, kBlack));
     EXPECT_TRUE(ShowsAt({160, 245}, kBlack));
     player_->SetMovieRect("300,300,400,400");
-    EXPECT_TRUE(WaitFor([&] { return ShowsAt({350, 350}, kRed); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ShowsAt({350, 350}, kRed); }));
     EXPECT_TRUE(ShowsAt({5, 5}, kBlack));
     player_->move(player_->pos() + QPoint(7, 7));  // moving is a geometry change too
-    EXPECT_TRUE(WaitFor([&] { return ShowsAt({5, 5}, kRed) && ShowsAt({350, 350}, kBlack); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return ShowsAt({5, 5}, kRed) && ShowsAt({350, 350}, kBlack);
+    }));
 }
 
 TEST_F(PlayerTest, NewestOfTwoOverlappingLoadsWins) {
@@ -248,7 +254,8 @@ class BackgroundLoadTest : public PlayerTest {
             }
             ::close(writer);
         });
-        WaitFor([&] { return HasMovieRect() || player_->Reference().empty(); }, 10000);
+        (void)QTest::qWaitFor([&] { return HasMovieRect() || player_->Reference().empty(); },
+                              10000);
         write.join();
     }
 };

@@ -5,10 +5,11 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QTest>
 #include <cmath>
 #include <memory>
 
-#include "PlayerTestSupport.h"
+#include "TestSupport.h"
 #include "platform/Step.h"
 #include "platform/mpv/ControllerBar.h"
 #include "platform/mpv/MovieGeometry.h"
@@ -19,8 +20,6 @@ namespace {
 
 using test::Clip;
 using test::ClipPath;
-using test::Spin;
-using test::WaitFor;
 
 // Counts the paint events a widget receives.
 class PaintCounter : public QObject {
@@ -60,7 +59,8 @@ class PlaybackTest : public testing::Test {
     ControllerBar* Bar() { return player_->findChild<ControllerBar*>(); }
     // Waits for the position to pass `seconds` while playing.
     bool PlaysPast(double seconds) {
-        return WaitFor([&] { return !player_->IsPaused() && player_->Position() > seconds; });
+        return QTest::qWaitFor(
+            [&] { return !player_->IsPaused() && player_->Position() > seconds; });
     }
 
     std::unique_ptr<MpvPlayer> player_;
@@ -68,7 +68,7 @@ class PlaybackTest : public testing::Test {
 
 TEST_F(PlaybackTest, MovieLoadsPausedAndPlaysOnPlay) {
     player_->Load(ClipPath(Clip::Moving));
-    Spin(300);
+    QTest::qWait(300);
     EXPECT_TRUE(player_->IsPaused());
     EXPECT_LT(player_->Position(), 0.1);
     player_->Play();
@@ -80,7 +80,7 @@ TEST_F(PlaybackTest, NextMovieLoadsPausedAfterAPlayingOne) {
     player_->Play();
     ASSERT_TRUE(PlaysPast(0.2));
     player_->Load(ClipPath(Clip::Red43));
-    Spin(300);
+    QTest::qWait(300);
     EXPECT_TRUE(player_->IsPaused());
     EXPECT_LT(player_->Position(), 0.1);
 }
@@ -91,14 +91,14 @@ TEST_F(PlaybackTest, PauseStopsThePicture) {
     ASSERT_TRUE(PlaysPast(0.3));
     // The pattern moves while playing...
     const QImage playing = player_->grab().toImage();
-    EXPECT_TRUE(WaitFor([&] { return player_->grab().toImage() != playing; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player_->grab().toImage() != playing; }));
     player_->Pause();
-    ASSERT_TRUE(WaitFor([&] { return player_->IsPaused(); }));
-    Spin(200);  // a frame already on its way may still arrive
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player_->IsPaused(); }));
+    QTest::qWait(200);  // a frame already on its way may still arrive
     // ...and stays still once paused.
     const QImage paused = player_->grab().toImage();
     const double position = player_->Position();
-    Spin(500);
+    QTest::qWait(500);
     EXPECT_EQ(player_->grab().toImage(), paused);
     EXPECT_EQ(player_->Position(), position);
 }
@@ -106,25 +106,26 @@ TEST_F(PlaybackTest, PauseStopsThePicture) {
 TEST_F(PlaybackTest, MovieStopsAtItsEndAndPlayStartsItAgain) {
     player_->Load(ClipPath(Clip::OneSecond));
     player_->Play();
-    ASSERT_TRUE(WaitFor([&] { return player_->IsAtEnd(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player_->IsAtEnd(); }));
     EXPECT_EQ(player_->Reference(), ClipPath(Clip::OneSecond));  // still loaded
     player_->Play();
-    EXPECT_TRUE(WaitFor([&] { return !player_->IsAtEnd() && !player_->IsPaused(); }));
-    EXPECT_TRUE(WaitFor([&] { return player_->Position() > 0.2 && player_->Position() < 0.9; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !player_->IsAtEnd() && !player_->IsPaused(); }));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return player_->Position() > 0.2 && player_->Position() < 0.9; }));
 }
 
 TEST_F(PlaybackTest, LoopKeepsAShortMoviePlaying) {
     player_->Load(ClipPath(Clip::OneSecond));
     player_->SetLoop(1);
     player_->Play();
-    Spin(2000);
+    QTest::qWait(2000);
     EXPECT_FALSE(player_->IsAtEnd());
     EXPECT_FALSE(player_->IsPaused());
     const double now = player_->Position();
-    EXPECT_TRUE(WaitFor([&] { return player_->Position() != now; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player_->Position() != now; }));
     // Without the loop it ends, as a movie does.
     player_->SetLoop(0);
-    EXPECT_TRUE(WaitFor([&] { return player_->IsAtEnd(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player_->IsAtEnd(); }));
 }
 
 TEST_F(PlaybackTest, RewindGoesToTheStartAndKeepsPlayingOrPaused) {
@@ -132,14 +133,14 @@ TEST_F(PlaybackTest, RewindGoesToTheStartAndKeepsPlayingOrPaused) {
     player_->Play();
     ASSERT_TRUE(PlaysPast(0.8));
     player_->Rewind();
-    EXPECT_TRUE(WaitFor([&] { return player_->Position() < 0.5; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player_->Position() < 0.5; }));
     EXPECT_TRUE(PlaysPast(0.6));  // still playing
 
     player_->Pause();
-    ASSERT_TRUE(WaitFor([&] { return player_->IsPaused(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player_->IsPaused(); }));
     player_->Rewind();
-    EXPECT_TRUE(WaitFor([&] { return player_->Position() == 0; }));
-    Spin(300);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player_->Position() == 0; }));
+    QTest::qWait(300);
     EXPECT_TRUE(player_->IsPaused());
     EXPECT_EQ(player_->Position(), 0);
 }
@@ -147,10 +148,10 @@ TEST_F(PlaybackTest, RewindGoesToTheStartAndKeepsPlayingOrPaused) {
 TEST_F(PlaybackTest, PausedMovieCostsNoRepaints) {
     player_->Load(ClipPath(Clip::Red43));
     player_->SetController(1);
-    Spin(500);
+    QTest::qWait(500);
     PaintCounter player(player_.get());
     PaintCounter bar(Bar());
-    Spin(700);
+    QTest::qWait(700);
     EXPECT_EQ(player.count, 0);
     EXPECT_EQ(bar.count, 0);
 }
@@ -194,7 +195,7 @@ TEST_F(PlaybackTest, ControllerBarShowsTimeAndPlaysAndSeeks) {
     player_->SetControllerHeight(15);
     player_->SetMovieRect("0,0,640,400");
     ControllerBar* bar = Bar();
-    ASSERT_TRUE(WaitFor([&] { return bar->TimeText() == "0:00 / 0:04"; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar->TimeText() == "0:00 / 0:04"; }));
 
     const ControllerBar::Layout layout = bar->ComputeLayout();
     ASSERT_FALSE(layout.seek.isEmpty());
@@ -203,11 +204,11 @@ TEST_F(PlaybackTest, ControllerBarShowsTimeAndPlaysAndSeeks) {
     Click(bar, layout.play.center());
     EXPECT_TRUE(PlaysPast(0.2));
     Click(bar, layout.play.center());
-    EXPECT_TRUE(WaitFor([&] { return player_->IsPaused(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player_->IsPaused(); }));
 
     Click(bar, layout.seek.center());  // the middle of a 4 s movie
-    EXPECT_TRUE(WaitFor([&] { return std::abs(player_->Position() - 2) < 0.3; }));
-    EXPECT_TRUE(WaitFor([&] { return bar->TimeText() == "0:02 / 0:04"; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::abs(player_->Position() - 2) < 0.3; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bar->TimeText() == "0:02 / 0:04"; }));
     EXPECT_TRUE(player_->IsPaused());
 }
 
@@ -220,16 +221,16 @@ TEST_F(PlaybackTest, ControllerBarChangesVolumeAndMute) {
     ASSERT_FALSE(layout.volume.isEmpty());
     ASSERT_FALSE(layout.mute.isEmpty());
     Click(bar, layout.volume.center());
-    EXPECT_TRUE(WaitFor([&] { return std::abs(player_->Volume() - 50) < 3; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::abs(player_->Volume() - 50) < 3; }));
     Click(bar, QPoint(layout.volume.left(), layout.volume.center().y()));
-    EXPECT_TRUE(WaitFor([&] { return player_->Volume() == 0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player_->Volume() == 0; }));
     Click(bar, QPoint(layout.volume.right(), layout.volume.center().y()));
-    EXPECT_TRUE(WaitFor([&] { return player_->Volume() == 100; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player_->Volume() == 100; }));
 
     Click(bar, layout.mute.center());
-    EXPECT_TRUE(WaitFor([&] { return player_->IsMuted(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player_->IsMuted(); }));
     Click(bar, layout.mute.center());
-    EXPECT_TRUE(WaitFor([&] { return !player_->IsMuted(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !player_->IsMuted(); }));
 }
 
 TEST_F(PlaybackTest, ControllerBarRepaintsFarLessOftenThanFrames) {
@@ -238,7 +239,7 @@ TEST_F(PlaybackTest, ControllerBarRepaintsFarLessOftenThanFrames) {
     player_->Load(ClipPath(Clip::Minute));
     player_->SetController(1);
     player_->SetControllerHeight(15);
-    Spin(300);
+    QTest::qWait(300);
     PaintCounter bar(Bar());
     int positions = 0;
     QObject::connect(player_.get(), &MpvPlayer::PositionChanged, [&positions] { ++positions; });

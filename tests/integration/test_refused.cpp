@@ -85,14 +85,11 @@ class RefusedTest : public ::testing::Test {
         for (const auto& [key, value] : values) s.setValue(key, value);
     }
 
-    std::string Good() {
-        if (good.empty()) good = test::MakeClip(dir, "good clip.mp4", "color=c=red:s=320x240:d=2");
-        return good;
-    }
+    std::string Good() { return test::ClipPath(test::Clip::Red43); }
 
     QTemporaryDir dir;
     LocalServer server{LocalServer::Mode::Silent};
-    std::string ini, good;
+    std::string ini;
     std::vector<std::string> refused;
 };
 

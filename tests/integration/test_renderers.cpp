@@ -9,12 +9,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QTest>
 #include <QWindow>
 #include <cstdlib>
 #include <fstream>
@@ -116,20 +114,6 @@ TEST(RendererChoiceTest, OpenGlOnlyOnAHardwareDriverUnlessAsked) {
 
 bool OnX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
 
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 10000) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!condition()) {
-        if (deadline.hasExpired()) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
-}
-
-void Spin(int ms) {
-    WaitFor([] { return false; }, ms);
-}
-
 // The per-pixel difference of two pictures of the same size: the largest
 // difference of a colour channel, as its mean over the picture and the share
 // of pixels where it exceeds `threshold`.
@@ -162,8 +146,8 @@ class RendererPictureTest : public testing::Test {
   protected:
     void SetUp() override {
         if (!OnX11()) GTEST_SKIP() << "needs Xvfb to start a real X server";
-        clip_ = test::MakeClip(dir_, "pattern.mp4", "testsrc2=s=320x240:r=25:d=1");
-        ASSERT_FALSE(clip_.empty()) << "ffmpeg could not make the test clip";
+        clip_ = test::ClipPath(test::Clip::OneSecond);
+        ASSERT_FALSE(clip_.empty());
     }
     void TearDown() override { qunsetenv("REELWICK_RENDERER"); }
 
@@ -176,7 +160,7 @@ class RendererPictureTest : public testing::Test {
         player->SetControllerHeight(16);
         player->setGeometry(40, 40, 400, 300);
         player->show();
-        EXPECT_TRUE(WaitFor([&] { return player->windowHandle()->isExposed(); }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return player->windowHandle()->isExposed(); }, 10000));
         player->Load(clip_);
         if (!rect.empty()) player->SetMovieRect(rect);
         return player;
@@ -193,8 +177,8 @@ class RendererPictureTest : public testing::Test {
     // The picture, once the movie's first frame is on the screen and stays.
     static QImage SettledPicture(MpvPlayer& player) {
         const QPoint centre(100, 100);
-        EXPECT_TRUE(WaitFor([&] { return qGray(Grab(player).pixel(centre)) > 40; }));
-        Spin(300);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return qGray(Grab(player).pixel(centre)) > 40; }, 10000));
+        QTest::qWait(300);
         return Grab(player);
     }
 
@@ -254,10 +238,12 @@ TEST_F(RendererPictureTest, TheOpenGlPictureLeavesWithItsMovie) {
     player->SetBackground("Blue");
     player->Load(dir_.filePath("missing.mp4").toStdString());
     // A failed load shows no movie: only the background is left.
-    EXPECT_TRUE(WaitFor([&] {
-        const QRgb p = Grab(*player).pixel(100, 100);
-        return qBlue(p) > 200 && qRed(p) < 40 && qGreen(p) < 40;
-    }));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QRgb p = Grab(*player).pixel(100, 100);
+            return qBlue(p) > 200 && qRed(p) < 40 && qGreen(p) < 40;
+        },
+        10000));
 }
 
 }  // namespace

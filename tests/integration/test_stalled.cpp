@@ -48,29 +48,19 @@ enum class Stall {
     ProcMem,
 };
 
-const char* NameOf(Stall s) {
-    switch (s) {
-        case Stall::SilentServer:
-            return "SilentServer";
-        case Stall::EndlessServer:
-            return "EndlessServer";
-        case Stall::SharedSdp:
-            return "SharedSdp";
-        case Stall::WrittenSdp:
-            return "WrittenSdp";
-        case Stall::Fifo:
-            return "Fifo";
-        case Stall::DevZero:
-            return "DevZero";
-        case Stall::Folder:
-            return "Folder";
-        case Stall::Unreadable:
-            return "Unreadable";
-        case Stall::ProcMem:
-            return "ProcMem";
-    }
-    return "?";
-}
+const std::pair<Stall, const char*> kStallNames[] = {
+    {Stall::SilentServer, "SilentServer"},
+    {Stall::EndlessServer, "EndlessServer"},
+    {Stall::SharedSdp, "SharedSdp"},
+    {Stall::WrittenSdp, "WrittenSdp"},
+    {Stall::Fifo, "Fifo"},
+    {Stall::DevZero, "DevZero"},
+    {Stall::Folder, "Folder"},
+    {Stall::Unreadable, "Unreadable"},
+    {Stall::ProcMem, "ProcMem"},
+};
+
+const char* NameOf(Stall s) { return test::NameOf(s, kStallNames); }
 
 // Names the case in the test's name and in failure messages.
 void PrintTo(Stall s, std::ostream* os) { *os << NameOf(s); }
@@ -111,17 +101,9 @@ class PaintCounter : public QObject {
 
 class StalledTest : public ::testing::TestWithParam<Stall> {
   protected:
-    static void SetUpTestSuite() {
-        clipDir = new QTemporaryDir;
-        good = test::MakeClip(*clipDir, "good clip.mp4", "color=c=red:s=320x240:d=2");
-    }
-    static void TearDownTestSuite() {
-        delete clipDir;
-        clipDir = nullptr;
-    }
-
     void SetUp() override {
-        ASSERT_FALSE(good.empty()) << "ffmpeg could not make the test clip";
+        good = test::ClipPath(test::Clip::Red43);
+        ASSERT_FALSE(good.empty());
         ASSERT_TRUE(dir.isValid());
     }
 
@@ -194,15 +176,7 @@ class StalledTest : public ::testing::TestWithParam<Stall> {
         return clock.elapsed();
     }
 
-    static bool FlipsLoop(Program& p) {
-        const bool before = p.Window().Checked(Menu::MovieLoop);
-        QMetaObject::invokeMethod(p.Window().MenuAction(Menu::MovieLoop), "trigger",
-                                  Qt::QueuedConnection);
-        return QTest::qWaitFor([&] { return p.Window().Checked(Menu::MovieLoop) != before; }, 5000);
-    }
-
-    static inline QTemporaryDir* clipDir = nullptr;
-    static inline std::string good;
+    std::string good;
     QTemporaryDir dir;
     std::unique_ptr<LocalServer> server;
 };
@@ -236,7 +210,7 @@ TEST_P(StalledTest, KeepsTheWindowAliveAndOpensAnotherMovieAndCloses) {
         EXPECT_GE(watch.Ticks(), openMs / 40);
         EXPECT_GE(painted.paints, openMs / 200);
         EXPECT_EQ(p->Window().windowTitle(), QStringLiteral("Ostrun's Reelwick"));
-        EXPECT_TRUE(FlipsLoop(*p)) << "the menu does not answer";
+        EXPECT_TRUE(test::FlipsLoop(*p)) << "the menu does not answer";
 
         OpenMovie(p->MainForm(), good);
         EXPECT_TRUE(QTest::qWaitFor([&] { return p->Player().Reference() == good; }, 10000));
@@ -258,7 +232,7 @@ TEST_P(StalledTest, KeepsTheWindowAliveAndOpensAnotherMovieAndCloses) {
         auto p = std::make_unique<Program>("", Ini("b.ini"));
         p->Start();
         OpenMovie(p->MainForm(), source);
-        EXPECT_TRUE(FlipsLoop(*p));
+        EXPECT_TRUE(test::FlipsLoop(*p));
         const qint64 closeMs = CloseAndDestroy(p);
         std::printf("  %s: closed during the stalled load in %lld ms\n", NameOf(GetParam()),
                     static_cast<long long>(closeMs));

@@ -1,7 +1,14 @@
-// Every file of the third-party media and a few hundred damaged copies of
-// them, opened one after another in one running program the way a user
-// opens movies. None may crash or hang it, stall its event loop, make its
-// memory grow without bound or stop it answering its menu.
+// Every file of the third-party media (../shared/media, described by its
+// MANIFEST.tsv) and a few hundred damaged copies of them, opened one after
+// another in one running program the way a user opens movies.
+//
+// On the first pass each listed file is also measured: whether it plays, with
+// its picture or with sound alone (the formats table, docs/formats.md, which
+// scripts/formats_table.sh cuts out of this test's output), and every file
+// ffprobe reads that is not broken on purpose must get a movie rectangle.
+// Then damaged copies, and the originals once more. None may crash or hang
+// the program, stall its event loop, make its memory grow without bound or
+// stop it answering its menu; and a good clip plays at the end.
 //
 // REELWICK_TORTURE_VARIANTS sets the number of damaged copies (300 unless
 // set); REELWICK_TORTURE_VARIANTS=2000 is the long run.
@@ -20,18 +27,26 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "FormatsTable.h"
 #include "LoopWatch.h"
 #include "Program.h"
 #include "TestSupport.h"
+#include "platform/Step.h"
 #include "platform/mpv/MpvPlayer.h"
 #include "platform/qt/QtWindow.h"
 #include "playback/OpenMovie.h"
 
 namespace rw {
 namespace {
+
+using test::Measurer;
+using test::MediaFile;
+using test::Outcome;
+using test::Verdict;
 
 // A small deterministic generator (splitmix64): the same copies on every
 // machine and every run.
@@ -55,23 +70,11 @@ class Random {
 
 enum class Damage { Truncated, FlippedBytes, ZeroedHeader, RandomBlock, CutMiddle, kCount };
 
-const char* NameOf(Damage d) {
-    switch (d) {
-        case Damage::Truncated:
-            return "truncated";
-        case Damage::FlippedBytes:
-            return "flipped";
-        case Damage::ZeroedHeader:
-            return "zeroed";
-        case Damage::RandomBlock:
-            return "block";
-        case Damage::CutMiddle:
-            return "cut";
-        case Damage::kCount:
-            break;
-    }
-    return "?";
-}
+const std::pair<Damage, const char*> kDamageNames[] = {
+    {Damage::Truncated, "truncated"}, {Damage::FlippedBytes, "flipped"},
+    {Damage::ZeroedHeader, "zeroed"}, {Damage::RandomBlock, "block"},
+    {Damage::CutMiddle, "cut"},
+};
 
 QByteArray Damaged(QByteArray bytes, Damage damage, Random& random) {
     const qsizetype size = bytes.size();
@@ -113,7 +116,8 @@ struct Source {
     QByteArray bytes;
 };
 
-std::vector<QString> MediaFiles(const QString& folder) {
+// Every file of the folder, the manifest and its notes too, sorted.
+std::vector<QString> FilesIn(const QString& folder) {
     std::vector<QString> files;
     QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) files.push_back(it.next());
@@ -134,12 +138,10 @@ struct Figures {
     QString longestOpen;
 };
 
-class TortureTest : public ::testing::Test {
+class SharedMediaTest : public ::testing::Test {
   protected:
-    // Opens one file as the user would, then asks the program to flip Loop
-    // Movie through its event loop and waits for the answer.
-    void OpenAndPoke(Program& p, const QString& path, Figures& f) {
-        SCOPED_TRACE(path.toStdString());
+    // Opens one file as the user would.
+    void Open(Program& p, const QString& path, Figures& f) {
         QElapsedTimer clock;
         clock.start();
         OpenMovie(p.MainForm(), path.toStdString());
@@ -150,37 +152,108 @@ class TortureTest : public ::testing::Test {
         ++f.opened;
         if (!p.Player().Reference().empty()) ++f.loaded;
         if (p.Window().windowTitle() != QStringLiteral("Ostrun's Reelwick")) ++f.captionStuck;
+    }
 
-        const bool before = p.Window().Checked(Menu::MovieLoop);
-        QMetaObject::invokeMethod(p.Window().MenuAction(Menu::MovieLoop), "trigger",
-                                  Qt::QueuedConnection);
-        const bool answered =
-            QTest::qWaitFor([&] { return p.Window().Checked(Menu::MovieLoop) != before; }, 5000);
+    // Asks the program to flip Loop Movie through its event loop and waits
+    // for the answer.
+    static void Poke(Program& p, Figures& f) {
+        const bool answered = test::FlipsLoop(p);
         if (!answered) ++f.unanswered;
         EXPECT_TRUE(answered) << "Loop Movie did not flip";
     }
+
+    void OpenAndPoke(Program& p, const QString& path, Figures& f) {
+        SCOPED_TRACE(path.toStdString());
+        Open(p, path, f);
+        Poke(p, f);
+    }
+
+    // Opens, measures and pokes a file of the first pass. The loop is flipped
+    // back, so that every file is measured with Loop Movie off.
+    void OpenMeasureAndPoke(Program& p, Measurer& measurer, const QString& path,
+                            const MediaFile* listed, Figures& f) {
+        SCOPED_TRACE(path.toStdString());
+        measurer.Prepare();
+        Open(p, path, f);
+        if (listed != nullptr) Measure(measurer, *listed);
+        Poke(p, f);
+        Poke(p, f);
+    }
+
+    void Measure(Measurer& measurer, const MediaFile& file) {
+        const Outcome o = measurer.Measure();
+        if (!o.rect.empty()) ++withRectangle_;
+        // A file meant to be sound in which ffprobe found sound or pictures:
+        // the player loads it, with or without a picture.
+        if (!file.Broken() && file.Readable()) {
+            EXPECT_FALSE(o.rect.empty()) << "ffprobe found: " << file.streams.toStdString();
+        }
+        std::printf("  %-50s %-5s %-14s %s\n", qPrintable(file.path), o.Plays() ? "plays" : "fails",
+                    o.rect.empty() ? "(none)" : o.rect.c_str(), qPrintable(o.Picture()));
+        const QString ext = file.Extension();
+        if (!ext.isEmpty()) rows_[ext].push_back({file, o});
+    }
+
+    // Samples of the common kinds in good shape show their picture, or play
+    // their sound; every extension of the filter is told of exactly once.
+    void ExpectTheFormats(const QStringList& extensions) {
+        const auto expect = [&](std::initializer_list<const char*> kinds, Verdict verdict) {
+            for (const char* kind : kinds) {
+                SCOPED_TRACE(kind);
+                ASSERT_TRUE(rows_.count(kind)) << "the sample set has no ." << kind << " file";
+                for (const test::Row& r : rows_[kind]) {
+                    if (!r.sample.Broken() && r.sample.Readable()) {
+                        EXPECT_EQ(r.Got(), verdict) << r.sample.path.toStdString();
+                    }
+                }
+            }
+        };
+        expect({"mov", "mp4", "avi", "mpg", "gif", "jpg", "png", "bmp", "tif", "flc", "fli"},
+               Verdict::Picture);
+        expect({"mp3", "mp2", "wav", "aiff", "aifc", "au"}, Verdict::Sound);
+
+        const test::Summary summary = test::Summarize(extensions, rows_);
+        QStringList all = summary.picture + summary.sound + summary.nothing + summary.untried;
+        EXPECT_EQ(all.size(), extensions.size());
+        all.removeDuplicates();
+        EXPECT_EQ(all.size(), extensions.size());
+    }
+
+    test::Rows rows_;
+    int withRectangle_ = 0;
 };
 
-TEST_F(TortureTest, SurvivesEveryMediaFileAndHundredsOfDamagedCopies) {
+TEST_F(SharedMediaTest, MeasuresEveryFileAndSurvivesItAndHundredsOfDamagedCopies) {
     const QString media = test::MediaDir();
-    if (media.isEmpty()) {
-        GTEST_SKIP() << "no third-party media: set REELWICK_MEDIA_DIR or put them in "
-                        "../shared/media beside the source tree";
+    if (media.isEmpty()) GTEST_SKIP() << test::kNoMedia;
+    const std::vector<MediaFile> listed = test::SharedMedia();
+    ASSERT_FALSE(listed.empty()) << "MANIFEST.tsv lists no files";
+    // The listed files in the manifest's order (a missing one fails to open,
+    // and the check of its rectangle with it), then the folder's others.
+    const std::vector<QString> inFolder = FilesIn(media);
+    std::vector<QString> originals;
+    std::map<QString, const MediaFile*> entries;
+    for (const MediaFile& file : listed) {
+        originals.push_back(media + "/" + file.path);
+        entries[originals.back()] = &file;
     }
-    const std::vector<QString> originals = MediaFiles(media);
-    ASSERT_FALSE(originals.empty());
+    for (const QString& path : inFolder)
+        if (!entries.count(path)) originals.push_back(path);
+    ASSERT_FALSE(inFolder.empty());
+    const QStringList extensions = test::FilterExtensions();
+    ASSERT_EQ(extensions.size(), 60);
 
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     std::vector<Source> sources;
-    for (const QString& path : originals) {
+    for (const QString& path : inFolder) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) continue;
         sources.push_back({QFileInfo(path).fileName(), file.readAll()});
     }
     ASSERT_FALSE(sources.empty());
 
-    // The damaged copies, made before the program starts.
+    // The damaged copies and the clips, made before the program starts.
     const int variantCount = VariantCount();
     Figures f;
     std::vector<QString> variants;
@@ -188,17 +261,21 @@ TEST_F(TortureTest, SurvivesEveryMediaFileAndHundredsOfDamagedCopies) {
     for (int v = 0; v < variantCount; ++v) {
         const auto damage = static_cast<Damage>(v % int(Damage::kCount));
         const Source& source = sources[std::size_t(random.Below(qsizetype(sources.size())))];
-        const QString path = dir.filePath(QStringLiteral("%1-%2-%3")
-                                              .arg(v, 4, 10, QLatin1Char('0'))
-                                              .arg(QLatin1String(NameOf(damage)), source.name));
+        const QString path =
+            dir.filePath(QStringLiteral("%1-%2-%3")
+                             .arg(v, 4, 10, QLatin1Char('0'))
+                             .arg(QLatin1String(test::NameOf(damage, kDamageNames)), source.name));
         QFile out(path);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly)) << path.toStdString();
         out.write(Damaged(source.bytes, damage, random));
         variants.push_back(path);
         ++f.perDamage[std::size_t(damage)];
     }
-    const std::string good = test::MakeClip(dir, "good clip.mp4", "color=c=red:s=320x240:d=2");
-    ASSERT_FALSE(good.empty()) << "ffmpeg could not make the test clip";
+    ASSERT_TRUE(test::CanMakeClips());
+    const std::string good = test::ClipPath(test::Clip::Red43);
+    const std::string sound = test::ClipPath(test::Clip::Sine);
+    const std::string corrupt = test::ClipPath(test::Clip::Corrupt);
+    ASSERT_FALSE(good.empty() || sound.empty() || corrupt.empty());
 
     const std::string ini = dir.filePath("settings.ini").toStdString();
     QElapsedTimer total;
@@ -211,7 +288,29 @@ TEST_F(TortureTest, SurvivesEveryMediaFileAndHundredsOfDamagedCopies) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&p.Window()));
         test::LoopWatch watch;
 
-        for (const QString& path : originals) OpenAndPoke(p, path, f);
+        // The measure itself: clips made here play, with and without a
+        // picture (a 320x240 one reports the same rectangle as sound);
+        // random bytes do not.
+        Measurer measurer(p);
+        measurer.LearnTheLogo(sound);
+        const Outcome soundOnly = measurer.Open(sound);
+        EXPECT_TRUE(soundOnly.Plays() && soundOnly.logo);
+        const Outcome red = measurer.Open(good);
+        EXPECT_TRUE(red.Plays());
+        EXPECT_EQ(red.rect, "0,0,320,240");
+        EXPECT_FALSE(red.logo);
+        EXPECT_FALSE(measurer.Open(corrupt).Plays());
+
+        for (const QString& path : originals) {
+            const auto it = entries.find(path);
+            OpenMeasureAndPoke(p, measurer, path, it == entries.end() ? nullptr : it->second, f);
+        }
+        std::printf("  %d of %zu listed files have a movie rectangle\n", withRectangle_,
+                    listed.size());
+        ExpectTheFormats(extensions);
+        std::printf("---- formats table ----\n%s---- end of the formats table ----\n",
+                    qPrintable(test::Table(extensions, rows_)));
+
         // Every decoder and demuxer the media need has been used once:
         // what the program holds from here on should stay level.
         baselineKiB = test::ResidentKiB();
@@ -227,6 +326,9 @@ TEST_F(TortureTest, SurvivesEveryMediaFileAndHundredsOfDamagedCopies) {
         // And it still plays a sound movie.
         OpenMovie(p.MainForm(), good);
         EXPECT_TRUE(QTest::qWaitFor([&] { return p.Player().Reference() == good; }, 10000));
+        std::string rect;
+        EXPECT_TRUE(Step([&] { rect = p.Player().MovieRect(); }));
+        EXPECT_EQ(rect, "0,0,320,240");
         longestStall = watch.LongestGapMs();
 
         QElapsedTimer closing;
@@ -240,9 +342,8 @@ TEST_F(TortureTest, SurvivesEveryMediaFileAndHundredsOfDamagedCopies) {
 
     std::printf("  torture: %zu media files (twice), %d damaged copies:", originals.size(),
                 variantCount);
-    for (int d = 0; d < int(Damage::kCount); ++d) {
-        std::printf(" %s %d", NameOf(static_cast<Damage>(d)), f.perDamage[std::size_t(d)]);
-    }
+    for (const auto& [damage, name] : kDamageNames)
+        std::printf(" %s %d", name, f.perDamage[std::size_t(damage)]);
     std::printf("\n  torture: %d opened, %d loaded, %d unanswered, %d left captioned Loading\n",
                 f.opened, f.loaded, f.unanswered, f.captionStuck);
     std::printf("  torture: longest event-loop stall %lld ms; longest open %lld ms (%s)\n",

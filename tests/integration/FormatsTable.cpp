@@ -1,0 +1,190 @@
+#include "FormatsTable.h"
+
+#include <QTest>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdlib>
+
+#include "Program.h"
+#include "platform/Step.h"
+#include "platform/mpv/MpvPlayer.h"
+#include "platform/qt/QtWindow.h"
+#include "playback/OpenMovie.h"
+#include "sources/OpenDialog.h"
+
+namespace rw::test {
+namespace {
+
+bool Alike(const QImage& a, const QImage& b) {
+    long difference = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            difference += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                          std::abs(p.blue() - q.blue());
+        }
+    }
+    return difference < 12L * 3 * a.width() * a.height();
+}
+
+// "h264 video, aac audio" from ffprobe's "stream|codec_name=...|codec_type=..."
+QString Contents(const MediaFile& sample) {
+    QStringList parts;
+    for (const QString& stream : sample.streams.split(' ', Qt::SkipEmptyParts)) {
+        QString codec, type;
+        for (const QString& field : stream.split('|')) {
+            if (field.startsWith("codec_name=")) codec = field.mid(11);
+            if (field.startsWith("codec_type=")) type = field.mid(11);
+        }
+        const QString part = codec + " " + type;
+        if (!codec.isEmpty() && !parts.contains(part)) parts << part;
+    }
+    return parts.isEmpty() ? QStringLiteral("nothing ffprobe reads") : parts.join(", ");
+}
+
+QString Escaped(QString text) { return text.replace('|', "\\|"); }
+
+}  // namespace
+
+QString Outcome::Picture() const {
+    if (rect.empty()) return QStringLiteral("-");
+    if (logo) return QStringLiteral("none, the logo shows");
+    return QString::fromStdString(rect).section(',', 2, 2) + "x" +
+           QString::fromStdString(rect).section(',', 3, 3);
+}
+
+void Measurer::LearnTheLogo(const std::string& soundOnly) {
+    Open(soundOnly);
+    logo_ = Snapshot();
+}
+
+void Measurer::Prepare() {
+    program_.Window().resize(480, 400);
+    QTest::qWait(50);
+}
+
+Outcome Measurer::Measure() {
+    MpvPlayer& player = program_.Player();
+    Outcome o;
+    o.loaded = !player.Reference().empty();
+    Step([&] { o.rect = player.MovieRect(); });
+    if (o.loaded && !o.rect.empty()) {
+        o.underWay =
+            QTest::qWaitFor([&] { return player.Position() > 0.05 || player.IsAtEnd(); }, 8000);
+    }
+    Step([&] { player.Pause(); });
+    if (o.Plays() && !logo_.isNull()) o.logo = Alike(Snapshot(), logo_);
+    return o;
+}
+
+Outcome Measurer::Open(const std::string& path) {
+    Prepare();
+    OpenMovie(program_.MainForm(), path);
+    return Measure();
+}
+
+// The player's picture, small; the controller bar at the bottom left out.
+QImage Measurer::Snapshot() {
+    QTest::qWait(300);
+    const QImage shot = program_.Player().grab().toImage();
+    return shot.copy(0, 0, shot.width(), shot.height() * 4 / 5)
+        .scaled(32, 24, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+Verdict Row::Got() const {
+    if (!outcome.Plays()) return Verdict::Nothing;
+    if (!outcome.logo) return Verdict::Picture;
+    return sample.streams.contains("codec_type=audio") ? Verdict::Sound : Verdict::Nothing;
+}
+
+QString Row::Told() const {
+    switch (Got()) {
+        case Verdict::Picture:
+            return QStringLiteral("yes");
+        case Verdict::Sound:
+            return QStringLiteral("sound");
+        case Verdict::Nothing:
+            break;
+    }
+    return outcome.Plays() ? QStringLiteral("no, only the logo shows") : QStringLiteral("no");
+}
+
+Summary Summarize(const QStringList& extensions, const Rows& rows) {
+    Summary summary;
+    for (const QString& ext : extensions) {
+        const auto it = rows.find(ext);
+        if (it == rows.end()) {
+            summary.untried << "." + ext;
+            continue;
+        }
+        Verdict best = Verdict::Nothing;
+        bool healthy = false;  // a sample in good shape
+        for (const Row& r : it->second) {
+            if (r.sample.Broken()) continue;
+            healthy = true;
+            best = std::max(best, r.Got());
+        }
+        (!healthy                   ? summary.untried
+         : best == Verdict::Picture ? summary.picture
+         : best == Verdict::Sound   ? summary.sound
+                                    : summary.nothing)
+            << "." + ext;
+    }
+    return summary;
+}
+
+QStringList FilterExtensions() {
+    QStringList extensions;
+    // Keep the parsed filters alive: the loop walks a member of them.
+    const auto filters = ParseFilter(kOpenFilter);
+    for (const std::string& pattern : filters.at(0).patterns)
+        extensions << QString::fromStdString(pattern).mid(2).toLower();  // "*.mov"
+    return extensions;
+}
+
+QString Table(const QStringList& extensions, const Rows& rows) {
+    QString out;
+    QTextStream s(&out);
+    s << "# Formats\n\n"
+      << "Which files of the Open dialog's \"QuickTime Files\" filter Reelwick plays,\n"
+      << "measured on a set of real sample files by the test `reelwick_media_tests`\n"
+      << "(tests/integration/test_shared_media.cpp): each file is opened as from the\n"
+      << "Open dialog and counts as playing when the player keeps it, knows its picture\n"
+      << "size, or shows the logo for a file of sound alone, and its playback gets\n"
+      << "under way. The logo with nothing to hear is not playing. Files marked\n"
+      << "*broken* are damaged on purpose: they must fail quietly, and the summary\n"
+      << "does not count them.\n\n"
+      << "To measure again, from the source folder (it builds the test in\n"
+      << "build-test, or in the build folder named):\n\n"
+      << "```sh\nscripts/formats_table.sh\n```\n\n";
+
+    const Summary summary = Summarize(extensions, rows);
+    s << "## In short\n\n"
+      << "| | Extensions |\n|---|---|\n"
+      << "| Plays, with its picture | " << summary.picture.join(' ') << " |\n"
+      << "| Plays sound (the logo shows) | " << summary.sound.join(' ') << " |\n"
+      << "| Does not play | " << summary.nothing.join(' ') << " |\n"
+      << "| No sample in good shape to try | " << summary.untried.join(' ') << " |\n\n";
+
+    s << "## Each sample file\n\n"
+      << "| Extension | Sample | What it holds | Plays | Picture |\n|---|---|---|---|---|\n";
+    const auto writeRows = [&](const QString& ext) {
+        for (const Row& r : rows.at(ext)) {
+            s << "| ." << ext << " | " << Escaped(r.sample.path)
+              << (r.sample.Broken() ? " *(broken)*" : "") << " | " << Escaped(Contents(r.sample))
+              << " | " << r.Told() << " | " << r.outcome.Picture() << " |\n";
+        }
+    };
+    for (const QString& ext : extensions)
+        if (rows.count(ext)) writeRows(ext);
+
+    s << "\n## Other sample files\n\n"
+      << "Not in the \"QuickTime Files\" filter; they open through \"All files\".\n\n"
+      << "| Extension | Sample | What it holds | Plays | Picture |\n|---|---|---|---|---|\n";
+    for (const auto& [ext, list] : rows)
+        if (!extensions.contains(ext)) writeRows(ext);
+    return out;
+}
+
+}  // namespace rw::test
