@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+
 #include "platform/mpv/LoadTracker.h"
 
 namespace rw {
@@ -10,6 +13,22 @@ using Reason = LoadTracker::EndReason;
 
 // The event sequences below are the ones libmpv 0.35 produces for each kind
 // of file (entry ids count up from 1 across loads).
+
+// A load as libmpv's first events make it: begun, accepted as playlist entry
+// `entry` and started. Returns its serial.
+std::uint64_t Started(LoadTracker& load, const std::string& reference, std::int64_t entry = 1) {
+    const auto serial = load.Begin(reference);
+    load.Accepted(serial, entry);
+    load.FileStarted(entry);
+    return serial;
+}
+
+// A started load whose file libmpv has loaded.
+std::uint64_t Loaded(LoadTracker& load, const std::string& reference, std::int64_t entry = 1) {
+    const auto serial = Started(load, reference, entry);
+    EXPECT_TRUE(load.FileLoaded());
+    return serial;
+}
 
 TEST(LoadTracker, StartsIdleWithoutReference) {
     LoadTracker load;
@@ -41,10 +60,7 @@ TEST(LoadTracker, MovieWithPictureSettlesOnDisplaySize) {
 
 TEST(LoadTracker, MovieWithoutVideoTrackHasNoPicture) {
     LoadTracker load;
-    const auto serial = load.Begin("sine.mp3");
-    load.Accepted(serial, 2);
-    load.FileStarted(2);
-    ASSERT_TRUE(load.FileLoaded());
+    const auto serial = Loaded(load, "sine.mp3", 2);
     load.VideoTrackKnown(serial, false);
     EXPECT_EQ(load.CurrentPhase(), Phase::NoPicture);
     EXPECT_EQ(load.Reference(), "sine.mp3");
@@ -57,10 +73,7 @@ TEST(LoadTracker, MovieWithoutVideoTrackHasNoPicture) {
 
 TEST(LoadTracker, VideoTrackWithoutAnyFrameHasNoPictureAtItsEnd) {
     LoadTracker load;
-    const auto serial = load.Begin("invalid-bitstream.webm");
-    load.Accepted(serial, 1);
-    load.FileStarted(1);
-    load.FileLoaded();
+    const auto serial = Loaded(load, "invalid-bitstream.webm");
     load.VideoTrackKnown(serial, true);
     load.ReachedEnd();
     EXPECT_EQ(load.CurrentPhase(), Phase::NoPicture);
@@ -78,9 +91,7 @@ TEST(LoadTracker, FailuresEmptyTheReference) {
     {
         SCOPED_TRACE("missing or corrupt file: the entry ends with an error");
         LoadTracker load;
-        const auto serial = load.Begin("/nonexistent.mp4");
-        load.Accepted(serial, 4);
-        load.FileStarted(4);
+        Started(load, "/nonexistent.mp4", 4);
         load.FileEnded(4, Reason::Error, 0, 0);
         EXPECT_EQ(load.CurrentPhase(), Phase::Failed);
         EXPECT_EQ(load.Reference(), "");
@@ -103,19 +114,14 @@ TEST(LoadTracker, FailuresEmptyTheReference) {
     {
         SCOPED_TRACE("nothing to play, ended without error before settling");
         LoadTracker load;
-        const auto serial = load.Begin("subtitles.srt");
-        load.Accepted(serial, 1);
-        load.FileStarted(1);
+        Started(load, "subtitles.srt");
         load.FileEnded(1, Reason::Eof, 0, 0);
         EXPECT_EQ(load.CurrentPhase(), Phase::Failed);
     }
     {
         SCOPED_TRACE("an error after the load settled (or after the wait timed out)");
         LoadTracker load;
-        const auto serial = load.Begin("stream.ts");
-        load.Accepted(serial, 1);
-        load.FileStarted(1);
-        load.FileLoaded();
+        const auto serial = Loaded(load, "stream.ts");
         load.DisplaySizeKnown(serial, 320, 240);
         load.FileEnded(1, Reason::Error, 0, 0);
         EXPECT_EQ(load.CurrentPhase(), Phase::Failed);
@@ -139,9 +145,7 @@ TEST(LoadTracker, PlaylistEntriesBelongToTheLoad) {
     {
         SCOPED_TRACE("its only entry fails");
         LoadTracker load;
-        const auto serial = load.Begin("radios.m3u");
-        load.Accepted(serial, 3);
-        load.FileStarted(3);
+        Started(load, "radios.m3u", 3);
         load.FileEnded(3, Reason::Redirect, 4, 1);
         EXPECT_EQ(load.CurrentPhase(), Phase::Waiting);
         load.FileStarted(4);
@@ -151,9 +155,7 @@ TEST(LoadTracker, PlaylistEntriesBelongToTheLoad) {
     {
         SCOPED_TRACE("the first of two fails, libmpv goes on with the second");
         LoadTracker load;
-        const auto serial = load.Begin("two.m3u");
-        load.Accepted(serial, 1);
-        load.FileStarted(1);
+        const auto serial = Started(load, "two.m3u");
         load.FileEnded(1, Reason::Redirect, 2, 2);
         load.FileStarted(2);
         load.FileEnded(2, Reason::Error, 0, 0);
@@ -166,9 +168,7 @@ TEST(LoadTracker, PlaylistEntriesBelongToTheLoad) {
     {
         SCOPED_TRACE("an empty playlist");
         LoadTracker load;
-        const auto serial = load.Begin("empty.m3u");
-        load.Accepted(serial, 1);
-        load.FileStarted(1);
+        Started(load, "empty.m3u");
         load.FileEnded(1, Reason::Redirect, 0, 0);
         EXPECT_EQ(load.CurrentPhase(), Phase::Failed);
     }
@@ -176,10 +176,7 @@ TEST(LoadTracker, PlaylistEntriesBelongToTheLoad) {
 
 TEST(LoadTracker, EventsOfAnOlderLoadAreIgnored) {
     LoadTracker load;
-    const auto first = load.Begin("old.mp4");
-    load.Accepted(first, 1);
-    load.FileStarted(1);
-    load.FileLoaded();
+    const auto first = Loaded(load, "old.mp4");
     const auto second = load.Begin("new.mp4");
     EXPECT_NE(first, second);
     EXPECT_EQ(load.Reference(), "new.mp4");
@@ -240,10 +237,7 @@ TEST(LoadTracker, RotationMetadataTurnsTheDisplaySize) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rotation);
         LoadTracker load;
-        const auto serial = load.Begin("phone.mp4");
-        load.Accepted(serial, 1);
-        load.FileStarted(1);
-        load.FileLoaded();
+        const auto serial = Loaded(load, "phone.mp4");
         load.VideoTrackKnown(serial, true, c.rotation);
         load.DisplaySizeKnown(serial, 320, 240);
         EXPECT_EQ(load.Rotation(), c.turned);
@@ -254,10 +248,7 @@ TEST(LoadTracker, RotationMetadataTurnsTheDisplaySize) {
 
 TEST(LoadTracker, NextLoadForgetsTheRotation) {
     LoadTracker load;
-    auto serial = load.Begin("phone.mp4");
-    load.Accepted(serial, 1);
-    load.FileStarted(1);
-    load.FileLoaded();
+    auto serial = Loaded(load, "phone.mp4");
     load.VideoTrackKnown(serial, true, 90);
     serial = load.Begin("camera.mp4");
     EXPECT_EQ(load.Rotation(), 0);
@@ -271,10 +262,7 @@ TEST(LoadTracker, NextLoadForgetsTheRotation) {
 
 TEST(LoadTracker, PictureFoundAfterNoPictureWins) {
     LoadTracker load;
-    const auto serial = load.Begin("cover.mp3");
-    load.Accepted(serial, 1);
-    load.FileStarted(1);
-    load.FileLoaded();
+    const auto serial = Loaded(load, "cover.mp3");
     load.VideoTrackKnown(serial, false);
     load.DisplaySizeKnown(serial, 500, 500);
     EXPECT_EQ(load.CurrentPhase(), Phase::Sized);
