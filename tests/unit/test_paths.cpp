@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <span>
+#include <string>
+
 #include "Fakes.h"
 #include "sources/Paths.h"
 
@@ -10,6 +13,13 @@ struct Case {
     const char* in;
     const char* out;
 };
+
+// Each case of a table through a path helper in one style; a failure names
+// the input.
+void ExpectEach(std::string (*convert)(const std::string&, PathStyle), PathStyle style,
+                std::span<const Case> cases) {
+    for (const Case& c : cases) EXPECT_EQ(convert(c.in, style), c.out) << c.in;
+}
 
 TEST(UrlToPath, WindowsStyle) {
     const Case cases[] = {
@@ -24,7 +34,7 @@ TEST(UrlToPath, WindowsStyle) {
         {"http://host/a.mov", "http:\\\\host\\a.mov"},
         {"", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(UrlToPath(c.in, PathStyle::Windows), c.out) << c.in;
+    ExpectEach(UrlToPath, PathStyle::Windows, cases);
 }
 
 TEST(UrlToPath, PosixStyleKeepsTheRootSlashAndBackslashes) {
@@ -38,7 +48,7 @@ TEST(UrlToPath, PosixStyleKeepsTheRootSlashAndBackslashes) {
         {"relative/a.mov", "relative/a.mov"},
         {"http://host/a.mov", "http://host/a.mov"},
     };
-    for (const auto& c : cases) EXPECT_EQ(UrlToPath(c.in, PathStyle::Posix), c.out) << c.in;
+    ExpectEach(UrlToPath, PathStyle::Posix, cases);
 }
 
 TEST(FileNameOf, WindowsStyleTakesEitherSeparator) {
@@ -53,7 +63,7 @@ TEST(FileNameOf, WindowsStyleTakesEitherSeparator) {
         {"", ""},
         {"C:\\Movies/sub\\clip.mov", "clip.mov"},
     };
-    for (const auto& c : cases) EXPECT_EQ(FileNameOf(c.in, PathStyle::Windows), c.out) << c.in;
+    ExpectEach(FileNameOf, PathStyle::Windows, cases);
 }
 
 TEST(FileNameOf, PosixStyleTakesOnlySlash) {
@@ -66,7 +76,7 @@ TEST(FileNameOf, PosixStyleTakesOnlySlash) {
         {"/home/u/back\\slash.mov", "back\\slash.mov"},
         {"/", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(FileNameOf(c.in, PathStyle::Posix), c.out) << c.in;
+    ExpectEach(FileNameOf, PathStyle::Posix, cases);
 }
 
 TEST(JoinFolderAndName, UsesExactlyOneSeparator) {

@@ -8,19 +8,27 @@
 namespace rw {
 namespace {
 
-struct AllowedCase {
+// A case of a table: a reference and what the function under test makes of
+// it. Each table is a suite of its own.
+template <typename Want>
+struct RefCase {
     std::string ref;
-    bool allowed;
+    Want want;
 };
 
-class IsAllowedReferenceTest : public testing::TestWithParam<AllowedCase> {};
+template <typename Want>
+class RefTable : public testing::TestWithParam<RefCase<Want>> {};
+
+using IsAllowedReferenceTest = RefTable<bool>;
+using ToMpvPathTest = RefTable<std::string>;
+using LocalPathOfTest = RefTable<std::optional<std::string>>;
 
 TEST_P(IsAllowedReferenceTest, DecidesByScheme) {
-    EXPECT_EQ(IsAllowedReference(GetParam().ref), GetParam().allowed) << GetParam().ref;
+    EXPECT_EQ(IsAllowedReference(GetParam().ref), GetParam().want) << GetParam().ref;
 }
 
 // Anything without "scheme://" at its start is a file name, as libmpv reads it.
-const AllowedCase kLocalPaths[] = {
+const RefCase<bool> kLocalPaths[] = {
     {"/home/u/movie.mov", true},
     {"movie.mov", true},
     {"../clips/a.mp4", true},
@@ -37,7 +45,7 @@ const AllowedCase kLocalPaths[] = {
 };
 INSTANTIATE_TEST_SUITE_P(LocalPaths, IsAllowedReferenceTest, testing::ValuesIn(kLocalPaths));
 
-const AllowedCase kAllowedUrls[] = {
+const RefCase<bool> kAllowedUrls[] = {
     {"file:///home/u/a.mov", true},
     {"FILE:///home/u/a.mov", true},
     {"http://example.com/a.mp4", true},
@@ -55,7 +63,7 @@ const AllowedCase kAllowedUrls[] = {
 INSTANTIATE_TEST_SUITE_P(AllowedUrls, IsAllowedReferenceTest, testing::ValuesIn(kAllowedUrls));
 
 // libmpv's own schemes, FFmpeg's, and any other.
-const AllowedCase kRefused[] = {
+const RefCase<bool> kRefused[] = {
     {"", false},
     {std::string("/tmp/a.mov\0edl://x", 18), false},
     {"av://lavfi:testsrc", false},
@@ -89,19 +97,12 @@ const AllowedCase kRefused[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Refused, IsAllowedReferenceTest, testing::ValuesIn(kRefused));
 
-struct PathCase {
-    std::string ref;
-    std::string mpvPath;
-};
-
-class ToMpvPathTest : public testing::TestWithParam<PathCase> {};
-
 TEST_P(ToMpvPathTest, KeepsFileNamesFileNames) {
-    EXPECT_EQ(ToMpvPath(GetParam().ref), GetParam().mpvPath) << GetParam().ref;
+    EXPECT_EQ(ToMpvPath(GetParam().ref), GetParam().want) << GetParam().ref;
 }
 
 // "-" and "file://-" (also %-encoded) would read standard input.
-const PathCase kPaths[] = {
+const RefCase<std::string> kPaths[] = {
     {"/home/u/a.mov", "/home/u/a.mov"},
     {"/a/b:c.mov", "/a/b:c.mov"},
     {"a.mov", "./a.mov"},
@@ -117,18 +118,11 @@ const PathCase kPaths[] = {
 };
 INSTANTIATE_TEST_SUITE_P(All, ToMpvPathTest, testing::ValuesIn(kPaths));
 
-struct LocalCase {
-    std::string ref;
-    std::optional<std::string> path;
-};
-
-class LocalPathOfTest : public testing::TestWithParam<LocalCase> {};
-
 TEST_P(LocalPathOfTest, NamesTheFileLibmpvOpens) {
-    EXPECT_EQ(LocalPathOf(GetParam().ref), GetParam().path) << GetParam().ref;
+    EXPECT_EQ(LocalPathOf(GetParam().ref), GetParam().want) << GetParam().ref;
 }
 
-const LocalCase kLocal[] = {
+const RefCase<std::optional<std::string>> kLocal[] = {
     {"/home/u/a.mov", "/home/u/a.mov"},
     {"a.mov", "a.mov"},
     {"clip:1.mov", "clip:1.mov"},
