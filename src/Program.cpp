@@ -13,6 +13,7 @@
 #include "platform/qt/QtWindow.h"
 #include "playback/OpenMovie.h"
 #include "window/DesktopEvents.h"
+#include "window/FullScreen.h"
 #include "window/Handlers.h"
 
 namespace rw {
@@ -59,6 +60,14 @@ Program::Program(std::string commandLine, std::string settingsFile)
     QObject::connect(player_, &MpvPlayer::LateLoadSettled, player_, [this] {
         if (!tracker_->unloaded) Step([this] { MovieArrived(*form_); });
     });
+
+    // Full screen: a double click on the movie runs what F11 runs, and the
+    // player hides its bar and the pointer only while the window is there.
+    QObject::connect(player_, &MpvPlayer::MovieDoubleClicked, player_, [this] {
+        if (!tracker_->unloaded) Step([this] { ToggleFullScreen(*form_); });
+    });
+    QObject::connect(window_.get(), &QtWindow::FullScreenChanged, player_,
+                     &MpvPlayer::SetFullScreenMode);
     StartDesktop();
 }
 

@@ -6,6 +6,7 @@
 #include "playback/Transport.h"
 #include "sources/FolderList.h"
 #include "sources/OpenDialog.h"
+#include "window/FullScreen.h"
 
 namespace rw {
 
@@ -29,6 +30,11 @@ void Form_KeyUp(Form& form, std::int16_t& keyCode, std::int16_t shift) {
         case keys::kEscape:
             Step([&] { form.window.SetFilesVisible(false); });
             mnuMoviePause_Click(form);
+            LeaveFullScreen(form);
+            break;
+        case keys::kF11:
+            ToggleFullScreen(form);
+            keyCode = 0;
             break;
         case keys::kEnter: {
             std::string loaded;

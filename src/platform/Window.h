@@ -79,6 +79,13 @@ class IWindow {
     // Height of the title bar above the client area, for placement checks.
     virtual double TitleBarHeight() = 0;
     virtual void SetTopMost(bool on) = 0;
+    // Full screen: the client area covers the whole screen, with no menu bar
+    // and no frame. It is not a window state of its own: while it lasts,
+    // State() and Placement() report the window as it was before (normal or
+    // maximized, and its normal placement), which is what a later start
+    // should bring back. The window is never sized by the program meanwhile.
+    virtual bool FullScreen() = 0;
+    virtual void SetFullScreen(bool on) = 0;
 
     virtual bool Checked(Menu item) = 0;
     virtual void SetChecked(Menu item, bool on) = 0;

@@ -52,8 +52,12 @@ void Form_Resize(Form& form) {
     Step([&] {
         if (out.movieRect) form.player.SetMovieRect(*out.movieRect);
     });
+    // A full-screen window keeps the screen's size: the movie is fitted into
+    // it and the window is never shortened to the movie.
+    bool fullScreen = false;
+    Step([&] { fullScreen = w.FullScreen(); });
     Step([&] {
-        if (!out.outerHeight || SameRequest(form, cw, ch, *out.outerHeight)) return;
+        if (fullScreen || !out.outerHeight || SameRequest(form, cw, ch, *out.outerHeight)) return;
         form.lastHeightRequest = Form::HeightRequest{cw, ch, *out.outerHeight};
         w.SetOuterHeight(*out.outerHeight);
     });

@@ -67,6 +67,7 @@ void FakeWindow::MoveWindow(double l, double t, double w, double h) {
 void FakeWindow::SetOuterHeight(double h) {
     MaybeFail("SetOuterHeight");
     journal.push_back("SetOuterHeight " + std::to_string(static_cast<long long>(h)));
+    if (fullScreen) throw PlatformError(Service::Window, "a full-screen window keeps its size");
     placement.height = h;
     clientHeight = h - frameHeight;
     if (onResize) onResize();
@@ -80,6 +81,28 @@ double FakeWindow::ClientWidth() {
 double FakeWindow::ClientHeight() {
     MaybeFail("ClientHeight");
     return clientHeight;
+}
+
+bool FakeWindow::FullScreen() {
+    MaybeFail("FullScreen");
+    return fullScreen;
+}
+
+void FakeWindow::SetFullScreen(bool on) {
+    MaybeFail("SetFullScreen");
+    journal.push_back(on ? "FullScreen on" : "FullScreen off");
+    if (on == fullScreen) return;
+    fullScreen = on;
+    if (on) {
+        normalClientWidth = clientWidth;
+        normalClientHeight = clientHeight;
+        clientWidth = screenWidth;
+        clientHeight = screenHeight;
+    } else {
+        clientWidth = normalClientWidth;
+        clientHeight = normalClientHeight;
+    }
+    if (onResize) onResize();
 }
 
 void FakeWindow::SetTopMost(bool on) {

@@ -70,6 +70,8 @@ class FakeWindow final : public IWindow {
     std::vector<RectTwips> Screens() override { return screens; }
     double TitleBarHeight() override { return titleBar; }
     void SetTopMost(bool on) override;
+    bool FullScreen() override;
+    void SetFullScreen(bool on) override;
     bool Checked(Menu m) override;
     void SetChecked(Menu m, bool on) override;
     bool Visible(Menu m) override;
@@ -97,8 +99,16 @@ class FakeWindow final : public IWindow {
 
     // Outer height minus client height, for SetOuterHeight.
     double frameHeight = 855;
-    // Called after the client size changed through SetOuterHeight.
+    // Called after the client size changed through SetOuterHeight or
+    // SetFullScreen.
     std::function<void()> onResize;
+
+    // Full screen as a window manager does it: the client area becomes the
+    // whole screen and comes back as it was. State and placement stay those
+    // of the window underneath, as the interface has it; the window refuses
+    // to be sized meanwhile.
+    bool fullScreen = false;
+    double normalClientWidth = 0, normalClientHeight = 0;
 
   private:
     void MaybeFail(const std::string& op);

@@ -15,6 +15,7 @@
 #include "platform/mpv/MovieFiles.h"
 #include "platform/mpv/MovieGeometry.h"
 
+class QTimer;
 struct mpv_handle;
 struct mpv_event;
 
@@ -67,6 +68,12 @@ class MpvPlayer final : public QWidget, public IPlayer {
     // Height of the controller bar in pixels. Unless set, about 220 twips at
     // the widget's logical resolution (15 px at 96 dpi).
     void SetControllerHeight(int px);
+    // Full screen, as the window tells it: the controller bar runs along the
+    // bottom of the screen and shows only while the pointer has moved in the
+    // last two seconds (or rests on the bar), and the pointer hides over a
+    // movie it has left still that long. Outside full screen none of it.
+    void SetFullScreenMode(bool on);
+    bool FullScreenMode() const { return fullScreen_; }
 
     // Playback as libmpv last reported it.
     Stats FrameStats() const { return stats_; }
@@ -106,6 +113,8 @@ class MpvPlayer final : public QWidget, public IPlayer {
     // is known, it has no picture, or it failed. Sent once per such load, and
     // never for a load that a newer one replaced.
     void LateLoadSettled();
+    // A double click of the left button on the movie (not on the bar).
+    void MovieDoubleClicked();
     // Playback went on from a new position after a jump: a seek, Rewind, a
     // loop back to the start, the start of a movie.
     void Seeked(double seconds);
@@ -115,6 +124,9 @@ class MpvPlayer final : public QWidget, public IPlayer {
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     // What a movie without a picture reports as its rectangle, and where its
@@ -177,6 +189,10 @@ class MpvPlayer final : public QWidget, public IPlayer {
     int ControllerHeight() const;
     void OnGeometryChanged();
     void SyncController();
+    // Full screen (MpvPointer.cpp).
+    static constexpr int kPointerIdleMs = 2000;
+    void PointerMoved(QPoint at);
+    void PointerIdle();
 
     mpv_handle* mpv_ = nullptr;
     std::unique_ptr<FrameRenderer> renderer_;
@@ -199,6 +215,12 @@ class MpvPlayer final : public QWidget, public IPlayer {
     QRect movieRectGeometry_;             // the widget's geometry when it was sent
     bool controllerShown_ = true;
     std::optional<int> controllerHeight_;
+    bool fullScreen_ = false;
+    // In full screen: the pointer moved in the last two seconds, and where
+    // it was last seen over the player.
+    bool pointerAwake_ = true;
+    std::optional<QPoint> pointer_;
+    QTimer* pointerTimer_ = nullptr;
 
     double position_ = 0;
     double duration_ = 0;

@@ -44,9 +44,13 @@ void MpvPlayer::Relayout() {
 }
 
 void MpvPlayer::PlaceController(const std::optional<PixelRect>& area) {
-    const auto bar = controllerShown_ && area
-                         ? ControllerBarRect(*area, ControllerHeight(), height())
-                         : std::nullopt;
+    std::optional<PixelRect> bar;
+    if (controllerShown_ && area && !fullScreen_) {
+        bar = ControllerBarRect(*area, ControllerHeight(), height());
+    } else if (controllerShown_ && area && pointerAwake_) {
+        // Full screen: along the bottom of the screen, while it is in use.
+        bar = ControllerBarRect(PixelRect{0, 0, width(), height()}, ControllerHeight(), height());
+    }
     if (!bar) {
         controller_->hide();
         return;

@@ -16,6 +16,7 @@ namespace {
 std::int16_t KeyCodeOf(int key) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) return keys::kEnter;
     if (key == Qt::Key_Escape) return keys::kEscape;
+    if (key == Qt::Key_F11) return keys::kF11;
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return static_cast<std::int16_t>(key);
     return 0;

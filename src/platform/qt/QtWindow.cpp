@@ -143,6 +143,7 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Drop:
             return DragOrDrop(watched, event);
         case QEvent::Resize:
+            if (watched == this) SettleFromFullScreen();  // before the layout runs
             if (watched == client_ && events_) Step([&] { events_->OnResize(); });
             if (watched == this) CorrectFirstFrame();
             break;
@@ -160,6 +161,7 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
             CorrectFirstFrame();
             break;
         case QEvent::Move:  // also the manager's own placement after a restore
+            if (watched == this) SettleFromFullScreen();
             if (watched == this) CorrectFirstFrame();
             break;
         default:
@@ -213,7 +215,10 @@ void QtWindow::closeEvent(QCloseEvent* event) {
 WindowState QtWindow::State() {
     const Qt::WindowStates s = windowState();
     if (s & Qt::WindowMinimized) return WindowState::Minimized;
-    if (s & (Qt::WindowMaximized | Qt::WindowFullScreen)) return WindowState::Maximized;
+    // Full screen reports the state underneath it, which it returns to.
+    if (s & Qt::WindowFullScreen)
+        return maximizedUnder_ ? WindowState::Maximized : WindowState::Normal;
+    if (s & Qt::WindowMaximized) return WindowState::Maximized;
     return WindowState::Normal;
 }
 
@@ -263,7 +268,10 @@ void QtWindow::CorrectFirstFrame() {
 }
 
 RectTwips QtWindow::Placement() {
-    const QRect r = (!shownOnce_ && pendingOuter_) ? *pendingOuter_ : frameGeometry();
+    // In full screen, and on the way back, the placement it returns to.
+    const QRect r = (!shownOnce_ && pendingOuter_) ? *pendingOuter_
+                    : FullScreen() || settleTo_    ? NormalOuter()
+                                                   : frameGeometry();
     const double x = TwipsPerPixelX(), y = TwipsPerPixelY();
     return {r.x() * x, r.y() * y, r.width() * x, r.height() * y};
 }
@@ -291,6 +299,10 @@ void QtWindow::MoveWindow(double left, double top, double width, double height) 
 void QtWindow::SetOuterHeight(double height) {
     if (windowState() & kNotNormal)
         throw PlatformError(Service::Window, "a minimized or maximized window cannot be sized");
+    // Back from full screen the window manager puts the window where it was;
+    // until it has, its size may still be the screen's.
+    if (settleTo_)
+        throw PlatformError(Service::Window, "the window is still coming back from full screen");
     const int h = Pixels(height, TwipsPerPixelY());
     if (h < 1 || h > kMaxWindowSide)
         throw PlatformError(Service::Window, "window height out of range");

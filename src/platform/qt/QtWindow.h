@@ -61,6 +61,8 @@ class QtWindow final : public QMainWindow, public IWindow {
     std::vector<RectTwips> Screens() override;
     double TitleBarHeight() override;
     void SetTopMost(bool on) override;
+    bool FullScreen() override { return windowState().testFlag(Qt::WindowFullScreen); }
+    void SetFullScreen(bool on) override;
 
     bool Checked(Menu item) override { return menus_->Checked(item); }
     void SetChecked(Menu item, bool on) override { menus_->SetChecked(item, on); }
@@ -101,10 +103,14 @@ class QtWindow final : public QMainWindow, public IWindow {
   signals:
     // The layout has placed the player; any movie rectangle it had is stale.
     void PlayerPlaced();
+    // The window went full screen or came back, by the program or by the
+    // window manager.
+    void FullScreenChanged(bool on);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     bool DragOrDrop(QObject* receiver, QEvent* event);
@@ -114,6 +120,12 @@ class QtWindow final : public QMainWindow, public IWindow {
     void PlaceOuter(const QRect& outer);
     void CorrectFirstFrame();
     void ApplyTopMost(bool on);
+    // Full screen (QtFullScreen.cpp).
+    void NoteNormalFrame();
+    QRect NormalOuter() const;
+    void SyncFullScreen();
+    void SettleFromFullScreen();
+    void EndSettling();
 
     QWidget* client_;
     QWidget* player_;
@@ -126,6 +138,20 @@ class QtWindow final : public QMainWindow, public IWindow {
     bool shownOnce_ = false;
     std::optional<QRect> pendingOuter_;
     std::optional<bool> topMostWhenShown_;
+
+    // The frame of the window in its normal state, which a full-screen
+    // window has none of; and whether the window is laid out for full screen.
+    QMargins normalFrame_;
+    bool fullScreenShown_ = false;
+    // The normal geometry (inside the frame) the window had when it went full
+    // screen; and while it comes back to it, that geometry (see
+    // SettleFromFullScreen), with a count that tells stale timeouts apart.
+    std::optional<QRect> fullScreenFrom_;
+    std::optional<QRect> settleTo_;
+    int settleSerial_ = 0;
+    // Whether the window was maximized when it went full screen. (The X11
+    // plugin reports a full-screen window as full screen only.)
+    bool maximizedUnder_ = false;
 
     std::unique_ptr<KeyPreview> keys_;
 };
