@@ -167,6 +167,19 @@ QString Table(const QStringList& extensions, const Rows& rows) {
       << "| Does not play | " << summary.nothing.join(' ') << " |\n"
       << "| No sample in good shape to try | " << summary.untried.join(' ') << " |\n\n";
 
+    s << "## What does not play, and why\n\n"
+      << "- .fpx (FlashPix): neither FFmpeg nor any maintained library in the\n"
+      << "  distribution reads it; such a file is refused quietly.\n"
+      << "- .m3u, .smi (SMIL) and .qtl: the player reads playlists itself and opens\n"
+      << "  the first entry that plays; the samples here list only network streams\n"
+      << "  (http://, rtsp://), which play only where the network reaches their\n"
+      << "  servers. A playlist of local files plays (see\n"
+      << "  tests/integration/test_playlists_pictures.cpp). A .smi file that is SAMI\n"
+      << "  subtitles rather than SMIL is no movie.\n"
+      << "- .mac (MacPaint) and .pict/.pct/.pic (PICT) are decoded by the player\n"
+      << "  itself: bitmaps and QuickTime JPEG pictures; a PICT of lines and text\n"
+      << "  only is refused.\n\n";
+
     s << "## Each sample file\n\n"
       << "| Extension | Sample | What it holds | Plays | Picture |\n|---|---|---|---|---|\n";
     const auto writeRows = [&](const QString& ext) {
