@@ -146,12 +146,24 @@ TEST(Pict, DrawsAnIndexedBitmap) {
     EXPECT_EQ(PixelAt(*picture, 3, 0), 0xFF0000u);
 }
 
+// The header of a DirectBitsRect one row high.
+Bytes& DirectHeader(Bytes& b, int width, int rowBytes, int packType, int pixelSize, int cmpCount) {
+    b.Word(0x009A).Long(0xFF).Word(0x8000 | rowBytes).Rect(0, 0, 1, width);
+    b.Word(0).Word(packType).Long(0).Long(0x00480000).Long(0x00480000).Word(16);
+    b.Word(pixelSize).Word(cmpCount).Word(8).Long(0).Long(0).Long(0);
+    return b.Rect(0, 0, 1, width).Rect(0, 0, 1, width).Word(0);
+}
+
+// One packed row: its byte count, then a literal run of `n` bytes.
+Bytes& LiteralRow(Bytes& b, int n) {
+    b.Raw({n + 1, n - 1});
+    for (int i = 0; i < n; ++i) b.Raw({i});
+    return b;
+}
+
 TEST(Pict, DrawsADirectBitmapPackedByComponent) {
     Bytes b = PictStart(1, 2);
-    b.Word(0x009A).Long(0xFF).Word(0x8000 | 8).Rect(0, 0, 1, 2);
-    b.Word(0).Word(4).Long(0).Long(0x00480000).Long(0x00480000).Word(16).Word(32).Word(3).Word(8);
-    b.Long(0).Long(0).Long(0);
-    b.Rect(0, 0, 1, 2).Rect(0, 0, 1, 2).Word(0);
+    DirectHeader(b, 2, 8, 4, 32, 3);
     // One row: byte count 6, then a literal run of the R, G and B planes.
     b.Raw({7, 5, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60});
     b.Word(0x00FF);
@@ -183,6 +195,7 @@ TEST(Pict, RefusesBadPictures) {
     Bytes withBits = PictStart(1, 4);
     IndexedRow(withBits, 4, {0, 1, 1, 0});
     const std::string whole = withBits.Str();
+    Bytes negativeCount = PictStart(1, 2), bytePlanes = PictStart(1, 8);
     const struct {
         const char* what;
         std::string bytes;
@@ -203,6 +216,10 @@ TEST(Pict, RefusesBadPictures) {
          PictStart(4, 4).Word(0x0012).Word(2).Word(0x00FF).Str()},
         {"bitmap cut in its rows", whole.substr(0, whole.size() - 2)},
         {"bitmap cut in its header", whole.substr(0, whole.size() - 40)},
+        {"planes of a negative component count",
+         LiteralRow(DirectHeader(negativeCount, 2, 8, 4, 32, -1), 6).Word(0x00FF).Str()},
+        {"planes of 8-bit pixels",
+         LiteralRow(DirectHeader(bytePlanes, 8, 8, 4, 8, 3), 24).Word(0x00FF).Str()},
         {"clip region of a bad size", PictStart(4, 4).Word(0x0001).Word(1).Word(0x00FF).Str()},
         {"compressed picture past the end", PictStart(4, 4).Word(0x8200).Long(0xFFFFFFF0).Str()},
         {"compressed picture of another codec", PictStart(4, 4)

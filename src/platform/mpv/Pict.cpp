@@ -204,11 +204,11 @@ bool DrawBits(Reader& r, std::uint16_t opcode, Canvas& canvas) {
                 if (run && line.size() >= 2) line.remove_prefix(2);
             }
         } else if (packType == 4 || (pixelSize == 32 && packType == 0)) {
-            // Components one plane after another within the row.
+            // Components one plane after another within the row, each
+            // becoming one byte of a 32-bit pixel.
+            if (pixelSize != 32 || cmpCount < 3 || cmpCount > 4) return false;
             std::vector<std::uint8_t> planes(static_cast<std::size_t>(width) * cmpCount);
-            if (cmpCount < 3 || cmpCount > 4 || !UnpackBits(line, planes.data(), planes.size())) {
-                return false;
-            }
+            if (!UnpackBits(line, planes.data(), planes.size())) return false;
             const int first = cmpCount - 3;
             for (int x = 0; x < width; ++x) {
                 row[x * 4] = 0;
