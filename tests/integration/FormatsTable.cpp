@@ -39,7 +39,10 @@ QString Contents(const MediaFile& sample) {
         const QString part = codec + " " + type;
         if (!codec.isEmpty() && !parts.contains(part)) parts << part;
     }
-    return parts.isEmpty() ? QStringLiteral("nothing ffprobe reads") : parts.join(", ");
+    if (!parts.isEmpty()) return parts.join(", ");
+    // Our own samples say what they are.
+    if (sample.note.startsWith("made here: ")) return sample.note.mid(11);
+    return QStringLiteral("nothing ffprobe reads");
 }
 
 QString Escaped(QString text) { return text.replace('|', "\\|"); }
@@ -72,6 +75,7 @@ Outcome Measurer::Measure() {
         o.underWay =
             QTest::qWaitFor([&] { return player.Position() > 0.05 || player.IsAtEnd(); }, 8000);
     }
+    o.sound = player.HasSound();
     Step([&] { player.Pause(); });
     if (o.Plays() && !logo_.isNull()) o.logo = Alike(Snapshot(), logo_);
     return o;
@@ -95,7 +99,8 @@ QImage Measurer::Snapshot() {
 Verdict Row::Got() const {
     if (!outcome.Plays()) return Verdict::Nothing;
     if (!outcome.logo) return Verdict::Picture;
-    return sample.streams.contains("codec_type=audio") ? Verdict::Sound : Verdict::Nothing;
+    // The player's own word: a MIDI file, say, has no stream ffprobe reads.
+    return outcome.sound ? Verdict::Sound : Verdict::Nothing;
 }
 
 QString Row::Told() const {
@@ -170,15 +175,23 @@ QString Table(const QStringList& extensions, const Rows& rows) {
     s << "## What does not play, and why\n\n"
       << "- .fpx (FlashPix): neither FFmpeg nor any maintained library in the\n"
       << "  distribution reads it; such a file is refused quietly.\n"
-      << "- .m3u, .smi (SMIL) and .qtl: the player reads playlists itself and opens\n"
-      << "  the first entry that plays; the samples here list only network streams\n"
+      << "- .m3u and .qtl: the player reads playlists itself and opens the first\n"
+      << "  entry that plays; the shared samples list only network streams\n"
       << "  (http://, rtsp://), which play only where the network reaches their\n"
-      << "  servers. A playlist of local files plays (see\n"
-      << "  tests/integration/test_playlists_pictures.cpp). A .smi file that is SAMI\n"
-      << "  subtitles rather than SMIL is no movie.\n"
-      << "- .mac (MacPaint) and .pict/.pct/.pic (PICT) are decoded by the player\n"
-      << "  itself: bitmaps and QuickTime JPEG pictures; a PICT of lines and text\n"
-      << "  only is refused.\n\n";
+      << "  servers. The playlists of local files in tests/samples play.\n"
+      << "- .sdp: the sample describes a live RTP stream on the local network,\n"
+      << "  which plays only while something sends it.\n"
+      << "- .smi: the sample is SAMI subtitles, no movie; a .smi file that is\n"
+      << "  SMIL plays as a playlist, like .smil and .sml.\n\n"
+      << "## Read by the player itself\n\n"
+      << "- .mid, .midi, .kar and .smf (MIDI) are synthesised with FluidSynth and\n"
+      << "  a General MIDI sound font (fluid-soundfont-gm when installed, else\n"
+      << "  timgm6mb-soundfont); ffprobe reads none of them.\n"
+      << "- .mac and .pnt (MacPaint) and .pict, .pct and .pic (PICT) are decoded\n"
+      << "  by the player: bitmaps and QuickTime JPEG pictures; a PICT of lines\n"
+      << "  and text only is refused.\n"
+      << "- Samples under tests/samples are made by tests/samples/make_samples.py\n"
+      << "  for kinds the shared media have no good sample of.\n\n";
 
     s << "## Each sample file\n\n"
       << "| Extension | Sample | What it holds | Plays | Picture |\n|---|---|---|---|---|\n";

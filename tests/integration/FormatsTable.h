@@ -26,7 +26,8 @@ struct Outcome {
     bool loaded = false;  // the player kept the reference
     std::string rect;     // its movie rectangle, empty when none
     bool underWay = false;
-    bool logo = false;  // no picture: the player shows the logo
+    bool logo = false;   // no picture: the player shows the logo
+    bool sound = false;  // the player selected a sound track
     bool Plays() const { return loaded && !rect.empty() && underWay; }
     QString Picture() const;
 };

@@ -195,9 +195,12 @@ QString MediaDir() {
     return QFileInfo(dir + "/MANIFEST.tsv").exists() ? QDir(dir).absolutePath() : QString();
 }
 
-std::vector<MediaFile> SharedMedia() {
+std::vector<MediaFile> SharedMedia() { return ReadManifest(MediaDir()); }
+
+QString OwnSamplesDir() { return QStringLiteral(REELWICK_SOURCE_DIR "/tests/samples"); }
+
+std::vector<MediaFile> ReadManifest(const QString& folder) {
     std::vector<MediaFile> files;
-    const QString folder = MediaDir();
     if (folder.isEmpty()) return files;
     QFile manifest(folder + "/MANIFEST.tsv");
     if (!manifest.open(QIODevice::ReadOnly | QIODevice::Text)) return files;

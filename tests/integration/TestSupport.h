@@ -94,6 +94,12 @@ struct MediaFile {
 QString MediaDir();
 // The files the manifest lists, in its order; none when the media are absent.
 std::vector<MediaFile> SharedMedia();
+// Samples of our own making (tests/samples, made by its make_samples.py), of
+// kinds the shared media have no good sample of; their manifest has the same
+// columns.
+QString OwnSamplesDir();
+// The files a folder's MANIFEST.tsv lists; none when it has none.
+std::vector<MediaFile> ReadManifest(const QString& folder);
 // What a test that needs the media says when it skips.
 inline constexpr char kNoMedia[] =
     "no third-party media: set REELWICK_MEDIA_DIR or put them in ../shared/media beside the "

@@ -155,6 +155,7 @@ TEST_F(MidiTest, SamplePlaysAsSoundAloneWithItsDurationSeekingAndPause) {
     // reference (not the stream's) reported.
     EXPECT_EQ(Rect(), "0,0,320,240");
     EXPECT_EQ(player_->Reference(), path);
+    EXPECT_TRUE(player_->HasSound());
     EXPECT_EQ(player_->grab().toImage().pixelColor(160, 120), QColor(Qt::green));
     ASSERT_TRUE(QTest::qWaitFor([&] { return player_->Duration() > 0; }));
     EXPECT_GE(player_->Duration(), seconds - 0.05);

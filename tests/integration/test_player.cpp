@@ -131,6 +131,21 @@ TEST_F(PlayerTest, MovieWithoutPictureShowsTheLogoInANominalRectangle) {
     EXPECT_TRUE(ShowsAt({50, 50}, kBlack));
 }
 
+TEST_F(PlayerTest, ToldWhetherTheMovieHasSound) {
+    EXPECT_FALSE(player_->HasSound());
+    player_->Load(ClipPath(Clip::Sine));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player_->HasSound(); }));
+    // A silent movie right after: nothing of the last one's sound stays.
+    player_->Load(ClipPath(Clip::Red43));
+    EXPECT_FALSE(player_->HasSound());
+    QTest::qWait(300);
+    EXPECT_FALSE(player_->HasSound());
+    player_->Load(ClipPath(Clip::Sine));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player_->HasSound(); }));
+    player_->Load(ClipPath(Clip::Corrupt));
+    EXPECT_FALSE(player_->HasSound());
+}
+
 TEST_F(PlayerTest, DrawsTheMovieInsideItsRectangleAndTheBackgroundAround) {
     player_->Load(ClipPath(Clip::Red43));
     player_->SetMovieRect("10,20,170,140");

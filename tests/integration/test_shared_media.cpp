@@ -36,6 +36,7 @@
 #include "Program.h"
 #include "TestSupport.h"
 #include "platform/Step.h"
+#include "platform/mpv/MidiStream.h"
 #include "platform/mpv/MpvPlayer.h"
 #include "platform/qt/QtWindow.h"
 #include "playback/OpenMovie.h"
@@ -197,12 +198,14 @@ class SharedMediaTest : public ::testing::Test {
     // Samples of the common kinds in good shape show their picture, or play
     // their sound; every extension of the filter is told of exactly once.
     void ExpectTheFormats(const QStringList& extensions) {
-        const auto expect = [&](std::initializer_list<const char*> kinds, Verdict verdict) {
+        // ffprobe reads none of the kinds the player reads itself.
+        const auto expect = [&](std::initializer_list<const char*> kinds, Verdict verdict,
+                                bool ownReader = false) {
             for (const char* kind : kinds) {
                 SCOPED_TRACE(kind);
                 ASSERT_TRUE(rows_.count(kind)) << "the sample set has no ." << kind << " file";
                 for (const test::Row& r : rows_[kind]) {
-                    if (!r.sample.Broken() && r.sample.Readable()) {
+                    if (!r.sample.Broken() && (ownReader || r.sample.Readable())) {
                         EXPECT_EQ(r.Got(), verdict) << r.sample.path.toStdString();
                     }
                 }
@@ -211,12 +214,43 @@ class SharedMediaTest : public ::testing::Test {
         expect({"mov", "mp4", "avi", "mpg", "gif", "jpg", "png", "bmp", "tif", "flc", "fli"},
                Verdict::Picture);
         expect({"mp3", "mp2", "wav", "aiff", "aifc", "au"}, Verdict::Sound);
+        expect({"mac", "pict"}, Verdict::Picture, true);
+        if (MidiSoundFont()) expect({"mid", "kar"}, Verdict::Sound, true);
 
         const test::Summary summary = test::Summarize(extensions, rows_);
         QStringList all = summary.picture + summary.sound + summary.nothing + summary.untried;
         EXPECT_EQ(all.size(), extensions.size());
         all.removeDuplicates();
         EXPECT_EQ(all.size(), extensions.size());
+    }
+
+    // Each sample of ours plays as its kind should: the playlists play their
+    // first entry that plays.
+    void ExpectTheOwnSamples(std::size_t count) {
+        const bool midi = MidiSoundFont().has_value();
+        const std::map<QString, Verdict> expected = {
+            {"chord.midi", midi ? Verdict::Sound : Verdict::Nothing},
+            {"chord.smf", midi ? Verdict::Sound : Verdict::Nothing},
+            {"checks.pnt", Verdict::Picture},
+            {"bands.pct", Verdict::Picture},
+            {"bands.pic", Verdict::Picture},
+            {"local.m3u", midi ? Verdict::Sound : Verdict::Nothing},
+            {"slides.smil", Verdict::Picture},
+            {"slides.sml", Verdict::Picture},
+        };
+        std::size_t seen = 0;
+        for (const auto& [ext, rows] : rows_) {
+            for (const test::Row& r : rows) {
+                if (!r.sample.path.startsWith("tests/samples/")) continue;
+                ++seen;
+                const QString name = r.sample.path.section('/', -1);
+                SCOPED_TRACE(name.toStdString());
+                ASSERT_TRUE(expected.count(name)) << "a sample the test does not know";
+                EXPECT_EQ(r.Got(), expected.at(name));
+            }
+        }
+        EXPECT_EQ(seen, count);
+        EXPECT_EQ(seen, expected.size());
     }
 
     test::Rows rows_;
@@ -307,6 +341,15 @@ TEST_F(SharedMediaTest, MeasuresEveryFileAndSurvivesItAndHundredsOfDamagedCopies
         }
         std::printf("  %d of %zu listed files have a movie rectangle\n", withRectangle_,
                     listed.size());
+        // Then ours, named in the table by their place in the source tree.
+        const std::vector<MediaFile> own = test::ReadManifest(test::OwnSamplesDir());
+        ASSERT_FALSE(own.empty()) << "tests/samples/MANIFEST.tsv lists no files";
+        for (MediaFile sample : own) {
+            const QString path = test::OwnSamplesDir() + "/" + sample.path;
+            sample.path = "tests/samples/" + sample.path;
+            OpenMeasureAndPoke(p, measurer, path, &sample, f);
+        }
+        ExpectTheOwnSamples(own.size());
         ExpectTheFormats(extensions);
         std::printf("---- formats table ----\n%s---- end of the formats table ----\n",
                     qPrintable(test::Table(extensions, rows_)));

@@ -234,6 +234,10 @@ void MpvPlayer::HandleProperty(const mpv_event& event, Changes& changes) {
         case Observed::DecoderDrops:
             stats_.decoderDroppedFrames = count();
             break;
+        case Observed::AudioTrack:
+            sound_ = property.format == MPV_FORMAT_INT64;
+            changes.playback = true;
+            break;
     }
 }
 

@@ -117,6 +117,8 @@ void MpvPlayer::StartMpv() {
         {Observed::Mute, "mute", MPV_FORMAT_FLAG},
         {Observed::FrameDrops, "frame-drop-count", MPV_FORMAT_INT64},
         {Observed::DecoderDrops, "decoder-frame-drop-count", MPV_FORMAT_INT64},
+        // Unavailable while no audio track is selected.
+        {Observed::AudioTrack, "current-tracks/audio/id", MPV_FORMAT_INT64},
     };
     for (const auto& property : observed) {
         mpv_observe_property(mpv_, static_cast<std::uint64_t>(property.id), property.name,
@@ -227,6 +229,7 @@ void MpvPlayer::Load(const std::string& reference) {
         renderer_->Clear();
         movieRect_.reset();
         atEnd_ = false;
+        sound_ = false;
         position_ = 0;
         duration_ = 0;
         std::optional<std::string> path;

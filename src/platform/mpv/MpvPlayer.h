@@ -83,6 +83,9 @@ class MpvPlayer final : public QWidget, public IPlayer {
     bool IsAtEnd() const { return atEnd_; }
     double Volume() const { return volume_; }
     bool IsMuted() const { return muted_; }
+    // Whether the loaded movie has a sound track selected (a file of sound
+    // alone, a MIDI file being synthesised, or a movie with sound).
+    bool HasSound() const { return sound_; }
     // The renderer in use, "sw" or "gl"; empty without libmpv.
     const char* RendererName() const;
     // False when libmpv could not be started; Load, Play, Pause, Rewind and
@@ -147,7 +150,8 @@ class MpvPlayer final : public QWidget, public IPlayer {
         Volume,
         Mute,
         FrameDrops,
-        DecoderDrops
+        DecoderDrops,
+        AudioTrack
     };
 
     // Things that changed while draining events; signals go out afterwards,
@@ -228,6 +232,7 @@ class MpvPlayer final : public QWidget, public IPlayer {
     bool atEnd_ = false;
     double volume_ = 100;
     bool muted_ = false;
+    bool sound_ = false;
     Stats stats_;
 };
 
