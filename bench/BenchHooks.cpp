@@ -36,6 +36,8 @@ constexpr qint64 kFolderTimeoutMs = 60000;
 constexpr qint64 kRepaintWaitMs = 200;
 // Between two movies of the open list the window gets this long to play.
 constexpr int kBetweenOpensMs = 20;
+// How long a MIDI file is given to start sounding.
+constexpr int kSoundStartTimeoutMs = 20000;
 
 bool AnyBenchVariable() {
     for (char** entry = environ; *entry != nullptr; ++entry) {
@@ -83,6 +85,8 @@ class BenchHooks final : public QObject {
         if (!folder.isEmpty()) {
             StartFolder(folder, qEnvironmentVariableIntValue("REELWICK_BENCH_FOLDER_ROWS"));
         }
+        const QString soundStart = qEnvironmentVariable("REELWICK_BENCH_SOUND_START");
+        if (!soundStart.isEmpty()) StartSoundStart(soundStart.toStdString());
     }
 
   protected:
@@ -220,6 +224,38 @@ class BenchHooks final : public QObject {
         Close();
     }
 
+    // The player reports the position and the sound track as libmpv tells
+    // them, which may already happen inside OpenMovie's wait for the load:
+    // the watch is connected before the open, and checked again after it.
+    void StartSoundStart(const std::string& path) {
+        QTimer::singleShot(0, this, [this, path] {
+            MpvPlayer& player = program_.Player();
+            connect(&player, &MpvPlayer::PositionChanged, this, [this] { SoundStartCheck(); });
+            connect(&player, &MpvPlayer::PlaybackChanged, this, [this] { SoundStartCheck(); });
+            QTimer::singleShot(kSoundStartTimeoutMs, this, [this] {
+                if (soundStarted_) return;
+                soundStarted_ = true;
+                Set("sound_start_timeout", 1LL);
+                Close();
+            });
+            soundStartNs_ = clock_.nsecsElapsed();
+            OpenMovie(program_.MainForm(), path);
+            SoundStartCheck();
+        });
+    }
+
+    void SoundStartCheck() {
+        const MpvPlayer& player = program_.Player();
+        if (soundStarted_ || soundStartNs_ < 0 || !player.HasSound() || player.Position() <= 0) {
+            return;
+        }
+        soundStarted_ = true;
+        Set("sound_start_seconds", (clock_.nsecsElapsed() - soundStartNs_) / 1e9);
+        Set("sound_start_position", player.Position());
+        Set("sound_start_duration", player.Duration());
+        Close();
+    }
+
     Program& program_;
     QElapsedTimer clock_;
     QString statsPath_;
@@ -239,6 +275,9 @@ class BenchHooks final : public QObject {
     qint64 maxGapNs_ = 0;
     qint64 folderReachedNs_ = -1;
     qint64 folderShownNs_ = -1;
+
+    qint64 soundStartNs_ = -1;
+    bool soundStarted_ = false;
 };
 
 }  // namespace

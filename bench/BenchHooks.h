@@ -23,6 +23,13 @@ class Program;
 //   REELWICK_BENCH_FOLDER_ROWS=<n>    File > List and times the list until it
 //                                     shows n names, with the longest stall of
 //                                     the event loop meanwhile; then closes
+//   REELWICK_BENCH_SOUND_START=<path> opens path through OpenMovie and times
+//                                     it from just before the open until the
+//                                     player has a sound track and a position
+//                                     past 0 (sound_start_seconds, with the
+//                                     position and duration then), or records
+//                                     sound_start_timeout=1 after 20 s; then
+//                                     closes
 //
 // Called once the window has started. With none of the variables set it
 // does nothing.

@@ -33,7 +33,7 @@ class Bench:
         self.data = data
         self.variants = [f"reelwick-{r}" for r in args.renderers] + ["mpv"]
         self.results = {"play": {}, "first_frame": {}, "idle_paused": {}, "idle_empty": {},
-                        "opens": {}, "folder": {}}
+                        "opens": {}, "folder": {}, "midi": {}}
         self.failed = 0
         self.started = time.monotonic()
 
@@ -97,6 +97,16 @@ class Bench:
                     self.failed += 1
                 self.say(f"folder {variant}: {run}")
 
+    def midi(self):
+        files = environment.make_midi(self.data)
+        for order in alternating(self.variants[:-1], self.args.runs):
+            for label, path in files.items():
+                for variant in order:
+                    run = self.runner.sound_start(variant, path)
+                    self.keep("midi", label, variant, run)
+                    self.say(f"midi {label} {variant}: {run['seconds']:.3f} s "
+                             f"(of {run['duration']:.0f} s)")
+
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
@@ -109,7 +119,7 @@ def main():
     parser.add_argument("--opens", type=int, default=300)
     parser.add_argument("--folder-files", type=int, default=environment.FOLDER_FILES)
     parser.add_argument("--renderers", default="sw,gl")
-    parser.add_argument("--only", default="play,first_frame,idle,opens,folder")
+    parser.add_argument("--only", default="play,first_frame,idle,opens,folder,midi")
     parser.add_argument("--clips", default=",".join(environment.CLIPS))
     args = parser.parse_args()
     args.renderers = [r for r in args.renderers.split(",") if r]

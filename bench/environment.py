@@ -22,6 +22,10 @@ CLIPS = {
 }
 FIRST_COLOUR = "ff00ff"
 FOLDER_FILES = 100_000
+MIDI_MINUTES = 20
+# A sample of the shared media, a second MIDI row when it is there.
+SHARED_MIDI = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "shared",
+                           "media", "audio", "midi", "tttheme2.mid")
 
 
 class XServer:
@@ -108,6 +112,63 @@ def make_big_folder(folder, count=FOLDER_FILES):
         for i in range(count):
             open(os.path.join(big, f"clip{i:06d}.mp4"), "a").close()
     return big
+
+
+def variable_length(value):
+    """A MIDI delta time: seven bits a byte, most significant first, every
+    byte but the last with its top bit set."""
+    out = [value & 0x7F]
+    value >>= 7
+    while value:
+        out.append(0x80 | (value & 0x7F))
+        value >>= 7
+    return bytes(reversed(out))
+
+
+def midi_bytes(minutes, bpm=120, division=480):
+    """A General MIDI file of format 0, `minutes` long: piano, a quarter note
+    a beat walking up and down a C major scale, over a bass note held through
+    every bar of four beats."""
+    scale = [60, 62, 64, 65, 67, 69, 71, 72, 71, 69, 67, 65, 64, 62]
+    bass = [36, 41, 43, 36]
+    beats = minutes * bpm
+    # (tick, order, message): at the same tick notes end before others start.
+    timed = [(0, 0, b"\xff\x51\x03" + (60_000_000 // bpm).to_bytes(3, "big")),
+             (0, 0, bytes([0xC0, 0]))]  # program 1, acoustic grand piano
+    for beat in range(beats):
+        tick = beat * division
+        note = scale[beat % len(scale)]
+        timed += [(tick, 1, bytes([0x90, note, 80])),
+                  (tick + division * 7 // 8, 0, bytes([0x80, note, 0]))]
+        if beat % 4 == 0:
+            low = bass[beat // 4 % len(bass)]
+            timed += [(tick, 1, bytes([0x90, low, 64])),
+                      (tick + division * 4 - division // 8, 0, bytes([0x80, low, 0]))]
+    timed.sort(key=lambda event: event[:2])
+    track = bytearray()
+    now = 0
+    for tick, _, message in timed:
+        track += variable_length(tick - now) + message
+        now = tick
+    track += variable_length(beats * division - now) + b"\xff\x2f\x00"
+    header = b"MThd" + (6).to_bytes(4, "big") + (0).to_bytes(2, "big") + (1).to_bytes(
+        2, "big") + division.to_bytes(2, "big")
+    return header + b"MTrk" + len(track).to_bytes(4, "big") + bytes(track)
+
+
+def make_midi(folder, minutes=MIDI_MINUTES):
+    """The MIDI files to open, by label: a long one made here, and the shared
+    sample when it is there."""
+    os.makedirs(folder, exist_ok=True)
+    path = os.path.join(folder, f"reelwick-bench-{minutes}min.mid")
+    if not os.path.exists(path):
+        with open(path + ".part", "wb") as out:
+            out.write(midi_bytes(minutes))
+        os.rename(path + ".part", path)
+    files = {f"{minutes} min, 120 bpm piano (made here)": path}
+    if os.path.isfile(SHARED_MIDI):
+        files["tttheme2.mid (shared media)"] = os.path.abspath(SHARED_MIDI)
+    return files
 
 
 def output(args, env=None):

@@ -1,5 +1,6 @@
 """One measured run of a player: playing a clip to its end, its first frame,
-sitting idle, opening many movies, listing a big folder."""
+sitting idle, opening many movies, listing a big folder, starting the sound
+of a MIDI file."""
 
 import json
 import os
@@ -301,6 +302,16 @@ class Runner:
             "ok": values["ok"] and "folder_timeout" not in values
             and int(values.get("folder_rows", -1)) >= rows,
         }
+
+    def sound_start(self, variant, path):
+        """Seconds from the open of the MIDI file `path` until its sound is
+        under way (a sound track and a position past 0)."""
+        values = self._hooked(variant, "midi", 60, sound_start=path)
+        seconds = float(values.get("sound_start_seconds", "nan"))
+        return {"seconds": seconds,
+                "duration": float(values.get("sound_start_duration", "nan")),
+                "ok": values["ok"] and "sound_start_seconds" in values
+                and "sound_start_timeout" not in values}
 
 
 def remove(path):
