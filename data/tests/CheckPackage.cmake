@@ -38,11 +38,16 @@ if(NOT package STREQUAL "reelwick")
   message(FATAL_ERROR "Package is '${package}'")
 endif()
 # Each dependency is a whole package name, optionally with a version.
-foreach(needed libmpv2 libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins)
+foreach(needed libmpv2 libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins
+       libfluidsynth3)
   if(NOT depends MATCHES "(^|, )${needed}( \\([^)]*\\))?(,|$)")
     message(FATAL_ERROR "Depends lacks ${needed}: ${depends}")
   endif()
 endforeach()
+# MIDI files need a General MIDI sound font: the small one, or the larger.
+if(NOT depends MATCHES "(^|, )timgm6mb-soundfont \\| fluid-soundfont-gm(,|$)")
+  message(FATAL_ERROR "Depends lacks a sound font: ${depends}")
+endif()
 if(NOT maintainer MATCHES "^[^<]+ <[^@>]+@[^>]+>$")
   message(FATAL_ERROR "Maintainer is not 'name <address>': '${maintainer}'")
 endif()
