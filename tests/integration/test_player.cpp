@@ -196,6 +196,27 @@ TEST_F(PlayerTest, MalformedRectanglesAreRefused) {
     EXPECT_TRUE(ShowsAt({5, 5}, kBlack));
 }
 
+// Opening the next movie of a list of one shape leaves the picture where it
+// was; a movie of another shape is never stretched into the last rectangle.
+TEST_F(PlayerTest, ANewMovieKeepsTheRectangleOnlyWhenItHasTheLastOnesShape) {
+    player_->Load(ClipPath(Clip::Blue169));
+    player_->SetMovieRect("0,0,320,180");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ShowsAt({160, 90}, kBlue); }));
+    player_->Load(ClipPath(Clip::Blue169));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ShowsAt({160, 90}, kBlue); }));
+    EXPECT_TRUE(ShowsAt({480, 270}, kBlack)) << "drawn at its own size";
+    player_->Load(ClipPath(Clip::Red43));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ShowsAt({300, 220}, kRed); }));
+    EXPECT_TRUE(ShowsAt({330, 120}, kBlack));
+    // Lent only while the player keeps the size it had when it was sent.
+    player_->SetMovieRect("0,0,80,60");
+    player_->Load(ClipPath(Clip::SmallRed));  // 160x120, 4:3 as well
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ShowsAt({40, 30}, kRed); }));
+    EXPECT_TRUE(ShowsAt({150, 110}, kBlack));
+    player_->resize(player_->width() + 10, player_->height());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ShowsAt({150, 110}, kRed); }));
+}
+
 TEST_F(PlayerTest, ResizingDrawsTheMovieAtItsNaturalSizeUntilANewRectangle) {
     player_->Load(ClipPath(Clip::Red43));
     player_->SetMovieRect("100,100,200,200");

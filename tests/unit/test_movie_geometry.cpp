@@ -97,6 +97,30 @@ const DpiCase kDpis[] = {
 };
 INSTANTIATE_TEST_SUITE_P(All, ControllerHeightTest, testing::ValuesIn(kDpis));
 
+TEST(SameShape, AllowsOnlyThePixelsLostInRounding) {
+    const struct {
+        PixelRect rect;
+        int width, height;
+        bool same;
+    } cases[] = {
+        {{0, 0, 640, 360}, 1280, 720, true},    // halved
+        {{10, 20, 650, 380}, 1280, 720, true},  // anywhere
+        {{0, 0, 853, 480}, 1920, 1080, true},   // rounded down
+        {{0, 0, 854, 481}, 1920, 1080, true},   // rounded up in both
+        {{0, 0, 860, 480}, 1920, 1080, false},  // seven pixels too wide
+        {{0, 0, 320, 240}, 640, 360, false},    // 4:3 against 16:9
+        {{0, 0, 640, 240}, 320, 240, false},    // stretched
+        {{0, 0, 0, 240}, 320, 240, false},      // no width
+        {{0, 0, 320, -240}, 320, 240, false},   // upside down
+        {{0, 0, 320, 240}, 0, 0, false},        // no size known
+        {{0, 0, 30000, 30000}, 30000, 30000, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SameShape(c.rect, c.width, c.height), c.same)
+            << c.rect.Width() << "x" << c.rect.Height() << " for " << c.width << "x" << c.height;
+    }
+}
+
 TEST(WholePixelScale, OnlyAMovieAtItsOwnSizeOnAWholeRatioHasWholeBlocks) {
     struct Case {
         int areaWidth, areaHeight, movieWidth, movieHeight;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace rw {
 namespace {
@@ -54,6 +55,17 @@ std::optional<PixelRect> ControllerBarRect(const PixelRect& movie, int barHeight
     int top = movie.bottom;
     if (top + barHeight > areaHeight) top = std::max(areaHeight - barHeight, 0);
     return PixelRect{movie.left, top, movie.right, top + barHeight};
+}
+
+bool SameShape(const PixelRect& rect, int movieWidth, int movieHeight) {
+    if (rect.Width() <= 0 || rect.Height() <= 0 || movieWidth <= 0 || movieHeight <= 0) {
+        return false;
+    }
+    // Cross-multiplied in 64 bits: a pixel off in each side of the rectangle
+    // moves the products apart by at most the sum of the movie's sides.
+    const long long across = static_cast<long long>(rect.Width()) * movieHeight;
+    const long long down = static_cast<long long>(rect.Height()) * movieWidth;
+    return std::llabs(across - down) <= static_cast<long long>(movieWidth) + movieHeight;
 }
 
 int ControllerHeightForDpi(double dpi) {

@@ -225,8 +225,12 @@ void MpvPlayer::Load(const std::string& reference) {
         // Nothing of the previous movie carries over: its picture would show
         // until the new one's first frame, and the rectangle fitted to its
         // shape would stretch the new one until the window sends one of its
-        // own.
+        // own. A movie of the same shape may borrow the rectangle (MovieArea).
         renderer_->Clear();
+        if (movieRect_) {
+            previousRect_ = movieRect_;
+            previousRectGeometry_ = movieRectGeometry_;
+        }
         movieRect_.reset();
         atEnd_ = false;
         sound_ = false;
@@ -311,6 +315,7 @@ void MpvPlayer::SetMovieRect(const std::string& rect) {
     if (!parsed) throw PlatformError(Service::Player, "not a rectangle: " + rect);
     movieRect_ = parsed;
     movieRectGeometry_ = geometry();
+    previousRect_.reset();
     Relayout();
 }
 

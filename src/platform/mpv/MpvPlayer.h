@@ -217,6 +217,10 @@ class MpvPlayer final : public QWidget, public IPlayer {
     QColor background_ = Qt::black;
     std::optional<PixelRect> movieRect_;  // none: natural size at the top-left
     QRect movieRectGeometry_;             // the widget's geometry when it was sent
+    // The last movie's rectangle, lent to a new movie of the same shape until
+    // the window sends one: the window and its native GL surface stay put.
+    std::optional<PixelRect> previousRect_;
+    QRect previousRectGeometry_;
     bool controllerShown_ = true;
     std::optional<int> controllerHeight_;
     bool fullScreen_ = false;

@@ -18,7 +18,15 @@ QRect ToQRect(const PixelRect& r) { return QRect(r.left, r.top, r.Width(), r.Hei
 std::optional<PixelRect> MpvPlayer::MovieArea() const {
     switch (load_.CurrentPhase()) {
         case LoadTracker::Phase::Sized:
-            return movieRect_ ? *movieRect_ : PixelRect{0, 0, load_.Width(), load_.Height()};
+            if (movieRect_) return *movieRect_;
+            // A movie of the last one's shape keeps its rectangle until the
+            // window sends one: nothing is stretched, and the GL window is not
+            // moved to the movie's own size and back (a cost on every open).
+            if (previousRect_ && geometry() == previousRectGeometry_ &&
+                SameShape(*previousRect_, load_.Width(), load_.Height())) {
+                return *previousRect_;
+            }
+            return PixelRect{0, 0, load_.Width(), load_.Height()};
         case LoadTracker::Phase::NoPicture:
             return movieRect_ ? *movieRect_ : kNominalRect;
         case LoadTracker::Phase::Idle:
@@ -106,6 +114,7 @@ void MpvPlayer::OnGeometryChanged() {
 
 void MpvPlayer::HostPlaced() {
     movieRect_.reset();
+    previousRect_.reset();
     Relayout();
 }
 
