@@ -100,11 +100,17 @@ TEST(Options, AFailingPlayerCallLeavesTheMarkToggled) {
     EXPECT_TRUE(r.window.checked[Menu::MovieLoop]);
 }
 
-TEST(FormResize, ShortensATallWindowAndSettlesInTheNestedPass) {
-    Rig r;
+// A 4:3 movie in a client area far taller than the movie needs: the layout
+// asks for an outer height of 3820.
+void MakeTall(Rig& r) {
     r.form.movieAspect = 0.75;
     r.window.clientWidth = 4800;
     r.window.clientHeight = 5000;
+}
+
+TEST(FormResize, ShortensATallWindowAndSettlesInTheNestedPass) {
+    Rig r;
+    MakeTall(r);
     r.window.onResize = [&] { Form_Resize(r.form); };
     Form_Resize(r.form);
     // Outer 3820 leaves a client area of 2965: the nested pass centres across.
@@ -116,18 +122,14 @@ TEST(FormResize, ShortensATallWindowAndSettlesInTheNestedPass) {
 
 TEST(FormResize, AWindowManagerThatIgnoresTheHeightCausesNoChain) {
     Rig r;
-    r.form.movieAspect = 0.75;
-    r.window.clientWidth = 4800;
-    r.window.clientHeight = 5000;
+    MakeTall(r);
     r.window.frameHeight = 3820 - 5000;  // the height is refused: the client stays 5000 tall
     r.window.onResize = [&] { Form_Resize(r.form); };
     Form_Resize(r.form);
     EXPECT_EQ(r.Calls("SetOuterHeight").size(), 1u);
 
     Rig maximized;
-    maximized.form.movieAspect = 0.75;
-    maximized.window.clientHeight = 5000;
-    maximized.window.clientWidth = 4800;
+    MakeTall(maximized);
     maximized.window.failing.insert("SetOuterHeight");
     Form_Resize(maximized.form);
     EXPECT_EQ(maximized.Calls("SetMovieRect"),
@@ -138,9 +140,7 @@ TEST(FormResize, AWindowManagerThatIgnoresTheHeightCausesNoChain) {
 // request as before is made again, and so for the same movie opened again.
 TEST(FormResize, ShortensAgainAfterTheWindowWasDraggedTaller) {
     Rig r;
-    r.form.movieAspect = 0.75;
-    r.window.clientWidth = 4800;
-    r.window.clientHeight = 5000;
+    MakeTall(r);
     r.window.onResize = [&] { Form_Resize(r.form); };
     Form_Resize(r.form);
     ASSERT_EQ(r.window.clientHeight, 3820 - r.window.frameHeight);
@@ -158,17 +158,13 @@ TEST(FormResize, ShortensAgainAfterTheWindowWasDraggedTaller) {
 // not asked for again; one that the manager clamps is asked for once more.
 TEST(FormResize, ALateRefusalOrClampEndsTheChain) {
     Rig r;
-    r.form.movieAspect = 0.75;
-    r.window.clientWidth = 4800;
-    r.window.clientHeight = 5000;
+    MakeTall(r);
     r.window.frameHeight = 3820 - 5000;  // refused: the client stays 5000 tall
     for (int echo = 0; echo < 3; ++echo) Form_Resize(r.form);
     EXPECT_EQ(r.Calls("SetOuterHeight").size(), 1u);
 
     Rig clamped;
-    clamped.form.movieAspect = 0.75;
-    clamped.window.clientWidth = 4800;
-    clamped.window.clientHeight = 5000;
+    MakeTall(clamped);
     clamped.window.frameHeight = 3820 - 4500;  // clamped: the client ends 4500 tall
     for (int echo = 0; echo < 4; ++echo) Form_Resize(clamped.form);
     EXPECT_EQ(clamped.Calls("SetOuterHeight").size(), 2u);
