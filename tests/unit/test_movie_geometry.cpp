@@ -43,6 +43,9 @@ const RectCase kRects[] = {
     {"+1,0,320,240", std::nullopt},
     {"0;0;320;240", std::nullopt},
     {"none", std::nullopt},
+    // A field as long as the window's reader of numbers takes, and one longer.
+    {"0,0,30,240" + std::string(397, ' '), PixelRect{0, 0, 30, 240}},
+    {"0,0,30,240" + std::string(398, ' '), std::nullopt},
 };
 INSTANTIATE_TEST_SUITE_P(All, ParseMovieRectTest, testing::ValuesIn(kRects));
 

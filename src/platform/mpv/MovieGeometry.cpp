@@ -19,7 +19,13 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
+// The window reads the player's rectangles with its reader of numbers,
+// which refuses a text longer than this with its spaces: the two sides of
+// the exchange accept the same fields.
+constexpr std::size_t kMaxFieldChars = 400;
+
 std::optional<int> ParseCoordinate(std::string_view text) {
+    if (text.size() > kMaxFieldChars) return std::nullopt;
     text = Trim(text);
     if (text.empty()) return std::nullopt;
     long long value = 0;
