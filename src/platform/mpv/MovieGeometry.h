@@ -32,9 +32,9 @@ std::string FormatMovieRect(int width, int height);
 // drawn with no width or a negative height.
 std::optional<PixelRect> ControllerBarRect(const PixelRect& movie, int barHeight, int areaHeight);
 
-// Whether a rectangle has a movie's shape (its width to height), allowing
-// a pixel lost in rounding each side of a fitted size. False for an empty rectangle or
-// an unknown size.
+// Whether a rectangle has a movie's shape (its width to height), allowing a
+// pixel lost in rounding each side of a fitted size. False for an empty
+// rectangle or an unknown size.
 bool SameShape(const PixelRect& rect, int movieWidth, int movieHeight);
 
 // The controller bar is about 220 twips high: its height in pixels for a
