@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/mpv/Pict.h"
+
 namespace rw {
 namespace {
 
@@ -69,13 +71,26 @@ bool LooksLikeMacPaint(std::string_view bytes) {
            bytes.substr(65, 4) == "PNTG";
 }
 
+bool HasMacPaintVersion(std::string_view bytes) {
+    return bytes.size() >= 4 && bytes.substr(0, 3) == std::string_view("\0\0\0", 3) &&
+           (bytes[3] == 0 || bytes[3] == 2 || bytes[3] == 3);
+}
+
 std::optional<StillPicture> DecodeMacPaint(std::string_view bytes) {
     if (bytes.size() > kMaxStillFileBytes) return std::nullopt;
-    // Without the Finder type a MacBinary header is told from a bare file
-    // by which of the two reads to the end of the picture.
     if (LooksLikeMacPaint(bytes)) return DecodeAt(bytes, kMacBinaryBytes);
-    if (auto bare = DecodeAt(bytes, 0)) return bare;
-    return DecodeAt(bytes, kMacBinaryBytes);
+    // A bare file starts with the version; behind a MacBinary header of
+    // another Finder type, the version follows the 128 bytes. A MacBinary
+    // header starts with a zero and the name's length (1 to 63), never with
+    // a version.
+    // A PICT file starts with 512 bytes of zeros too: one that passes the
+    // PICT test is none of ours.
+    if (HasMacPaintVersion(bytes) && PictVersionOf(bytes) == 0) return DecodeAt(bytes, 0);
+    if (bytes.size() >= kMacBinaryBytes && bytes[0] == 0 && bytes[1] > 0 && bytes[1] < 64 &&
+        HasMacPaintVersion(bytes.substr(kMacBinaryBytes))) {
+        return DecodeAt(bytes, kMacBinaryBytes);
+    }
+    return std::nullopt;
 }
 
 }  // namespace rw

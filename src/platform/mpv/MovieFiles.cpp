@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "platform/mpv/Pict.h"
 #include "platform/mpv/Playlists.h"
 #include "platform/mpv/References.h"
+#include "platform/mpv/StillPicture.h"
 
 namespace rw {
 namespace {
@@ -35,13 +37,6 @@ std::optional<std::string> ReadFile(const std::string& path, std::size_t limit, 
         bytes.resize(limit);
     }
     return bytes;
-}
-
-std::string LowerExtension(const std::string& path) {
-    std::string ext = fs::path(path).extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext;
 }
 
 struct Expansion {
@@ -73,6 +68,37 @@ void Expand(const std::string& reference, int depth, Expansion& out) {
     out.candidates.push_back(reference);
 }
 
+// The picture as an image to save: its pixels (shared, not copied), or
+// white where it has none, with its JPEG bands drawn over them in order.
+// Null when a band does not decode.
+QImage Composed(StillPicture& picture) {
+    QImage image;
+    if (!picture.rgba.empty()) {
+        image = QImage(picture.rgba.data(), picture.width, picture.height,
+                       static_cast<qsizetype>(picture.width) * 4, QImage::Format_RGBA8888);
+    } else {
+        image = QImage(picture.width, picture.height, QImage::Format_RGB32);
+        if (image.isNull()) return {};
+        image.fill(Qt::white);
+    }
+    if (picture.bands.empty()) return image;
+    QPainter painter(&image);
+    for (const JpegBand& band : picture.bands) {
+        QImage jpeg;
+        if (!jpeg.loadFromData(
+                QByteArrayView(band.jpeg.data(), static_cast<qsizetype>(band.jpeg.size())),
+                "JPEG")) {
+            return {};
+        }
+        const QRect source =
+            QRect(band.sourceLeft, band.sourceTop, band.sourceWidth, band.sourceHeight)
+                .intersected(jpeg.rect());
+        if (source.isEmpty()) return {};
+        painter.drawImage(QRect(band.left, band.top, band.width, band.height), jpeg, source);
+    }
+    return image;
+}
+
 }  // namespace
 
 bool IsOpenable(const std::string& reference) {
@@ -94,41 +120,29 @@ std::optional<std::string> MovieFiles::MpvTarget(const std::string& reference) {
     const auto path = LocalPathOf(reference);
     const auto head = path ? ReadFile(*path, kHeadBytes, false) : std::nullopt;
     if (!head) return ToMpvPath(reference);
-    const auto ext = LowerExtension(*path);
-    const bool pictMagic = LooksLikePict(*head);
-    const bool macMagic = LooksLikeMacPaint(*head);
-    const bool pict = pictMagic || ext == ".pict" || ext == ".pic" || ext == ".pct";
-    const bool mac = macMagic || ext == ".mac" || ext == ".pnt" || ext == ".pntg";
-    if (!pict && !mac) return ToMpvPath(reference);
+    const StillReaders readers = StillReadersFor(*path, *head);
+    if (!readers.pict && !readers.macPaint) return ToMpvPath(reference);
 
+    const auto bytes = ReadFile(*path, kMaxStillFileBytes, true);
     std::optional<StillPicture> picture;
-    if (const auto bytes = ReadFile(*path, kMaxStillFileBytes, true)) {
-        if (pict) picture = DecodePict(*bytes);
-        if (!picture && mac) picture = DecodeMacPaint(*bytes);
+    if (bytes && readers.pict) picture = DecodePict(*bytes);
+    if (bytes && !picture && readers.macPaint) picture = DecodeMacPaint(*bytes);
+    QImage image = picture ? Composed(*picture) : QImage();
+    if (image.isNull() && picture && !picture->bands.empty()) {
+        // A JPEG band that does not decode: the picture as it is drawn for
+        // readers without JPEG.
+        picture = DecodePict(*bytes, PictJpeg::Fallback);
+        image = picture ? Composed(*picture) : QImage();
     }
-    if (!picture) {
-        // Named so but not one of ours (a .pic of another kind): libmpv may
-        // know it. One that says it is ours by its content is refused.
-        if (pictMagic || macMagic) return std::nullopt;
-        return ToMpvPath(reference);
-    }
+    // Not one of ours after all (a .pic of another kind, a file that only
+    // looked like one): libmpv may know it, else its load fails.
+    if (image.isNull()) return ToMpvPath(reference);
 
     if (!dir_) dir_ = std::make_unique<QTemporaryDir>();
     if (!dir_->isValid()) return std::nullopt;
     // A new name for every picture: libmpv must not mistake one for another.
-    const QString name = dir_->filePath(
-        QStringLiteral("still-%1.%2").arg(++count_).arg(picture->jpeg.empty() ? "png" : "jpg"));
-    bool written = false;
-    if (!picture->jpeg.empty()) {
-        QFile file(name);
-        written = file.open(QIODevice::WriteOnly) &&
-                  file.write(picture->jpeg.data(), static_cast<qint64>(picture->jpeg.size())) ==
-                      static_cast<qint64>(picture->jpeg.size());
-    } else {
-        const QImage image(picture->rgba.data(), picture->width, picture->height,
-                           static_cast<qsizetype>(picture->width) * 4, QImage::Format_RGBA8888);
-        written = image.save(name, "PNG", 100);
-    }
+    const QString name = dir_->filePath(QStringLiteral("still-%1.png").arg(++count_));
+    const bool written = image.save(name, "PNG", 100);
     if (!previous_.empty()) QFile::remove(QString::fromStdString(previous_));
     previous_ = name.toStdString();
     if (!written) return std::nullopt;

@@ -11,7 +11,7 @@ namespace rw {
 // What the player hands to libmpv for a reference. Playlists are read here,
 // never by libmpv, so that every entry passes the same checks as a
 // reference the user gave; pictures libmpv cannot read (MacPaint, PICT) are
-// decoded here and handed on as a PNG or JPEG file in a private folder.
+// decoded here and handed on as a PNG file in a private folder.
 class MovieFiles {
   public:
     // How deep playlists within playlists are followed, how many playlist
@@ -27,9 +27,10 @@ class MovieFiles {
     // nothing may be tried.
     static std::vector<std::string> Candidates(const std::string& reference);
 
-    // The text for libmpv's loadfile for a candidate: the reference as
-    // libmpv takes it, or the path of a picture decoded for it. Nothing for
-    // a file that claims to be a MacPaint or PICT picture and is not one.
+    // The text for libmpv's loadfile for a candidate: the path of a picture
+    // decoded for it, or the reference as libmpv takes it (also for a file
+    // named or looking like one of ours that our readers refuse: libmpv may
+    // know it). Nothing when a decoded picture cannot be written.
     std::optional<std::string> MpvTarget(const std::string& reference);
 
   private:

@@ -1,264 +1,79 @@
 #include "platform/mpv/Pict.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "platform/mpv/MacPaint.h"
+#include "platform/mpv/PictBits.h"
 
 namespace rw {
 namespace {
 
+using pict::Reader;
+using pict::Rect;
+
 constexpr std::size_t kHeaderBytes = 512;
+// More bands than this in one picture are left out (their fallbacks drawn).
+constexpr std::size_t kMaxBands = 1024;
 
-struct Rect {
-    int top = 0, left = 0, bottom = 0, right = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
+// What the first opcodes say: the version, the rectangle the opcodes draw
+// in and where the opcodes after the header start.
+struct Header {
+    int version = 0;
+    Rect space;
+    std::size_t opcodesAt = 0;
 };
 
-// Reads big-endian fields; every read past the end marks the reader failed
-// and yields zero, so callers check `ok` once after a group of reads.
-struct Reader {
-    std::string_view in;
-    bool ok = true;
-
-    bool Has(std::size_t n) const { return ok && in.size() >= n; }
-    void Skip(std::size_t n) {
-        if (!Has(n)) {
-            ok = false;
-            in = {};
-            return;
+std::optional<Header> ReadHeader(std::string_view bytes) {
+    Reader r{bytes.substr(std::min(bytes.size(), kHeaderBytes))};
+    if (bytes.size() < kHeaderBytes) return std::nullopt;
+    r.Skip(2);  // the old size field, too small for today's pictures
+    Header header;
+    header.space = r.ReadRect();  // the frame, at 72 dpi
+    const auto first = r.Uint(2);
+    if (!r.ok || header.space.Width() <= 0 || header.space.Height() <= 0) return std::nullopt;
+    if (first == 0x1101) {
+        header.version = 1;
+        header.opcodesAt = kHeaderBytes + 12;
+        return header;
+    }
+    if (first != 0x0011 || r.Uint(2) != 0x02FF || r.Uint(2) != 0x0C00) return std::nullopt;
+    const auto version = r.Uint(4);
+    if (version >> 16 == 0xFFFE) {
+        // Extended: resolutions and the source rectangle, which is the
+        // picture in its own pixels (the frame scaled by resolution / 72).
+        const auto hRes = r.Int32(), vRes = r.Int32();
+        const Rect source = r.ReadRect();
+        if (!r.ok || hRes <= 0 || vRes <= 0 || source.Width() <= 0 || source.Height() <= 0) {
+            return std::nullopt;
         }
-        in.remove_prefix(n);
+        header.space = source;
+    } else {
+        // The bounding rectangle in fixed point: left, top, right, bottom.
+        const auto left = r.Int32(), top = r.Int32(), right = r.Int32(), bottom = r.Int32();
+        if (!r.ok || right <= left || bottom <= top) return std::nullopt;
     }
-    std::uint32_t Uint(int bytes) {
-        if (!Has(static_cast<std::size_t>(bytes))) {
-            ok = false;
-            in = {};
-            return 0;
-        }
-        std::uint32_t value = 0;
-        for (int i = 0; i < bytes; ++i) value = value << 8 | static_cast<std::uint8_t>(in[i]);
-        in.remove_prefix(static_cast<std::size_t>(bytes));
-        return value;
-    }
-    int Int16() { return static_cast<std::int16_t>(Uint(2)); }
-    Rect ReadRect() {
-        Rect r;
-        r.top = Int16();
-        r.left = Int16();
-        r.bottom = Int16();
-        r.right = Int16();
-        return r;
-    }
-    std::string_view Take(std::size_t n) {
-        if (!Has(n)) {
-            ok = false;
-            in = {};
-            return {};
-        }
-        const auto part = in.substr(0, n);
-        in.remove_prefix(n);
-        return part;
-    }
-};
-
-struct Rgb {
-    std::uint8_t r = 0, g = 0, b = 0;
-};
-
-class Canvas {
-  public:
-    // The white picture is made when the first bitmap is drawn: a small
-    // file that claims a large frame and draws nothing costs nothing.
-    explicit Canvas(Rect frame) : frame_(frame) {}
-    // Puts a pixel given in the picture's coordinates; outside is clipped.
-    void Put(int x, int y, Rgb c) {
-        x -= frame_.left;
-        y -= frame_.top;
-        if (x < 0 || y < 0 || x >= frame_.Width() || y >= frame_.Height()) return;
-        if (pixels_.empty()) {
-            pixels_.assign(static_cast<std::size_t>(frame_.Width()) * frame_.Height() * 4, 255);
-        }
-        auto* p = pixels_.data() + (static_cast<std::size_t>(y) * frame_.Width() + x) * 4;
-        p[0] = c.r;
-        p[1] = c.g;
-        p[2] = c.b;
-        drawn_ = true;
-    }
-    bool Drawn() const { return drawn_; }
-    StillPicture Take() {
-        StillPicture picture;
-        picture.width = frame_.Width();
-        picture.height = frame_.Height();
-        picture.rgba = std::move(pixels_);
-        return picture;
-    }
-
-  private:
-    Rect frame_;
-    std::vector<std::uint8_t> pixels_;
-    bool drawn_ = false;
-};
-
-bool SizeFits(int width, int height) {
-    return width > 0 && height > 0 && width <= kMaxStillSide && height <= kMaxStillSide &&
-           static_cast<std::size_t>(width) * height * 4 <= kMaxStillPixelBytes;
+    header.version = 2;
+    header.opcodesAt = kHeaderBytes + 40;
+    return header;
 }
 
-// A bitmap opcode: its header, colour table, rectangles and rows, drawn
-// scaled from its source to its destination rectangle.
-bool DrawBits(Reader& r, std::uint16_t opcode, Canvas& canvas) {
-    const bool direct = opcode == 0x9A || opcode == 0x9B;
-    const bool region = opcode == 0x91 || opcode == 0x99 || opcode == 0x9B;
-    const bool packed = opcode != 0x90 && opcode != 0x91;
-    if (direct) r.Skip(4);  // base address
-    const std::uint32_t rowWord = r.Uint(2);
-    const bool pixMap = direct || (rowWord & 0x8000) != 0;
-    const std::size_t rowBytes = rowWord & 0x3FFF;
-    const Rect bounds = r.ReadRect();
-    int packType = 0, pixelSize = 1, cmpCount = 1;
-    std::vector<Rgb> colours = {{255, 255, 255}, {0, 0, 0}};
-    if (pixMap) {
-        r.Skip(2);  // version
-        packType = r.Int16();
-        r.Skip(12);  // pack size, resolutions
-        r.Skip(2);   // pixel type
-        pixelSize = r.Int16();
-        cmpCount = r.Int16();
-        r.Skip(14);  // component size, plane bytes, table, reserved
-        if (!direct) {
-            r.Skip(4);                                      // seed
-            const bool device = (r.Uint(2) & 0x8000) != 0;  // entries in index order
-            const int count = r.Int16() + 1;
-            if (count < 0 || count > 256 || !r.Has(static_cast<std::size_t>(count) * 8))
-                return false;
-            colours.assign(256, Rgb{});
-            for (int i = 0; i < count; ++i) {
-                const int index = r.Int16() & 0xFF;
-                const auto red = r.Uint(2), green = r.Uint(2), blue = r.Uint(2);
-                colours[static_cast<std::size_t>(device ? i : index)] = {
-                    static_cast<std::uint8_t>(red >> 8), static_cast<std::uint8_t>(green >> 8),
-                    static_cast<std::uint8_t>(blue >> 8)};
-            }
-        }
-    }
-    const Rect src = r.ReadRect();
-    const Rect dst = r.ReadRect();
-    r.Skip(2);  // transfer mode
-    if (region) {
-        const auto size = r.Uint(2);  // the mask region, its size counting itself
-        if (size < 2) return false;
-        r.Skip(size - 2);
-    }
-    if (!r.ok) return false;
-    const int width = bounds.Width(), height = bounds.Height();
-    const bool knownDepth = pixelSize == 1 || pixelSize == 2 || pixelSize == 4 || pixelSize == 8 ||
-                            pixelSize == 16 || pixelSize == 32;
-    if (!SizeFits(width, height) || !knownDepth || rowBytes == 0 ||
-        rowBytes * 8 < static_cast<std::size_t>(width) * pixelSize) {
-        return false;
-    }
-    if (!SizeFits(dst.Width(), dst.Height()) || src.Width() <= 0 || src.Height() <= 0) return false;
-    // Every row takes at least two bytes of the file (its rowBytes when
-    // sent as they are): a short file cannot claim a large bitmap.
-    const bool raw = !packed || rowBytes < 8 || packType == 1 || packType == 2;
-    const std::size_t leastRow = raw ? (packType == 2 ? rowBytes * 3 / 4 : rowBytes) : 2;
-    if (r.in.size() / leastRow < static_cast<std::size_t>(height)) return false;
-    std::vector<std::uint8_t> rows(rowBytes * static_cast<std::size_t>(height));
-    for (int y = 0; y < height; ++y) {
-        std::uint8_t* row = rows.data() + rowBytes * static_cast<std::size_t>(y);
-        if (raw) {
-            const auto bytes = r.Take(packType == 2 ? rowBytes * 3 / 4 : rowBytes);
-            if (!r.ok) return false;
-            if (packType == 2) {
-                // 24-bit pixels without their pad byte.
-                for (std::size_t i = 0; i < bytes.size() / 3; ++i) {
-                    row[i * 4] = 0;
-                    std::copy_n(bytes.data() + i * 3, 3, row + i * 4 + 1);
-                }
-            } else {
-                std::copy(bytes.begin(), bytes.end(), row);
-            }
-            continue;
-        }
-        const std::size_t count = rowBytes > 250 ? r.Uint(2) : r.Uint(1);
-        auto line = r.Take(count);
-        if (!r.ok) return false;
-        if (packType == 3 && pixelSize == 16) {
-            // PackBits over 16-bit words.
-            std::size_t filled = 0;
-            while (filled < rowBytes && !line.empty()) {
-                const auto n = static_cast<std::int8_t>(line.front());
-                line.remove_prefix(1);
-                const std::size_t words = n >= 0 ? n + 1u : n == -128 ? 0u : 1u - n;
-                const bool run = n < 0;
-                for (std::size_t i = 0; i < words && filled + 1 < rowBytes; ++i) {
-                    if (line.size() < 2) break;
-                    row[filled++] = static_cast<std::uint8_t>(line[0]);
-                    row[filled++] = static_cast<std::uint8_t>(line[1]);
-                    if (!run) line.remove_prefix(2);
-                }
-                if (run && line.size() >= 2) line.remove_prefix(2);
-            }
-        } else if (packType == 4 || (pixelSize == 32 && packType == 0)) {
-            // Components one plane after another within the row, each
-            // becoming one byte of a 32-bit pixel.
-            if (pixelSize != 32 || cmpCount < 3 || cmpCount > 4) return false;
-            std::vector<std::uint8_t> planes(static_cast<std::size_t>(width) * cmpCount);
-            if (!UnpackBits(line, planes.data(), planes.size())) return false;
-            const int first = cmpCount - 3;
-            for (int x = 0; x < width; ++x) {
-                row[x * 4] = 0;
-                for (int c = 0; c < 3; ++c) row[x * 4 + 1 + c] = planes[(first + c) * width + x];
-            }
-        } else if (!UnpackBits(line, row, rowBytes)) {
-            return false;
-        }
-    }
-    const auto pixelAt = [&](int x, int y) -> Rgb {
-        const std::uint8_t* row = rows.data() + rowBytes * static_cast<std::size_t>(y);
-        switch (pixelSize) {
-            case 32:
-                return {row[x * 4 + 1], row[x * 4 + 2], row[x * 4 + 3]};
-            case 16: {
-                const unsigned v = row[x * 2] << 8 | row[x * 2 + 1];
-                const auto five = [](unsigned c) {
-                    return static_cast<std::uint8_t>(c << 3 | c >> 2);
-                };
-                return {five(v >> 10 & 31), five(v >> 5 & 31), five(v & 31)};
-            }
-            default: {
-                const int perByte = 8 / pixelSize;
-                const int shift = (perByte - 1 - x % perByte) * pixelSize;
-                const int index = row[x / perByte] >> shift & ((1 << pixelSize) - 1);
-                return colours[static_cast<std::size_t>(index) % colours.size()];
-            }
-        }
-    };
-    for (int y = 0; y < dst.Height(); ++y) {
-        const int sy = src.top - bounds.top +
-                       static_cast<int>(static_cast<long long>(y) * src.Height() / dst.Height());
-        if (sy < 0 || sy >= height) continue;
-        for (int x = 0; x < dst.Width(); ++x) {
-            const int sx = src.left - bounds.left +
-                           static_cast<int>(static_cast<long long>(x) * src.Width() / dst.Width());
-            if (sx < 0 || sx >= width) continue;
-            canvas.Put(dst.left + x, dst.top + y, pixelAt(sx, sy));
-        }
-    }
-    return true;
-}
+// A fixed-point value with 16 bits of fraction, as a double.
+double Fixed(std::int32_t value) { return value / 65536.0; }
 
-// The JPEG inside a QuickTime-compressed picture, or nothing for other
-// codecs.
-std::optional<std::string> CompressedJpeg(std::string_view data) {
+// The JPEG of a QuickTime-compressed picture and its place in `space`;
+// nothing for other codecs and for a matrix that turns or shears it.
+std::optional<JpegBand> CompressedBand(std::string_view data, const Rect& space) {
     Reader r{data};
-    r.Skip(2 + 36);  // version, matrix
+    r.Skip(2);  // version
+    std::int32_t matrix[9] = {};
+    for (auto& m : matrix) m = r.Int32();
     const auto matteSize = r.Uint(4);
-    r.Skip(8 + 2 + 8 + 4);  // matte rectangle, mode, source rectangle, accuracy
+    r.Skip(8 + 2);  // matte rectangle, mode
+    const Rect source = r.ReadRect();
+    r.Skip(4);  // accuracy
     const auto maskSize = r.Uint(4);
     r.Skip(matteSize);
     r.Skip(maskSize);
@@ -271,7 +86,24 @@ std::optional<std::string> CompressedJpeg(std::string_view data) {
     auto jpeg = description.substr(idSize);
     if (dataSize != 0 && dataSize < jpeg.size()) jpeg = jpeg.substr(0, dataSize);
     if (jpeg.substr(0, 2) != "\xFF\xD8") return std::nullopt;
-    return std::string(jpeg);
+    const double scaleX = Fixed(matrix[0]), scaleY = Fixed(matrix[4]);
+    if (matrix[1] != 0 || matrix[3] != 0 || scaleX <= 0 || scaleY <= 0) return std::nullopt;
+    if (source.Width() <= 0 || source.Height() <= 0) return std::nullopt;
+    // The place in the picture's pixels, whole pixels from the matrix.
+    const auto at = [](double v) { return std::lround(std::clamp(v, -1e6, 1e6)); };
+    const double x = Fixed(matrix[6]) - space.left, y = Fixed(matrix[7]) - space.top;
+    JpegBand band;
+    band.left = static_cast<int>(at(x + scaleX * source.left));
+    band.top = static_cast<int>(at(y + scaleY * source.top));
+    band.width = static_cast<int>(at(x + scaleX * source.right)) - band.left;
+    band.height = static_cast<int>(at(y + scaleY * source.bottom)) - band.top;
+    if (!pict::SizeFits(band.width, band.height)) return std::nullopt;
+    band.sourceLeft = source.left;
+    band.sourceTop = source.top;
+    band.sourceWidth = source.Width();
+    band.sourceHeight = source.Height();
+    band.jpeg = std::string(jpeg);
+    return band;
 }
 
 // How many bytes of data follow an opcode that is skipped, read from the
@@ -325,40 +157,41 @@ std::optional<std::size_t> SkipLength(std::uint16_t op, Reader& r) {
 
 }  // namespace
 
-bool LooksLikePict(std::string_view bytes) {
-    if (bytes.size() < kHeaderBytes + 14) return false;
-    const auto version = bytes.substr(kHeaderBytes + 10, 4);
-    return version == std::string_view("\x00\x11\x02\xFF", 4) ||
-           version.substr(0, 2) == std::string_view("\x11\x01", 2);
+int PictVersionOf(std::string_view bytes) {
+    const auto header = ReadHeader(bytes);
+    return header ? header->version : 0;
 }
 
-std::optional<StillPicture> DecodePict(std::string_view bytes) {
-    if (bytes.size() > kMaxStillFileBytes || bytes.size() < kHeaderBytes) return std::nullopt;
-    Reader r{bytes.substr(kHeaderBytes)};
-    r.Skip(2);  // the old size field, too small for today's pictures
-    const Rect frame = r.ReadRect();
-    if (!r.ok || !SizeFits(frame.Width(), frame.Height())) return std::nullopt;
-    bool version2 = false;
-    if (r.Uint(1) == 0x11 && r.Uint(1) == 0x01) {
-        version2 = false;
-    } else {
-        r = Reader{bytes.substr(kHeaderBytes + 10)};
-        if (r.Uint(2) != 0x0011 || r.Uint(2) != 0x02FF) return std::nullopt;
-        version2 = true;
+std::optional<StillPicture> DecodePict(std::string_view bytes, PictJpeg jpeg) {
+    if (bytes.size() > kMaxStillFileBytes) return std::nullopt;
+    const auto header = ReadHeader(bytes);
+    if (!header || !pict::SizeFits(header->space.Width(), header->space.Height())) {
+        return std::nullopt;
     }
-    Canvas canvas(frame);
-    std::optional<std::string> jpeg;
+    const bool version2 = header->version == 2;
+    Reader r{bytes.substr(header->opcodesAt)};
+    pict::Canvas canvas(header->space);
+    std::vector<JpegBand> bands;
+    // After a band, the next bitmap is the picture shown where QuickTime is
+    // missing: the band replaces it.
+    bool fallbackNext = false;
     // Each opcode takes at least one byte: the loop ends with the data.
     while (r.ok && !r.in.empty()) {
         if (version2 && (bytes.size() - r.in.size()) % 2 != 0) r.Skip(1);
         const auto op = static_cast<std::uint16_t>(version2 ? r.Uint(2) : r.Uint(1));
         if (!r.ok || op == 0xFF) break;
         bool handled = true;
-        if (op == 0x90 || op == 0x91 || (op >= 0x98 && op <= 0x9B)) {
-            handled = DrawBits(r, op, canvas);
+        if (pict::IsBitsOpcode(op)) {
+            handled = pict::DrawBits(r, op, fallbackNext ? nullptr : &canvas);
+            fallbackNext = false;
         } else if (op == 0x8200) {
             const auto data = r.Take(r.Uint(4));
-            if (!jpeg && r.ok) jpeg = CompressedJpeg(data);
+            if (r.ok && jpeg == PictJpeg::Bands && bands.size() < kMaxBands) {
+                if (auto band = CompressedBand(data, header->space)) {
+                    bands.push_back(std::move(*band));
+                    fallbackNext = true;
+                }
+            }
         } else if (const auto length = SkipLength(op, r)) {
             r.Skip(*length);
         } else {
@@ -366,15 +199,13 @@ std::optional<StillPicture> DecodePict(std::string_view bytes) {
         }
         if (!handled || !r.ok) break;
     }
-    if (canvas.Drawn()) return canvas.Take();
-    if (jpeg) {
-        StillPicture picture;
-        picture.width = frame.Width();
-        picture.height = frame.Height();
-        picture.jpeg = std::move(*jpeg);
-        return picture;
-    }
-    return std::nullopt;
+    if (!canvas.Drawn() && bands.empty()) return std::nullopt;
+    StillPicture picture;
+    picture.width = header->space.Width();
+    picture.height = header->space.Height();
+    picture.rgba = canvas.TakePixels();
+    picture.bands = std::move(bands);
+    return picture;
 }
 
 }  // namespace rw

@@ -12,8 +12,11 @@ set(REELWICK_PLAYER_PURE_SOURCES
   platform/mpv/Playlists.h
   platform/mpv/Playlists.cpp
   platform/mpv/StillPicture.h
+  platform/mpv/StillPicture.cpp
   platform/mpv/MacPaint.h
   platform/mpv/MacPaint.cpp
   platform/mpv/Pict.h
   platform/mpv/Pict.cpp
+  platform/mpv/PictBits.h
+  platform/mpv/PictBits.cpp
 )
