@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/mpv/Playlists.h"
@@ -10,6 +11,17 @@ namespace rw {
 namespace {
 
 using Kind = PlaylistKind;
+
+// Text in UTF-16 with its byte order mark, little-endian or big-endian.
+std::string Utf16(std::u16string_view text, bool little = true) {
+    std::string out = little ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        out += little ? low : high;
+        out += little ? high : low;
+    }
+    return out;
+}
 
 struct KindCase {
     const char* name;
@@ -55,6 +67,10 @@ const KindCase kKinds[] = {
      std::nullopt},
     {"a.mov", "", std::nullopt},
     {"a.m3u.mp4", "clip.mp4\n", std::nullopt},
+    {"a.txt", Utf16(u"#EXTM3U\r\nclip.mp4\r\n"), Kind::M3u},
+    {"a.bin", Utf16(u"[playlist]\r\nFile1=a.mp3\r\n", false), Kind::Pls},
+    {"a.smi", Utf16(u"<?xml version=\"1.0\"?><smil>"), Kind::Smil},
+    {"live.m3u8", Utf16(u"#EXTM3U\n#EXT-X-TARGETDURATION:10\n"), std::nullopt},
 };
 INSTANTIATE_TEST_SUITE_P(Kinds, PlaylistKindTest, testing::ValuesIn(kKinds));
 
@@ -110,6 +126,24 @@ const ReadCase kReads[] = {
     {Kind::Smil, "<smil><video src=\"&#233;.mp4\"/></smil>", V{"\xC3\xA9.mp4"}},
     {Kind::Smil, "<smil><video src=\"a.mp4\"", V{}},
     {Kind::Smil, "<smil><!-- never closed <video src=\"a.mp4\"/>", V{}},
+    {Kind::Smil, "<smil><par><media src=\"a.mp4\"/><MEDIA src='b.mov'/><mediax src=\"c\"/></par>",
+     V{"a.mp4", "b.mov"}},
+    // Saved as UTF-16, as some programs write playlists; comments stay
+    // comments and the entries come out in UTF-8.
+    {Kind::M3u, Utf16(u"#EXTM3U\r\n\t\t#EXTINF:-1,A, b\r\nhttp://h/\u00e9t\u00e9.mp3\r\n"),
+     V{"http://h/\xC3\xA9t\xC3\xA9.mp3"}},
+    {Kind::M3u, Utf16(u"one.mp4\ntwo.mp4", false), V{"one.mp4", "two.mp4"}},
+    {Kind::Pls, Utf16(u"[playlist]\r\nFile1=a.mp3\r\nNumberOfEntries=1\r\n", false), V{"a.mp3"}},
+    {Kind::Smil, Utf16(u"<smil><media src=\"a.mp4\"/></smil>"), V{"a.mp4"}},
+    {Kind::M3u, Utf16(u"\U0001F3AC.mp4"), V{"\xF0\x9F\x8E\xAC.mp4"}},
+    {Kind::M3u,
+     Utf16(u"a\xD800"
+           u"b.mp4"),
+     V{"a\xEF\xBF\xBD"
+       "b.mp4"}},
+    {Kind::M3u, Utf16(u"\xDC00.mp4"), V{"\xEF\xBF\xBD.mp4"}},
+    {Kind::M3u, Utf16(u"odd.mp4") + "x", V{"odd.mp4"}},
+    {Kind::M3u, "\xFF\xFE", V{}},
 };
 INSTANTIATE_TEST_SUITE_P(Reads, ReadPlaylistTest, testing::ValuesIn(kReads));
 

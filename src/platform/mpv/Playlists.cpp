@@ -42,6 +42,35 @@ std::string_view WithoutBom(std::string_view text) {
     return text;
 }
 
+void AppendUtf8(std::string& out, std::uint32_t code);
+
+// UTF-16 text with its byte order mark, as some programs save playlists,
+// in UTF-8; a surrogate without its pair becomes U+FFFD and an odd last
+// byte is dropped. Anything else as it is, without a UTF-8 mark.
+std::string Utf8Text(std::string_view text) {
+    const bool little = text.substr(0, 2) == "\xFF\xFE";
+    if (!little && text.substr(0, 2) != "\xFE\xFF") return std::string(WithoutBom(text));
+    const auto unit = [&](std::size_t at) -> std::uint32_t {
+        const auto first = static_cast<std::uint8_t>(text[at]);
+        const auto second = static_cast<std::uint8_t>(text[at + 1]);
+        return little ? second << 8 | first : first << 8 | second;
+    };
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 2; at + 1 < text.size(); at += 2) {
+        std::uint32_t code = unit(at);
+        if (code >= 0xD800 && code <= 0xDBFF && at + 3 < text.size() && unit(at + 2) >= 0xDC00 &&
+            unit(at + 2) <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (unit(at + 2) - 0xDC00);
+            at += 2;
+        } else if (code >= 0xD800 && code <= 0xDFFF) {
+            code = 0xFFFD;
+        }
+        AppendUtf8(out, code);
+    }
+    return out;
+}
+
 // The text's lines, whatever ends them.
 std::vector<std::string_view> Lines(std::string_view text) {
     std::vector<std::string_view> lines;
@@ -215,7 +244,8 @@ std::vector<std::string> ReadQtl(std::string_view text) {
 }  // namespace
 
 std::optional<PlaylistKind> PlaylistKindOf(std::string_view fileName, std::string_view head) {
-    const auto text = Trim(WithoutBom(head));
+    const std::string utf8 = Utf8Text(head);
+    const auto text = Trim(utf8);
     const bool hls = text.find("#EXT-X-") != std::string_view::npos;
     if (StartsWithNoCase(text, "#EXTM3U")) {
         return hls ? std::nullopt : std::optional(PlaylistKind::M3u);
@@ -252,16 +282,17 @@ std::optional<PlaylistKind> PlaylistKindOf(std::string_view fileName, std::strin
 
 std::vector<std::string> ReadPlaylist(PlaylistKind kind, std::string_view text) {
     if (text.size() > kMaxPlaylistBytes) return {};
-    text = WithoutBom(text);
+    const std::string utf8 = Utf8Text(text);
     switch (kind) {
         case PlaylistKind::M3u:
-            return ReadM3u(text);
+            return ReadM3u(utf8);
         case PlaylistKind::Pls:
-            return ReadPls(text);
+            return ReadPls(utf8);
         case PlaylistKind::Qtl:
-            return ReadQtl(text);
+            return ReadQtl(utf8);
         case PlaylistKind::Smil:
-            return ReadXmlSources(text, {"video", "audio", "img", "ref", "animation"});
+            // <media> is SMIL's element for media of any kind.
+            return ReadXmlSources(utf8, {"video", "audio", "img", "ref", "animation", "media"});
     }
     return {};
 }
