@@ -2,13 +2,15 @@
 // entry at a time: the first entry that plays is opened, every entry passes
 // the checks a reference from the user passes, and Reference() names the
 // playlist. MacPaint and PICT pictures are decoded by the player and shown
-// like any still picture. Bad files of each kind fail quietly and never hold
-// up the window.
+// like any still picture; any other picture, whatever its name, and a file
+// the player's readers refuse go to libmpv as they are. Bad files of each
+// kind never hold up the window.
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdint>
@@ -19,6 +21,7 @@
 #include "LoopWatch.h"
 #include "TestSupport.h"
 #include "platform/Step.h"
+#include "platform/mpv/MovieFiles.h"
 #include "platform/mpv/MpvPlayer.h"
 
 namespace rw {
@@ -38,6 +41,13 @@ std::string Long(std::uint32_t v) {
     return Word(static_cast<int>(v >> 16)) + Word(static_cast<int>(v & 0xFFFF));
 }
 std::string Rect(int t, int l, int b, int r) { return Word(t) + Word(l) + Word(b) + Word(r); }
+
+// ASCII text as UTF-16 with its byte order mark.
+std::string Utf16(const std::string& text, bool little) {
+    std::string out = little ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char c : text) out += little ? std::string{c, '\0'} : std::string{'\0', c};
+    return out;
+}
 
 // A MacPaint picture: the top half black, the bottom half white.
 std::string MacPaintBytes(bool macBinary) {
@@ -152,6 +162,12 @@ TEST_F(PlaylistsPicturesTest, APlaylistOpensItsFirstEntryThatPlays) {
          "<?xml version=\"1.0\"?>\n<smil><body><video src=\"" + blue + "\"/></body></smil>",
          "0,0,640,360"},
         {"outer.m3u", "inner.m3u\n", "0,0,320,240"},
+        {"utf16le.m3u", Utf16("#EXTM3U\r\n\t\t#EXTINF:-1,Red, a clip\r\n" + red + "\r\n", true),
+         "0,0,320,240"},
+        {"utf16be.pls", Utf16("[playlist]\r\nFile1=folder/blue clip.mp4\r\n", false),
+         "0,0,640,360"},
+        {"media.smil", "<smil><body><media src=\"folder/blue clip.mp4\"/></body></smil>",
+         "0,0,640,360"},
     };
     Write("inner.m3u", skipped + red + "\n");
     for (const auto& c : cases) {
@@ -240,11 +256,11 @@ TEST_F(PlaylistsPicturesTest, MacPaintAndPictShowAsStillPictures) {
     EXPECT_TRUE(Shows(*player_, {100, 400}, QColor(255, 255, 255)));
 }
 
-TEST_F(PlaylistsPicturesTest, BadPicturesFailQuietly) {
+TEST_F(PlaylistsPicturesTest, PicturesOurReadersRefuseGoToLibmpvAsTheyAre) {
     const std::string mac = MacPaintBytes(true);
     const std::string pict = PictBytes(64);
     std::string huge = pict;
-    huge.replace(512 + 2, 8, Rect(0, 0, 32000, 32000));  // frame past the limits
+    huge.replace(512 + 28, 8, Rect(0, 0, 32000, 32000));  // pixels past the limits
     std::string badOpcode = pict;
     badOpcode.replace(512 + 10 + 4 + 2 + 24, 2, Word(0x0012));  // a pattern it cannot skip
     const struct {
@@ -259,10 +275,85 @@ TEST_F(PlaylistsPicturesTest, BadPicturesFailQuietly) {
         {"opcode.pict", badOpcode},
         {"header.pict", pict.substr(0, 530)},
         {"noise.pct", std::string(4096, '\x5A')},
+        {"zeros.pnt", std::string(600, '\0')},
     };
+    MovieFiles files;
     for (const auto& c : cases) {
-        EXPECT_EQ(LoadRect(Write(c.name, c.bytes)), "") << c.name;
-        EXPECT_FALSE(player_->HasPicture()) << c.name;
+        const std::string path = Write(c.name, c.bytes);
+        EXPECT_EQ(files.MpvTarget(path), path) << c.name;
+        LoadRect(path);  // whatever libmpv makes of it, the window goes on
+    }
+}
+
+TEST_F(PlaylistsPicturesTest, OtherPicturesOpenAsThemselvesWhateverTheirName) {
+    const QString samples = test::OwnSamplesDir();
+    const QString media = test::MediaDir();
+    // A JPEG photo whose bytes look like a PICT where a PICT has its version,
+    // one from the shared media, and a PNG of more than MacPaint's size.
+    const QString jpeg = samples + "/R-7439-1151526181.jpeg";
+    const QString photo = media.isEmpty() ? QString() : media + "/image/jpeg/hummingbird.jpg";
+    QImage bigPng(700, 900, QImage::Format_RGB32);
+    bigPng.fill(QColor(200, 0, 200));
+    const QString png = dir_.filePath("big.png");
+    ASSERT_TRUE(bigPng.save(png));
+    const struct {
+        QString source;
+        const char* name;
+        const char* rect;
+    } cases[] = {
+        {jpeg, "a.jpg", "0,0,386,396"},  {jpeg, "b.jpeg", "0,0,386,396"},
+        {jpeg, "c.png", "0,0,386,396"},  {jpeg, "d.pic", "0,0,386,396"},
+        {jpeg, "e.mac", "0,0,386,396"},  {jpeg, "f", "0,0,386,396"},
+        {photo, "g.mac", "0,0,640,533"}, {photo, "h.pict", "0,0,640,533"},
+        {photo, "i.png", "0,0,640,533"}, {png, "j.pnt", "0,0,700,900"},
+        {png, "k.mac", "0,0,700,900"},
+    };
+    MovieFiles files;
+    for (const auto& c : cases) {
+        if (c.source.isEmpty()) continue;  // no shared media
+        const QString path = dir_.filePath(c.name);
+        ASSERT_TRUE(QFile::copy(c.source, path)) << c.name;
+        EXPECT_EQ(files.MpvTarget(path.toStdString()), path.toStdString()) << c.name;
+        EXPECT_EQ(LoadRect(path.toStdString()), c.rect) << c.name;
+    }
+    EXPECT_TRUE(Shows(*player_, {100, 100}, QColor(200, 0, 200)));
+}
+
+TEST_F(PlaylistsPicturesTest, PicturesOfOtherProjectsShowWhole) {
+    const QString samples = test::OwnSamplesDir();
+    const QString media = test::MediaDir();
+    // Each is decoded by the player; `photoRows` are rows that must show
+    // the photo of a JPEG band: many grey levels, where the fallback bitmap
+    // has black and white only.
+    const struct {
+        QString path;
+        int width, height;
+        std::vector<int> photoRows;
+    } cases[] = {
+        {samples + "/P564B1400.pict", 1745, 1022, {}},
+        {samples + "/J19.pict", 640, 480, {96, 288, 432}},
+        {samples + "/MARBLES.MAC", 576, 720, {}},
+        {media.isEmpty() ? QString() : media + "/image/pict/qt_jpeg.pict", 500, 662, {331}},
+    };
+    MovieFiles files;
+    for (const auto& c : cases) {
+        if (c.path.isEmpty()) continue;  // no shared media
+        SCOPED_TRACE(c.path.toStdString());
+        const auto target = files.MpvTarget(c.path.toStdString());
+        ASSERT_TRUE(target);
+        ASSERT_NE(*target, c.path.toStdString());
+        const QImage image(QString::fromStdString(*target));
+        EXPECT_EQ(image.size(), QSize(c.width, c.height));
+        for (const int y : c.photoRows) {
+            int midTones = 0;
+            for (int x = 0; x < image.width(); ++x) {
+                const int grey = qGray(image.pixel(x, y));
+                midTones += grey > 30 && grey < 225 ? 1 : 0;
+            }
+            EXPECT_GT(midTones, image.width() / 4) << "row " << y;
+        }
+        EXPECT_EQ(LoadRect(c.path.toStdString()),
+                  "0,0," + std::to_string(c.width) + "," + std::to_string(c.height));
     }
 }
 

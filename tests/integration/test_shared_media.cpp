@@ -224,8 +224,8 @@ class SharedMediaTest : public ::testing::Test {
         EXPECT_EQ(all.size(), extensions.size());
     }
 
-    // Each sample of ours plays as its kind should: the playlists play their
-    // first entry that plays.
+    // Each sample of ours, and each kept from another project, plays as its
+    // kind should: the playlists play their first entry that plays.
     void ExpectTheOwnSamples(std::size_t count) {
         const bool midi = MidiSoundFont().has_value();
         const std::map<QString, Verdict> expected = {
@@ -237,6 +237,10 @@ class SharedMediaTest : public ::testing::Test {
             {"local.m3u", midi ? Verdict::Sound : Verdict::Nothing},
             {"slides.smil", Verdict::Picture},
             {"slides.sml", Verdict::Picture},
+            {"J19.pict", Verdict::Picture},
+            {"P564B1400.pict", Verdict::Picture},
+            {"R-7439-1151526181.jpeg", Verdict::Picture},
+            {"MARBLES.MAC", Verdict::Picture},
         };
         std::size_t seen = 0;
         for (const auto& [ext, rows] : rows_) {

@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
 """Writes the small sample files of this folder and their MANIFEST.tsv.
 
+The manifest also lists a few files other projects wrote, kept here as they
+came (THIRD_PARTY): this script copies none of them, it only measures them.
+
 Kinds of file the Open dialog offers for which the shared media hold no
 sample in good shape: a MIDI file, a MacPaint picture, a PICT picture and
 playlists of local files. Each is made here, byte by byte, so that the
@@ -89,6 +92,19 @@ SAMPLES = [
      "made here: SMIL of a MacPaint picture beside it"),
 ]
 
+TWELVEMONKEYS = ("github.com/haraldk/TwelveMonkeys@41aaf3b1bc7fe8144b3bbd16c62d13a559feb7c5 "
+                 "imageio/imageio-pict/src/test/resources/")
+THIRD_PARTY = [
+    ("J19.pict", TWELVEMONKEYS + "pict/J19.pict", "BSD-3-Clause",
+     "PICT, 640x480 in three QuickTime JPEG bands, each followed by its fallback bitmap"),
+    ("P564B1400.pict", TWELVEMONKEYS + "pict/P564B1400.pict", "BSD-3-Clause",
+     "PICT at 360 dpi: a frame of 349x204, 1745x1022 pixels"),
+    ("R-7439-1151526181.jpeg", TWELVEMONKEYS + "jpeg/R-7439-1151526181.jpeg", "BSD-3-Clause",
+     "JPEG photo, 386x396, holding PICT version bytes where a PICT has them"),
+    ("MARBLES.MAC", TWELVEMONKEYS + "mac/MARBLES.MAC", "BSD-3-Clause",
+     "MacPaint without a MacBinary header, version 0"),
+]
+
 
 def probe(path):
     """What ffprobe finds, in the shared media manifest's form."""
@@ -108,6 +124,10 @@ def main():
             out.write(data)
         lines.append(f"{name}\t{len(data)}\ttests/samples/make_samples.py\tas the project\t"
                      f"{note}\t{probe(path)}")
+    for name, source, licence, note in THIRD_PARTY:
+        path = os.path.join(HERE, name)
+        lines.append(f"{name}\t{os.path.getsize(path)}\t{source}\t{licence}\t{note}\t"
+                     f"{probe(path)}")
     with open(os.path.join(HERE, "MANIFEST.tsv"), "w") as out:
         out.write("\n".join(lines) + "\n")
 
