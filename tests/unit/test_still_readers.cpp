@@ -87,42 +87,32 @@ std::string WithStart(std::string bytes, std::string_view start) {
     return bytes.replace(0, start.size(), start);
 }
 
-TEST(MacPaint, TakesTheVersionsImageToolsTake) {
+TEST(MacPaint, TakesWholePicturesOfTheVersionsImageToolsTake) {
+    const std::string otherType = MacPaint(0, kMacPaintHeight, true).replace(65, 4, "????");
     const struct {
         const char* what;
         std::string bytes;
+        bool taken;
     } cases[] = {
-        {"version 2", WithStart(MacPaint(0), std::string_view("\0\0\0\2", 4))},
-        {"version 3", WithStart(MacPaint(0), std::string_view("\0\0\0\3", 4))},
-        {"behind MacBinary of another type",
-         WithStart(MacPaint(0, kMacPaintHeight, true), std::string_view("\0\5paint", 7))
-             .replace(65, 4, "????")},
-    };
-    for (const auto& c : cases) EXPECT_TRUE(DecodeMacPaint(c.bytes)) << c.what;
-}
-
-TEST(MacPaint, RefusesWhatIsNotWhole) {
-    const struct {
-        const char* what;
-        std::string bytes;
-    } cases[] = {
-        {"empty", ""},
-        {"header only", std::string(512, '\0')},
-        {"one row short", MacPaint(0, kMacPaintHeight - 1)},
-        {"a literal run cut short", MacPaint(0, 10) + std::string("\x05\x01", 2)},
-        {"a repeat without its byte", MacPaint(0, 10) + std::string("\xF0", 1)},
-        {"version 1", WithStart(MacPaint(0), std::string_view("\0\0\0\1", 4))},
-        {"a version word of text", WithStart(MacPaint(0), "MThd")},
-        {"a JPEG of the right size", WithStart(MacPaint(0), "\xFF\xD8\xFF\xE0")},
+        {"version 2", WithStart(MacPaint(0), std::string_view("\0\0\0\2", 4)), true},
+        {"version 3", WithStart(MacPaint(0), std::string_view("\0\0\0\3", 4)), true},
+        {"behind MacBinary of another type", otherType, true},
+        {"empty", "", false},
+        {"header only", std::string(512, '\0'), false},
+        {"one row short", MacPaint(0, kMacPaintHeight - 1), false},
+        {"a literal run cut short", MacPaint(0, 10) + std::string("\x05\x01", 2), false},
+        {"a repeat without its byte", MacPaint(0, 10) + std::string("\xF0", 1), false},
+        {"version 1", WithStart(MacPaint(0), std::string_view("\0\0\0\1", 4)), false},
+        {"a version word of text", WithStart(MacPaint(0), "MThd"), false},
+        {"a JPEG of the right size", WithStart(MacPaint(0), "\xFF\xD8\xFF\xE0"), false},
         {"MacBinary of another type, no version behind it",
-         WithStart(MacPaint(0, kMacPaintHeight, true), std::string_view("\0\5paint", 7))
-             .replace(65, 4, "????")
-             .replace(128, 4, "\xFF\xD8\xFF\xE0")},
+         std::string(otherType).replace(128, 4, "\xFF\xD8\xFF\xE0"), false},
         {"a PICT (it starts with zeros too)",
-         WithStart(MacPaint(0), std::string_view("\0\0\0\0", 4))
-             .replace(512, 14, std::string_view("\0\0\0\0\0\0\0\x10\0\x10\x11\x01\xFF\0", 14))},
+         MacPaint(0).replace(512, 14,
+                             std::string_view("\0\0\0\0\0\0\0\x10\0\x10\x11\x01\xFF\0", 14)),
+         false},
     };
-    for (const auto& c : cases) EXPECT_FALSE(DecodeMacPaint(c.bytes)) << c.what;
+    for (const auto& c : cases) EXPECT_EQ(DecodeMacPaint(c.bytes).has_value(), c.taken) << c.what;
 }
 
 TEST(UnpackBits, LiteralsRepeatsAndNoOps) {
@@ -154,16 +144,17 @@ Bytes PictStart(int height, int width, int dpi = 72) {
 }
 
 // A PackBitsRect with an 8-bit pixel map of `width` x 1 and a two-colour
-// table (0 red, 1 blue), each row sent as it is (rowBytes under 8).
-Bytes& IndexedRow(Bytes& b, int width, std::initializer_list<int> pixels) {
+// table (0 red, 1 blue), each row sent as it is (rowBytes under 8), drawn
+// over `dstHeight` x `dstWidth` (its own size unless given).
+Bytes& IndexedRow(Bytes& b, int width, std::initializer_list<int> pixels, int dstHeight = 1,
+                  int dstWidth = 0) {
     b.Word(0x0098).Word(0x8000 | width).Rect(0, 0, 1, width);
     b.Word(0).Word(0).Long(0).Long(0x00480000).Long(0x00480000).Word(0).Word(8).Word(1).Word(8);
     b.Long(0).Long(0).Long(0);
     b.Long(0).Word(0).Word(1);  // colour table: seed, flags, two entries
     b.Word(0).Word(0xFFFF).Word(0).Word(0).Word(1).Word(0).Word(0).Word(0xFFFF);
-    b.Rect(0, 0, 1, width).Rect(0, 0, 1, width).Word(0);
-    b.Raw(pixels);
-    return b;
+    b.Rect(0, 0, 1, width).Rect(0, 0, dstHeight, dstWidth > 0 ? dstWidth : width).Word(0);
+    return b.Raw(pixels);
 }
 
 TEST(Pict, DrawsAnIndexedBitmap) {
@@ -270,11 +261,7 @@ TEST(Pict, DrawsInTheSourceRectangleOfAnExtendedHeader) {
         SCOPED_TRACE(c.dpi);
         // One bitmap of one row, stretched over the whole source rectangle.
         Bytes b = PictStart(c.frameHeight, c.frameWidth, c.dpi);
-        b.Word(0x0098).Word(0x8000 | 4).Rect(0, 0, 1, 4);
-        b.Word(0).Word(0).Long(0).Long(0x00480000).Long(0x00480000).Word(0).Word(8).Word(1);
-        b.Word(8).Long(0).Long(0).Long(0).Long(0).Word(0).Word(1);
-        b.Word(0).Word(0xFFFF).Word(0).Word(0).Word(1).Word(0).Word(0).Word(0xFFFF);
-        b.Rect(0, 0, 1, 4).Rect(0, 0, c.height, c.width).Word(0).Raw({0, 0, 1, 1}).Word(0x00FF);
+        IndexedRow(b, 4, {0, 0, 1, 1}, c.height, c.width).Word(0x00FF);
         const auto picture = DecodePict(b.Str());
         ASSERT_TRUE(picture);
         EXPECT_EQ(picture->width, c.width);
@@ -370,6 +357,7 @@ TEST(Pict, TellsItsVersionByAStrictTest) {
         {"version 1 of a frame upside down", jpeg + Version1(-5, 3).substr(4), 0},
         {"version 2 without its header opcode",
          std::string(PictStart(1, 1).Str()).replace(526, 2, "\x0C\x01"), 0},
+        {"version 2, header cut short", PictStart(1, 1).Str().substr(0, 549), 0},
         {"zeros", std::string(600, '\0'), 0},
         {"short", "short", 0},
     };

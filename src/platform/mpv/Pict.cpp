@@ -55,6 +55,8 @@ std::optional<Header> ReadHeader(std::string_view bytes) {
         const auto left = r.Int32(), top = r.Int32(), right = r.Int32(), bottom = r.Int32();
         if (!r.ok || right <= left || bottom <= top) return std::nullopt;
     }
+    r.Skip(4);  // reserved
+    if (!r.ok) return std::nullopt;
     header.version = 2;
     header.opcodesAt = kHeaderBytes + 40;
     return header;
