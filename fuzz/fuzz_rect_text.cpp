@@ -36,23 +36,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The controller bar for this rectangle, for every bar and area height a
-    // screen can have.
+    // screen can have: inside the area across, as wide as the movie's part
+    // in it or the whole area.
     for (int bar : {1, 15, 60}) {
         for (int area : {0, rect->bottom, 1'000'000}) {
-            const auto barRect = rw::ControllerBarRect(*rect, bar, area);
-            if (!barRect) {
-                FUZZ_CHECK(rect->Width() <= 0 || rect->Height() < 0);
-                continue;
-            }
-            FUZZ_CHECK(barRect->Height() == bar && barRect->Width() == rect->Width());
-            // Directly below the movie when there is room; else inside the
-            // area, as far as the area is as high as the bar.
-            if (rect->bottom + bar <= area) {
-                FUZZ_CHECK(barRect->top == rect->bottom);
-            } else {
-                FUZZ_CHECK(barRect->top >= 0 && (area < bar || barRect->bottom <= area));
+            for (int needed : {0, 300}) {
+                const int areaWidth = 1280;
+                const auto barRect =
+                    rw::ControllerBarRect(*rect, bar, rw::BarRoom{areaWidth, area, needed});
+                if (!barRect) {
+                    FUZZ_CHECK(rect->Width() <= 0 || rect->Height() < 0);
+                    continue;
+                }
+                FUZZ_CHECK(barRect->Height() == bar && barRect->left >= 0 &&
+                           barRect->right <= areaWidth && barRect->Width() > 0);
+                FUZZ_CHECK(barRect->Width() >= needed || barRect->Width() == areaWidth);
+                // Directly below the movie when there is room; else inside
+                // the area, as far as the area is as high as the bar.
+                if (rect->bottom + bar <= area) {
+                    FUZZ_CHECK(barRect->top == rect->bottom);
+                } else {
+                    FUZZ_CHECK(barRect->top >= 0 && (area < bar || barRect->bottom <= area));
+                }
             }
         }
     }
+    // A movie's shape fitted into the rectangle stays inside it.
+    const auto fitted = rw::FitInside(*rect, 16, 9);
+    FUZZ_CHECK(fitted.left >= rect->left && fitted.right <= rect->right &&
+               fitted.top >= rect->top && fitted.bottom <= rect->bottom);
     return 0;
 }

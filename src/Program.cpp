@@ -60,6 +60,9 @@ Program::Program(std::string commandLine, std::string settingsFile)
     QObject::connect(player_, &MpvPlayer::LateLoadSettled, player_, [this] {
         if (!tracker_->unloaded) Step([this] { MovieArrived(*form_); });
     });
+    QObject::connect(player_, &MpvPlayer::MovieReshaped, player_, [this] {
+        if (!tracker_->unloaded) Step([this] { MovieReshaped(*form_); });
+    });
 
     // Full screen: a double click on the movie runs what F11 runs, and the
     // player hides its bar and the pointer only while the window is there.

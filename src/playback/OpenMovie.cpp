@@ -78,4 +78,12 @@ void MovieArrived(Form& form) {
     FitAndPlay(form);
 }
 
+void MovieReshaped(Form& form) {
+    if (form.lateMovieGeneration != 0) return;
+    const double aspect = MovieAspectRatio(form);
+    if (!IsUsableAspect(aspect) || aspect == form.movieAspect) return;
+    form.movieAspect = aspect;
+    Step([&] { Form_Resize(form); });
+}
+
 }  // namespace rw

@@ -20,4 +20,11 @@ void OpenMovie(Form& form, std::string movie);
 // since, or for a second time.
 void MovieArrived(Form& form);
 
+// The loaded movie's picture changed its shape while it played (the player
+// says so): its aspect ratio is taken again and the window laid out for it,
+// which may shorten the window but never makes it taller. Playback goes on
+// as it was. Does nothing while a movie is still awaited (MovieArrived fits
+// that one) or when the shape cannot be read.
+void MovieReshaped(Form& form);
+
 }  // namespace rw

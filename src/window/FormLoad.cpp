@@ -44,6 +44,12 @@ void RestorePlacement(Form& form) {
         if (!left || !top) return;
         placement = RectTwips{*left, *top, initial.width, initial.height};
     }
+    // A window stored on a larger screen comes back no larger than the one
+    // it lands on, with its title bar there; the next exit stores what it
+    // then is.
+    if (const auto screen = ScreenOf(*placement, w.TitleBarHeight(), w.Screens())) {
+        placement = FitToScreen(*placement, w.TitleBarHeight(), *screen);
+    }
     w.MoveWindow(placement->left, placement->top, placement->width, placement->height);
 }
 

@@ -49,18 +49,25 @@ void Form_Resize(Form& form) {
     });
     Step([&] { w.MoveFiles(0, 0, cw, ch); });
     Step([&] { w.MovePlayer(0, 0, cw, ch); });
-    Step([&] {
-        if (out.movieRect) form.player.SetMovieRect(*out.movieRect);
-    });
     // A full-screen window keeps the screen's size: the movie is fitted into
-    // it and the window is never shortened to the movie.
+    // it, centred, and the window is never shortened to the movie.
     bool fullScreen = false;
     Step([&] { fullScreen = w.FullScreen(); });
     Step([&] {
-        if (fullScreen || !out.outerHeight || SameRequest(form, cw, ch, *out.outerHeight)) return;
-        form.lastHeightRequest = Form::HeightRequest{cw, ch, *out.outerHeight};
-        w.SetOuterHeight(*out.outerHeight);
+        const auto centred =
+            fullScreen && !in.originalSize ? FullScreenMovieRect(in) : std::nullopt;
+        if (centred) {
+            form.player.SetMovieRect(*centred);
+        } else if (out.movieRect) {
+            form.player.SetMovieRect(*out.movieRect);
+        }
     });
+    if (!fullScreen && out.outerHeight && !SameRequest(form, cw, ch, *out.outerHeight)) {
+        form.lastHeightRequest = Form::HeightRequest{cw, ch, *out.outerHeight};
+        // A height refused outright (a maximized window, one still coming
+        // back from full screen) set nothing going: the next pass asks again.
+        if (!Step([&] { w.SetOuterHeight(*out.outerHeight); })) form.lastHeightRequest.reset();
+    }
     --form.resizeDepth;
 }
 

@@ -62,4 +62,25 @@ LayoutResult ComputeLayout(const LayoutInput& in) {
     return out;
 }
 
+std::optional<std::string> FullScreenMovieRect(const LayoutInput& in) {
+    const double aspect = in.movieAspect;
+    if (!(aspect > 0) || !std::isfinite(aspect) || !(in.twipsPerPixelX > 0) ||
+        !(in.twipsPerPixelY > 0)) {
+        return std::nullopt;
+    }
+    const double width = in.clientWidth / in.twipsPerPixelX;
+    const double height = in.clientHeight / in.twipsPerPixelY;
+    if (!(width >= 1) || !(height >= 1) || width > 1e6 || height > 1e6) return std::nullopt;
+    double w = width, h = width * aspect;
+    if (h > height) {
+        h = height;
+        w = height / aspect;
+    }
+    const auto pw = static_cast<std::int32_t>(std::lround(w));
+    const auto ph = static_cast<std::int32_t>(std::lround(h));
+    const auto left = static_cast<std::int32_t>(std::lround((width - pw) / 2));
+    const auto top = static_cast<std::int32_t>(std::lround((height - ph) / 2));
+    return RectText(left, top, left + pw, top + ph);
+}
+
 }  // namespace rw

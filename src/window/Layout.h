@@ -33,4 +33,10 @@ struct LayoutResult {
 // the client area keeping its aspect ratio. Pure; never throws.
 LayoutResult ComputeLayout(const LayoutInput& in);
 
+// The movie's rectangle in full screen: as large as the client area allows
+// with the aspect ratio kept, centred both ways (the play bar lies over the
+// picture there, so no room is kept for it). Nothing for an unusable ratio
+// or area, where the windowed layout's rectangle serves. Pure; never throws.
+std::optional<std::string> FullScreenMovieRect(const LayoutInput& in);
+
 }  // namespace rw

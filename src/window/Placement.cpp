@@ -33,4 +33,51 @@ bool TitleBarOnAnyScreen(const RectTwips& placement, double titleBarHeight,
     });
 }
 
+namespace {
+
+double Overlap(double a, double aLength, double b, double bLength) {
+    return std::max(0.0, std::min(a + aLength, b + bLength) - std::max(a, b));
+}
+
+// `start` moved as little as needed to lie within [low, high]; `low` wins
+// where the range is empty.
+double Within(double start, double low, double high) {
+    return std::max(low, std::min(start, high));
+}
+
+}  // namespace
+
+std::optional<RectTwips> ScreenOf(const RectTwips& placement, double titleBarHeight,
+                                  const std::vector<RectTwips>& screens) {
+    if (screens.empty()) return std::nullopt;
+    const RectTwips* best = &screens.front();
+    double bestArea = 0;
+    for (const auto& s : screens) {
+        const double area = Overlap(placement.left, placement.width, s.left, s.width) *
+                            Overlap(placement.top, titleBarHeight, s.top, s.height);
+        if (area > bestArea) {
+            bestArea = area;
+            best = &s;
+        }
+    }
+    return *best;
+}
+
+RectTwips FitToScreen(RectTwips p, double titleBarHeight, const RectTwips& screen) {
+    if (p.width > screen.width) {
+        p.width = screen.width;
+        p.left = screen.left;
+    }
+    if (p.height > screen.height) {
+        p.height = screen.height;
+        p.top = screen.top;
+    }
+    // The title bar wholly on the screen down, and some of it across.
+    p.top = Within(p.top, screen.top, screen.top + screen.height - titleBarHeight);
+    if (p.left + p.width <= screen.left || p.left >= screen.left + screen.width) {
+        p.left = Within(p.left, screen.left, screen.left + screen.width - p.width);
+    }
+    return p;
+}
+
 }  // namespace rw

@@ -26,4 +26,14 @@ std::optional<RectTwips> ParsePlacement(const StoredPlacement& texts);
 bool TitleBarOnAnyScreen(const RectTwips& placement, double titleBarHeight,
                          const std::vector<RectTwips>& screens);
 
+// The screen a placement lands on: the one holding the largest part of its
+// title bar, else the first (the primary); nothing without screens.
+std::optional<RectTwips> ScreenOf(const RectTwips& placement, double titleBarHeight,
+                                  const std::vector<RectTwips>& screens);
+
+// A placement brought onto a screen's available area: no wider or taller
+// than the area (and then inside it along that side), with its title bar
+// wholly on it. What already fits is left as it was.
+RectTwips FitToScreen(RectTwips placement, double titleBarHeight, const RectTwips& screen);
+
 }  // namespace rw

@@ -54,14 +54,16 @@ class FullScreenTest(E2ETestCase):
         p.key("F11")
         self.assertTrue(wait_for(lambda: self.covers_the_screen(p), 10),
                         (p.geometry(), p.net_wm_state()))
-        # The movie from the top-left corner on: no menu bar, no frame.
+        # The 4:3 movie across the whole 5:4 screen, centred down: no menu
+        # bar, no frame, black bands above and below.
         width, height = self.root_size()
 
         def movie_everywhere():
             image = screenshot(self, p, "full-screen")
-            return (is_colour(image.mean(2, 2, 12, 12), RED) and
+            return (is_colour(image.mean(2, height // 2 - 5, 12, height // 2 + 5), RED) and
                     is_colour(image.mean(width // 2 - 5, height // 2 - 5,
-                                         width // 2 + 5, height // 2 + 5), RED))
+                                         width // 2 + 5, height // 2 + 5), RED) and
+                    is_colour(image.mean(width // 2 - 40, 2, width // 2 + 40, 20), (0, 0, 0)))
         self.assertTrue(wait_for(movie_everywhere, 10, 0.3))
 
         p.key("F11")

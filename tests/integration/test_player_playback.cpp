@@ -165,8 +165,11 @@ TEST_F(PlaybackTest, ControllerBarSitsBelowTheMovieAsWideAsIt) {
     const int height = ControllerHeightForDpi(player_->logicalDpiY());
     EXPECT_EQ(Bar()->geometry(), QRect(0, 240, 320, height));  // natural size
     player_->SetControllerHeight(15);
+    player_->SetMovieRect("10,20,330,140");
+    EXPECT_EQ(Bar()->geometry(), QRect(10, 140, 320, 15));
+    // Too narrow for the controls: the bar spans the player instead.
     player_->SetMovieRect("10,20,170,140");
-    EXPECT_EQ(Bar()->geometry(), QRect(10, 140, 160, 15));
+    EXPECT_EQ(Bar()->geometry(), QRect(0, 140, player_->width(), 15));
     player_->SetMovieRect("0,0,640,470");  // no room below: it covers the movie's bottom
     EXPECT_EQ(Bar()->geometry(), QRect(0, 465, 640, 15));
 
@@ -239,6 +242,7 @@ TEST_F(PlaybackTest, ControllerBarRepaintsFarLessOftenThanFrames) {
     player_->Load(ClipPath(Clip::Minute));
     player_->SetController(1);
     player_->SetControllerHeight(15);
+    player_->SetMovieRect("0,0,320,240");
     QTest::qWait(300);
     PaintCounter bar(Bar());
     int positions = 0;

@@ -57,7 +57,7 @@ TEST(FormatMovieRect, WritesOriginAndSize) {
 struct BarCase {
     PixelRect movie;
     int barHeight;
-    int areaHeight;
+    BarRoom room;  // area width and height, what the controls need
     std::optional<PixelRect> bar;
 };
 
@@ -65,22 +65,32 @@ class ControllerBarRectTest : public testing::TestWithParam<BarCase> {};
 
 TEST_P(ControllerBarRectTest, SitsBelowTheMovieInsideTheArea) {
     const BarCase& c = GetParam();
-    EXPECT_EQ(ControllerBarRect(c.movie, c.barHeight, c.areaHeight), c.bar);
+    EXPECT_EQ(ControllerBarRect(c.movie, c.barHeight, c.room), c.bar);
 }
 
-// Below the movie when there is room; else pulled up over its bottom; none
-// for a movie drawn without width (or upside down), or a bar without height.
+// Below the movie when there is room; else pulled up over its bottom; as
+// wide as the movie's part inside the area, or the whole area where that is
+// too narrow for the controls; none for a movie drawn without width (or
+// upside down), or a bar without height.
 const BarCase kBars[] = {
-    {{0, 0, 320, 240}, 15, 400, PixelRect{0, 240, 320, 255}},
-    {{10, 20, 170, 140}, 15, 155, PixelRect{10, 140, 170, 155}},
-    {{0, 0, 320, 240}, 15, 245, PixelRect{0, 230, 320, 245}},
-    {{0, 0, 320, 600}, 15, 400, PixelRect{0, 385, 320, 400}},
-    {{0, 0, 320, 240}, 15, 10, PixelRect{0, 0, 320, 15}},
-    {{0, 50, 320, 50}, 15, 400, PixelRect{0, 50, 320, 65}},
-    {{0, 0, 0, 240}, 15, 400, std::nullopt},
-    {{50, 0, 10, 240}, 15, 400, std::nullopt},
-    {{0, 50, 320, 10}, 15, 400, std::nullopt},
-    {{0, 0, 320, 240}, 0, 400, std::nullopt},
+    {{0, 0, 320, 240}, 15, {640, 400, 270}, PixelRect{0, 240, 320, 255}},
+    {{10, 20, 170, 140}, 15, {640, 155, 100}, PixelRect{10, 140, 170, 155}},
+    {{0, 0, 320, 240}, 15, {640, 245, 270}, PixelRect{0, 230, 320, 245}},
+    {{0, 0, 320, 600}, 15, {640, 400, 270}, PixelRect{0, 385, 320, 400}},
+    {{0, 0, 320, 240}, 15, {640, 10, 270}, PixelRect{0, 0, 320, 15}},
+    {{0, 50, 320, 50}, 15, {640, 400, 270}, PixelRect{0, 50, 320, 65}},
+    // A portrait movie in a wide window: the bar spans the window.
+    {{246, 0, 393, 262}, 15, {640, 277, 270}, PixelRect{0, 262, 640, 277}},
+    // At its own size, larger than the area: cut to the area's width.
+    {{0, 0, 1920, 1080}, 15, {1280, 985, 270}, PixelRect{0, 970, 1280, 985}},
+    {{-100, 0, 700, 300}, 15, {640, 400, 270}, PixelRect{0, 300, 640, 315}},
+    // An area narrower than the controls need gets a bar as wide as itself.
+    {{0, 0, 200, 150}, 15, {200, 165, 270}, PixelRect{0, 150, 200, 165}},
+    {{0, 0, 0, 240}, 15, {640, 400, 270}, std::nullopt},
+    {{50, 0, 10, 240}, 15, {640, 400, 270}, std::nullopt},
+    {{0, 50, 320, 10}, 15, {640, 400, 270}, std::nullopt},
+    {{0, 0, 320, 240}, 0, {640, 400, 270}, std::nullopt},
+    {{0, 0, 320, 240}, 15, {0, 400, 270}, std::nullopt},  // an area of no width
 };
 INSTANTIATE_TEST_SUITE_P(All, ControllerBarRectTest, testing::ValuesIn(kBars));
 
@@ -99,6 +109,23 @@ const DpiCase kDpis[] = {
     {96, 15}, {72, 11}, {120, 18}, {144, 22}, {192, 29},
 };
 INSTANTIATE_TEST_SUITE_P(All, ControllerHeightTest, testing::ValuesIn(kDpis));
+
+TEST(FitInside, CentresTheMovieWholeInTheBox) {
+    const struct {
+        PixelRect box;
+        int width, height;
+        PixelRect fitted;
+    } cases[] = {
+        {{0, 0, 320, 240}, 1280, 540, {0, 52, 320, 187}},    // wider: bands above and below
+        {{0, 0, 320, 135}, 640, 480, {70, 0, 250, 135}},     // narrower: bands at the sides
+        {{10, 20, 330, 260}, 320, 240, {10, 20, 330, 260}},  // the same shape fills it
+        {{0, 0, 320, 240}, 0, 240, {0, 0, 320, 240}},        // unknown size: the box
+        {{0, 0, 0, 240}, 320, 240, {0, 0, 0, 240}},          // an empty box stays empty
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FitInside(c.box, c.width, c.height), c.fitted) << c.width << "x" << c.height;
+    }
+}
 
 TEST(SameShape, AllowsOnlyThePixelsLostInRounding) {
     const struct {

@@ -162,5 +162,20 @@ TEST(Placement, TitleBarMustTouchAScreen) {
     EXPECT_FALSE(TitleBarOnAnyScreen({100, 100, 5000, 4000}, 450, {}));
 }
 
+TEST(Placement, LandsOnTheScreenHoldingMostOfItsTitleBar) {
+    const RectTwips left{0, 0, 19200, 16200}, right{19200, 0, 28800, 16200};
+    const std::vector<RectTwips> two{left, right};
+    EXPECT_EQ(ScreenOf({100, 100, 5000, 4000}, 450, two)->left, 0);
+    EXPECT_EQ(ScreenOf({17000, 100, 5000, 4000}, 450, two)->left, 19200) << "more on the right";
+    EXPECT_EQ(ScreenOf({90000, 100, 5000, 4000}, 450, two)->left, 0) << "on none: the first";
+    EXPECT_FALSE(ScreenOf({100, 100, 5000, 4000}, 450, {}).has_value());
+    // Fitted to the right-hand screen, which starts at 19200.
+    const auto fitted = FitToScreen({17000, -900, 40000, 8000}, 450, right);
+    EXPECT_EQ(fitted.left, 19200);
+    EXPECT_EQ(fitted.top, 0);
+    EXPECT_EQ(fitted.width, 28800);
+    EXPECT_EQ(fitted.height, 8000);
+}
+
 }  // namespace
 }  // namespace rw

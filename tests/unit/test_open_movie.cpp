@@ -350,5 +350,41 @@ TEST_F(LateMovie, AnInfiniteRatioStillPlays) {
     EXPECT_TRUE(std::isinf(r.form.movieAspect));
 }
 
+// A movie whose picture changes shape while it plays is laid out again for
+// the new shape, and only then; playback is left as it was.
+TEST_F(LateMovie, AReshapedMovieIsLaidOutAgainWithoutPlaying) {
+    OpenMovie(r.form, "/m/late.mov");  // 320x240, in time
+    const struct {
+        const char* rect;  // what the player now reports
+        bool unreadable;
+        std::vector<std::string> expected;
+    } cases[] = {
+        // 1280x540: the full width at the top, and the window shortened.
+        {"0,0,1280,540",
+         false,
+         {"MovieRect", "MovePlayer", "SetMovieRect 0,0,320,135", "SetOuterHeight 2245"}},
+        {"0,0,1280,540", false, {"MovieRect"}},  // the same shape: nothing to do
+        {"0,0,640,270", false, {"MovieRect"}},   // a new size of the same shape
+        {"", true, {}},                          // no shape to be had
+    };
+    for (const auto& c : cases) {
+        r.player.rect = c.rect;
+        if (c.unreadable) r.player.failing.insert("MovieRect");
+        const auto before = r.journal.size();
+        MovieReshaped(r.form);
+        r.player.failing.erase("MovieRect");
+        EXPECT_EQ(Since(before), c.expected) << c.rect;
+    }
+    EXPECT_DOUBLE_EQ(r.form.movieAspect, 540.0 / 1280.0);
+    EXPECT_EQ(r.Calls("Play").size(), 1u);
+
+    // While a newer movie is still awaited, its arrival fits it instead.
+    OpenLate();
+    r.player.rect = "0,0,100,100";
+    const auto before = r.journal.size();
+    MovieReshaped(r.form);
+    EXPECT_EQ(Since(before), std::vector<std::string>{});
+}
+
 }  // namespace
 }  // namespace rw

@@ -65,19 +65,30 @@ void ControllerBar::SetMuted(bool muted) {
     update();
 }
 
-QFont ControllerBar::BarFont() const {
+QFont ControllerBar::BarFont(int barHeight) const {
     QFont barFont = font();
-    barFont.setPixelSize(std::max(6, height() * 2 / 3));
+    barFont.setPixelSize(std::max(6, barHeight * 2 / 3));
     return barFont;
+}
+
+int ControllerBar::TimeWidth(int barHeight, bool hours) const {
+    const QFontMetrics metrics(BarFont(barHeight));
+    const QString sample = hours ? "0:00:00 / 0:00:00" : "00:00 / 00:00";
+    return metrics.horizontalAdvance(sample) + barHeight / 2;
+}
+
+int ControllerBar::NeededWidth(int barHeight) const {
+    // Play, a seek bar long enough to aim with, the time of a long film,
+    // mute and volume.
+    const int h = std::max(barHeight, 0);
+    return h + kUsefulSeekHeights * h + TimeWidth(h, true) + h + kVolumeHeights * h;
 }
 
 ControllerBar::Layout ControllerBar::ComputeLayout() const {
     const int h = height();
     const int w = width();
-    const QFontMetrics metrics(BarFont());
-    const QString sample = duration_ >= 3600 ? "0:00:00 / 0:00:00" : "00:00 / 00:00";
-    const int timeWidth = metrics.horizontalAdvance(sample) + h / 2;
-    const int volumeWidth = 4 * h;
+    const int timeWidth = TimeWidth(h, duration_ >= 3600);
+    const int volumeWidth = kVolumeHeights * h;
     const int minSeekWidth = 3 * h;
 
     Layout layout;
@@ -186,7 +197,7 @@ void ControllerBar::paintEvent(QPaintEvent*) {
         PaintTrack(painter, layout.seek, fraction, duration_ > 0);
     }
     if (!layout.time.isEmpty()) {
-        painter.setFont(BarFont());
+        painter.setFont(BarFont(height()));
         painter.setPen(kForeground);
         painter.drawText(layout.time, Qt::AlignCenter, TimeText());
     }

@@ -37,6 +37,9 @@ class ControllerBar final : public QWidget {
     };
     Layout ComputeLayout() const;
     QString TimeText() const;
+    // How wide a bar of that height must be to show every control with a
+    // seek bar long enough to aim with.
+    int NeededWidth(int barHeight) const;
 
   signals:
     void PlayPauseClicked();
@@ -54,7 +57,11 @@ class ControllerBar final : public QWidget {
   private:
     enum class Drag { None, Seek, Volume };
 
-    QFont BarFont() const;
+    static constexpr int kVolumeHeights = 4;      // the volume slider, in bar heights
+    static constexpr int kUsefulSeekHeights = 6;  // the shortest seek bar to aim with
+
+    QFont BarFont(int barHeight) const;
+    int TimeWidth(int barHeight, bool hours) const;
     QRect Track(const QRect& area) const;
     double ShownPosition() const;
     int SeekPixel(double seconds) const;

@@ -56,11 +56,34 @@ std::string FormatMovieRect(int width, int height) {
     return "0,0," + std::to_string(width) + "," + std::to_string(height);
 }
 
-std::optional<PixelRect> ControllerBarRect(const PixelRect& movie, int barHeight, int areaHeight) {
+std::optional<PixelRect> ControllerBarRect(const PixelRect& movie, int barHeight,
+                                           const BarRoom& room) {
     if (movie.Width() <= 0 || movie.Height() < 0 || barHeight <= 0) return std::nullopt;
+    int left = std::max(movie.left, 0);
+    int right = std::min(movie.right, room.areaWidth);
+    if (right <= left || right - left < room.neededWidth) {
+        left = 0;
+        right = std::max(room.areaWidth, 0);
+    }
+    if (right <= left) return std::nullopt;
     int top = movie.bottom;
-    if (top + barHeight > areaHeight) top = std::max(areaHeight - barHeight, 0);
-    return PixelRect{movie.left, top, movie.right, top + barHeight};
+    if (top + barHeight > room.areaHeight) top = std::max(room.areaHeight - barHeight, 0);
+    return PixelRect{left, top, right, top + barHeight};
+}
+
+PixelRect FitInside(const PixelRect& box, int movieWidth, int movieHeight) {
+    if (movieWidth <= 0 || movieHeight <= 0 || box.Width() <= 0 || box.Height() <= 0) return box;
+    // In 64 bits: sides up to the coordinate limit multiply safely.
+    const long long across = static_cast<long long>(box.Height()) * movieWidth / movieHeight;
+    int width = box.Width(), height = box.Height();
+    if (across <= box.Width()) {
+        width = static_cast<int>(across);
+    } else {
+        height = static_cast<int>(static_cast<long long>(box.Width()) * movieHeight / movieWidth);
+    }
+    const int left = box.left + (box.Width() - width) / 2;
+    const int top = box.top + (box.Height() - height) / 2;
+    return PixelRect{left, top, left + width, top + height};
 }
 
 bool SameShape(const PixelRect& rect, int movieWidth, int movieHeight) {

@@ -26,11 +26,26 @@ std::optional<PixelRect> ParseMovieRect(std::string_view text);
 // "0,0,width,height", the form in which the player reports a movie's size.
 std::string FormatMovieRect(int width, int height);
 
-// Where the controller bar goes: directly below the movie and as wide as it.
-// When the area has no room below the movie, the bar moves up to stay inside
-// it and covers the bottom of the movie. Nothing (no value) when the movie is
-// drawn with no width or a negative height.
-std::optional<PixelRect> ControllerBarRect(const PixelRect& movie, int barHeight, int areaHeight);
+// Where the controller bar goes: directly below the movie and as wide as the
+// part of it inside the player's area, so that every control is on screen.
+// Where that part is narrower than the bar's controls need (a portrait movie
+// in a wide window), the bar spans the whole area instead. When the area has
+// no room below the movie, the bar moves up to stay inside it and covers the
+// bottom of the movie. Nothing (no value) when the movie is drawn with no
+// width or a negative height.
+struct BarRoom {
+    int areaWidth = 0;
+    int areaHeight = 0;
+    int neededWidth = 0;  // what the bar's controls need, at least
+};
+std::optional<PixelRect> ControllerBarRect(const PixelRect& movie, int barHeight,
+                                           const BarRoom& room);
+
+// The largest rectangle of a movie's shape centred in `box`: where a movie
+// changed its shape after the window fitted it, it is shown whole and
+// unstretched until the window sends a new rectangle. The box itself for an
+// unknown size.
+PixelRect FitInside(const PixelRect& box, int movieWidth, int movieHeight);
 
 // Whether a rectangle has a movie's shape (its width to height), allowing a
 // pixel lost in rounding each side of a fitted size. False for an empty

@@ -71,7 +71,7 @@ void MpvPlayer::DrainEvents() {
     // The load's state as far as the layout cares: a stream may also change
     // its picture size while it plays.
     const auto snapshot = [this] {
-        return std::tuple(load_.CurrentPhase(), load_.Width(), load_.Height());
+        return std::tuple(load_.Serial(), load_.CurrentPhase(), load_.Width(), load_.Height());
     };
     const auto before = snapshot();
     Changes changes;
@@ -81,9 +81,16 @@ void MpvPlayer::DrainEvents() {
         HandleEvent(*event, changes);
     }
     if (changes.playback || changes.position) SyncController();
-    if (snapshot() != before) {
+    const auto after = snapshot();
+    if (after != before) {
         AfterLoadChange();
         ReportLateSettle();
+        // The same movie, shown before, with a picture of a new size.
+        const auto sized = LoadTracker::Phase::Sized;
+        if (std::get<0>(after) == std::get<0>(before) && std::get<1>(before) == sized &&
+            std::get<1>(after) == sized) {
+            emit MovieReshaped();
+        }
     }
     if (changes.position) emit PositionChanged(position_);
     // The new position comes after the restart, in the same batch or a later

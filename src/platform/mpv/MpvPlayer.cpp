@@ -315,6 +315,7 @@ void MpvPlayer::SetMovieRect(const std::string& rect) {
     if (!parsed) throw PlatformError(Service::Player, "not a rectangle: " + rect);
     movieRect_ = parsed;
     movieRectGeometry_ = geometry();
+    movieRectFor_ = QSize(load_.Width(), load_.Height());
     previousRect_.reset();
     Relayout();
 }

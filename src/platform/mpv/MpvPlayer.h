@@ -116,6 +116,11 @@ class MpvPlayer final : public QWidget, public IPlayer {
     // is known, it has no picture, or it failed. Sent once per such load, and
     // never for a load that a newer one replaced.
     void LateLoadSettled();
+    // The loaded movie's picture changed its display size while it played (a
+    // recording that changes resolution, a channel switching between 4:3 and
+    // 16:9). Until the window sends a rectangle for the new size, the picture
+    // is shown whole, unstretched, inside the old one.
+    void MovieReshaped();
     // A double click of the left button on the movie (not on the bar).
     void MovieDoubleClicked();
     // Playback went on from a new position after a jump: a seek, Rewind, a
@@ -217,6 +222,7 @@ class MpvPlayer final : public QWidget, public IPlayer {
     QColor background_ = Qt::black;
     std::optional<PixelRect> movieRect_;  // none: natural size at the top-left
     QRect movieRectGeometry_;             // the widget's geometry when it was sent
+    QSize movieRectFor_;                  // the movie's display size when it was sent
     // The last movie's rectangle, lent to a new movie of the same shape until
     // the window sends one: the window and its native GL surface stay put.
     std::optional<PixelRect> previousRect_;

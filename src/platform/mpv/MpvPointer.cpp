@@ -62,7 +62,7 @@ void MpvPlayer::SetFullScreenMode(bool on) {
     } else {
         pointerTimer_->stop();
     }
-    PlaceController(MovieArea());
+    Relayout();  // a movie at its own size is centred in full screen
 }
 
 void MpvPlayer::PointerMoved(QPoint at) {

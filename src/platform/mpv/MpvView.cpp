@@ -18,13 +18,28 @@ QRect ToQRect(const PixelRect& r) { return QRect(r.left, r.top, r.Width(), r.Hei
 std::optional<PixelRect> MpvPlayer::MovieArea() const {
     switch (load_.CurrentPhase()) {
         case LoadTracker::Phase::Sized:
-            if (movieRect_) return *movieRect_;
+            if (movieRect_) {
+                // Sent for another size of the picture: shown whole in it
+                // until the window has fitted the new one.
+                if (movieRectFor_ != QSize(load_.Width(), load_.Height()) &&
+                    !SameShape(*movieRect_, load_.Width(), load_.Height())) {
+                    return FitInside(*movieRect_, load_.Width(), load_.Height());
+                }
+                return *movieRect_;
+            }
             // A movie of the last one's shape keeps its rectangle until the
             // window sends one: nothing is stretched, and the GL window is not
             // moved to the movie's own size and back (a cost on every open).
             if (previousRect_ && geometry() == previousRectGeometry_ &&
                 SameShape(*previousRect_, load_.Width(), load_.Height())) {
                 return *previousRect_;
+            }
+            if (fullScreen_) {
+                // At its own size in full screen: centred, as the window's
+                // layout centres a fitted movie there.
+                const int left = (width() - load_.Width()) / 2;
+                const int top = (height() - load_.Height()) / 2;
+                return PixelRect{left, top, left + load_.Width(), top + load_.Height()};
             }
             return PixelRect{0, 0, load_.Width(), load_.Height()};
         case LoadTracker::Phase::NoPicture:
@@ -53,11 +68,13 @@ void MpvPlayer::Relayout() {
 
 void MpvPlayer::PlaceController(const std::optional<PixelRect>& area) {
     std::optional<PixelRect> bar;
+    const int barHeight = ControllerHeight();
+    const BarRoom room{width(), height(), controller_->NeededWidth(barHeight)};
     if (controllerShown_ && area && !fullScreen_) {
-        bar = ControllerBarRect(*area, ControllerHeight(), height());
+        bar = ControllerBarRect(*area, barHeight, room);
     } else if (controllerShown_ && area && pointerAwake_) {
         // Full screen: along the bottom of the screen, while it is in use.
-        bar = ControllerBarRect(PixelRect{0, 0, width(), height()}, ControllerHeight(), height());
+        bar = ControllerBarRect(PixelRect{0, 0, width(), height()}, barHeight, room);
     }
     if (!bar) {
         controller_->hide();
