@@ -100,6 +100,8 @@ void MpvPlayer::DrainEvents() {
         emit Seeked(position_);
     }
     if (changes.playback) emit PlaybackChanged();
+    if (changes.speed) emit SpeedChanged(speed_);
+    if (changes.tracks) emit TracksChanged();
 }
 
 void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
@@ -136,6 +138,12 @@ void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
         }
         case MPV_EVENT_PLAYBACK_RESTART:
             restarted_ = true;
+            // The load has started where it was asked to: a loop or a later
+            // load goes back to the beginning.
+            if (startSet_) {
+                startSet_ = false;
+                SetText("start", "none");
+            }
             break;
         case MPV_EVENT_VIDEO_RECONFIG:
             // The display size (with the pixel aspect applied) is read after
@@ -165,6 +173,7 @@ void MpvPlayer::HandleReply(const mpv_event& event) {
         static_cast<Reply>(event.reply_userdata & ((std::uint64_t{1} << kReplyBits) - 1));
     const bool ok = event.error >= 0;
     if (event.event_id == MPV_EVENT_COMMAND_REPLY) {
+        if (reply == Reply::Frame) FrameArrived(event);
         if (reply != Reply::Load) return;
         const mpv_node& result = static_cast<mpv_event_command*>(event.data)->result;
         const mpv_node* id = ok ? Find(result, "playlist_entry_id", MPV_FORMAT_INT64) : nullptr;
@@ -244,6 +253,23 @@ void MpvPlayer::HandleProperty(const mpv_event& event, Changes& changes) {
         case Observed::AudioTrack:
             sound_ = property.format == MPV_FORMAT_INT64;
             changes.playback = true;
+            break;
+        case Observed::Speed:
+            speed_ = number(speed_);
+            changes.speed = true;
+            changes.playback = true;
+            break;
+        case Observed::SubDelay:
+            subtitleDelay_ = number(0);
+            changes.tracks = true;
+            break;
+        case Observed::TrackList:
+            ReadTrackList(event);
+            changes.tracks = true;
+            break;
+        case Observed::ChapterList:
+            ReadChapterList(event);
+            changes.tracks = true;
             break;
     }
 }

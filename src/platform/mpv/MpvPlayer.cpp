@@ -51,6 +51,10 @@ constexpr const char* kOptions[][2] = {
     {"keepaspect", "no"},
     {"video-timing-offset", "0"},
     {"pause", "yes"},
+    // Subtitle files beside the movie whose names start with the movie's
+    // ("Film.en.srt"), also in the usual sub-folders.
+    {"sub-auto", "fuzzy"},
+    {"sub-file-paths", "subs:Subs:subtitles"},
 };
 
 // Blocks from this size up get mappings of their own (see StartMpv).
@@ -119,6 +123,10 @@ void MpvPlayer::StartMpv() {
         {Observed::DecoderDrops, "decoder-frame-drop-count", MPV_FORMAT_INT64},
         // Unavailable while no audio track is selected.
         {Observed::AudioTrack, "current-tracks/audio/id", MPV_FORMAT_INT64},
+        {Observed::Speed, "speed", MPV_FORMAT_DOUBLE},
+        {Observed::SubDelay, "sub-delay", MPV_FORMAT_DOUBLE},
+        {Observed::TrackList, "track-list", MPV_FORMAT_NODE},
+        {Observed::ChapterList, "chapter-list", MPV_FORMAT_NODE},
     };
     for (const auto& property : observed) {
         mpv_observe_property(mpv_, static_cast<std::uint64_t>(property.id), property.name,
@@ -211,6 +219,13 @@ void MpvPlayer::SetController(std::int32_t shown) {
 
 void MpvPlayer::Load(const std::string& reference) {
     RequireMpv();
+    {
+        // Whoever keeps the position of the movie playing now reads it here,
+        // and may say where the new one starts.
+        const QPointer<MpvPlayer> alive(this);
+        emit LoadStarting(QString::fromStdString(reference));
+        if (!alive) return;
+    }
     // A playlist's entries are tried in order until one loads. Whatever is
     // handed to libmpv for it, Reference() reports the reference the caller
     // named.
@@ -252,6 +267,7 @@ void MpvPlayer::Load(const std::string& reference) {
             // Every movie is loaded paused and starts on Play(), also when
             // the previous one was playing.
             SetFlag("pause", true);
+            ResetPerMovie();
             const char* args[] = {"loadfile", path->c_str(), "replace", nullptr};
             if (mpv_command_async(mpv_, Tag(serial, Reply::Load), args) < 0) load_.Fail();
         }

@@ -6,11 +6,14 @@
 #include <QWidget>
 #include <atomic>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Player.h"
+#include "platform/PlayerControls.h"
 #include "platform/mpv/LoadTracker.h"
 #include "platform/mpv/MovieFiles.h"
 #include "platform/mpv/MovieGeometry.h"
@@ -32,7 +35,7 @@ class FrameRenderer;
 // playback from observed properties and sends commands with the _async calls.
 // libmpv's callbacks only post a queued call to this widget, and a frame is
 // rendered only when libmpv has a new one, so a paused movie costs no CPU.
-class MpvPlayer final : public QWidget, public IPlayer {
+class MpvPlayer final : public QWidget, public IPlayer, public IPlayerControls {
     Q_OBJECT
 
   public:
@@ -77,12 +80,12 @@ class MpvPlayer final : public QWidget, public IPlayer {
 
     // Playback as libmpv last reported it.
     Stats FrameStats() const { return stats_; }
-    double Position() const { return position_; }
-    double Duration() const { return duration_; }
-    bool IsPaused() const { return paused_; }
-    bool IsAtEnd() const { return atEnd_; }
-    double Volume() const { return volume_; }
-    bool IsMuted() const { return muted_; }
+    double Position() const override { return position_; }
+    double Duration() const override { return duration_; }
+    bool IsPaused() const override { return paused_; }
+    bool IsAtEnd() const override { return atEnd_; }
+    double Volume() const override { return volume_; }
+    bool IsMuted() const override { return muted_; }
     // Whether the loaded movie has a sound track selected (a file of sound
     // alone, a MIDI file being synthesised, or a movie with sound).
     bool HasSound() const { return sound_; }
@@ -100,11 +103,29 @@ class MpvPlayer final : public QWidget, public IPlayer {
     // picture; the serial of that load, new for every Load; a jump to a
     // position (exact) and the volume in percent, as the controller bar
     // would set them.
-    bool HasMovie() const;
-    bool HasPicture() const { return load_.CurrentPhase() == LoadTracker::Phase::Sized; }
+    bool HasMovie() const override;
+    bool HasPicture() const override { return load_.CurrentPhase() == LoadTracker::Phase::Sized; }
     std::uint64_t LoadSerial() const { return load_.Serial(); }
-    void SeekTo(double seconds) { Seek(seconds, true); }
-    void SetVolume(double percent) { SetNumber("volume", percent); }
+    void SeekTo(double seconds) override { Seek(seconds, true); }
+    void SetVolume(double percent) override { SetNumber("volume", percent); }
+
+    // Tracks, speed, chapters, stepping and frames (MpvTracks.cpp).
+    double Speed() const override { return speed_; }
+    void SetSpeed(double speed) override;
+    std::vector<Track> SubtitleTracks() const override { return subtitleTracks_; }
+    std::vector<Track> AudioTracks() const override { return audioTracks_; }
+    void SelectSubtitle(std::int64_t id) override;
+    void SelectAudio(std::int64_t id) override;
+    void AddSubtitleFile(const std::string& path) override;
+    double SubtitleDelay() const override { return subtitleDelay_; }
+    void SetSubtitleDelay(double seconds) override;
+    std::vector<Chapter> Chapters() const override { return chapters_; }
+    void SeekBy(double seconds) override;
+    void StepFrame(bool forward) override;
+    void SetMuted(bool on) override;
+    void StartNextLoadAt(double seconds) override;
+    void SaveFrame(const std::string& path) override;
+    void CopyFrame() override;
 
   signals:
     void PositionChanged(double seconds);
@@ -126,6 +147,15 @@ class MpvPlayer final : public QWidget, public IPlayer {
     // Playback went on from a new position after a jump: a seek, Rewind, a
     // loop back to the start, the start of a movie.
     void Seeked(double seconds);
+    // The speed changed (1 is normal).
+    void SpeedChanged(double speed);
+    // The movie's tracks, their selection or its chapters changed.
+    void TracksChanged();
+    // A frame asked for with SaveFrame was written (ok) or could not be.
+    void FrameSaved(const QString& path, bool ok);
+    // The reference about to be loaded, before anything of the movie playing
+    // now is forgotten: its position is still the one it was left at.
+    void LoadStarting(const QString& reference);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -142,8 +172,15 @@ class MpvPlayer final : public QWidget, public IPlayer {
     static constexpr PixelRect kNominalRect{0, 0, 320, 240};
 
     // What the reply to a request answers; the load's serial rides above it.
-    enum class Reply : std::uint64_t { None = 0, Load = 1, VideoTrack = 2, DisplaySize = 3 };
-    static constexpr int kReplyBits = 2;
+    // The serial of a frame request (see SaveFrame) rides the same way.
+    enum class Reply : std::uint64_t {
+        None = 0,
+        Load = 1,
+        VideoTrack = 2,
+        DisplaySize = 3,
+        Frame = 4
+    };
+    static constexpr int kReplyBits = 3;
     static std::uint64_t Tag(std::uint64_t serial, Reply reply);
 
     // Observed properties, by their reply_userdata.
@@ -156,7 +193,11 @@ class MpvPlayer final : public QWidget, public IPlayer {
         Mute,
         FrameDrops,
         DecoderDrops,
-        AudioTrack
+        AudioTrack,
+        Speed,
+        SubDelay,
+        TrackList,
+        ChapterList
     };
 
     // Things that changed while draining events; signals go out afterwards,
@@ -164,6 +205,8 @@ class MpvPlayer final : public QWidget, public IPlayer {
     struct Changes {
         bool position = false;
         bool playback = false;
+        bool speed = false;
+        bool tracks = false;
     };
 
     void StartMpv();
@@ -178,6 +221,12 @@ class MpvPlayer final : public QWidget, public IPlayer {
     void HandleReply(const mpv_event& event);
     void HandleProperty(const mpv_event& event, Changes& changes);
     void RenderFrame();
+    // MpvTracks.cpp: the observed lists, and frames as they come back.
+    void ReadTrackList(const mpv_event& event);
+    void ReadChapterList(const mpv_event& event);
+    void RequestFrame(std::optional<std::string> path);
+    void FrameArrived(const mpv_event& event);
+    void ResetPerMovie();
 
     void WaitForLoad(std::uint64_t serial, int ms);
     void AfterLoadChange();
@@ -244,6 +293,20 @@ class MpvPlayer final : public QWidget, public IPlayer {
     bool muted_ = false;
     bool sound_ = false;
     Stats stats_;
+
+    double speed_ = 1;
+    double subtitleDelay_ = 0;
+    std::vector<Track> subtitleTracks_;
+    std::vector<Track> audioTracks_;
+    std::vector<Chapter> chapters_;
+    // Where the next load starts; and whether libmpv's start option is set
+    // for the load under way, to be cleared once it has played from there
+    // (a movie that loops goes back to its beginning).
+    std::optional<double> nextStart_;
+    bool startSet_ = false;
+    // Frames asked for and not yet come: where each goes (none: clipboard).
+    std::map<std::uint64_t, std::optional<std::string>> frameRequests_;
+    std::uint64_t frameSerial_ = 0;
 };
 
 }  // namespace rw
