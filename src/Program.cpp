@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <cstdio>
 #include <exception>
@@ -8,9 +9,12 @@
 #include "platform/Step.h"
 #include "platform/desktop/QtDesktop.h"
 #include "platform/mpv/MpvPlayer.h"
+#include "platform/qt/FilmInput.h"
 #include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtFilmServices.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtWindow.h"
+#include "playback/FilmControls.h"
 #include "playback/OpenMovie.h"
 #include "window/DesktopEvents.h"
 #include "window/FullScreen.h"
@@ -71,11 +75,15 @@ Program::Program(std::string commandLine, std::string settingsFile)
     });
     QObject::connect(window_.get(), &QtWindow::FullScreenChanged, player_,
                      &MpvPlayer::SetFullScreenMode);
+    StartFilm();
     StartDesktop();
 }
 
 Program::~Program() {
     window_->SetEvents(nullptr);
+    // The window outlives the film commands its input filter reaches.
+    qApp->removeEventFilter(filmInput_);
+    filmInput_->onMenu = nullptr;
     // The one failure the user hears of: settings that could not be saved
     // (a full disk, a folder in the file's place) would otherwise be lost
     // without a word. The old file stays as it was.
@@ -94,6 +102,28 @@ void Program::Start() {
 }
 
 bool Program::Unloaded() const { return tracker_->unloaded; }
+
+// ---- Film commands ---------------------------------------------------------
+
+void Program::StartFilm() {
+    filmServices_ = std::make_unique<QtFilmServices>(
+        window_.get(), [this](const std::string& folder, std::vector<std::string> names) {
+            if (film_) film_->FolderListed(folder, std::move(names));
+        });
+    film_ = std::make_unique<FilmControls>(*form_, *player_, *filmServices_);
+    filmInput_ =
+        new FilmInput(window_.get(), window_->Player(), window_->Logo(), window_->FilesList());
+    qApp->installEventFilter(filmInput_);
+    filmInput_->onMenu = [this](std::optional<QPoint> at) {
+        if (tracker_->unloaded) return;
+        filmServices_->SetMenuAnchor(at);
+        film_->ShowMenu();
+    };
+    // Another movie: its folder is listed for the movies before and after.
+    QObject::connect(player_, &MpvPlayer::LoadChanged, player_, [this] {
+        if (!tracker_->unloaded) film_->MovieChanged();
+    });
+}
 
 // ---- Desktop services -----------------------------------------------------
 

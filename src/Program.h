@@ -16,6 +16,9 @@ class QtSettingsStore;
 class QtDialogs;
 class QtDesktop;
 class DesktopEvents;
+class FilmControls;
+class FilmInput;
+class QtFilmServices;
 
 // The real platform wired to the main window's logic: what main() runs, and
 // what the integration tests start in-process.
@@ -36,6 +39,8 @@ class Program {
     Form& MainForm() { return *form_; }
     QtSettingsStore& Settings() { return *settings_; }
     QtDesktop& Desktop() { return *desktop_; }
+    FilmControls& Film() { return *film_; }
+    QtFilmServices& FilmServices() { return *filmServices_; }
 
   private:
     // Desktop services (see StartDesktop). Whether the session has a bus is
@@ -52,6 +57,13 @@ class Program {
     std::unique_ptr<Form> form_;
     std::unique_ptr<FormEvents> handlers_;
     std::unique_ptr<Tracker> tracker_;
+
+    // The film commands around the described window: the menu on the movie,
+    // the added keys, tracks, speed, the next movie, frames.
+    void StartFilm();
+    std::unique_ptr<QtFilmServices> filmServices_;
+    std::unique_ptr<FilmControls> film_;
+    FilmInput* filmInput_ = nullptr;  // owned by the window
 
     // Desktop services: the screen held on while a movie plays, media keys
     // and widgets. Last, so they go first, while the player is still there.

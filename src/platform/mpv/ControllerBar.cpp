@@ -65,6 +65,18 @@ void ControllerBar::SetMuted(bool muted) {
     update();
 }
 
+void ControllerBar::SetSpeed(double speed) {
+    if (speed == speed_) return;
+    speed_ = speed;
+    update();
+}
+
+void ControllerBar::SetChapters(QList<double> times) {
+    if (times == chapters_) return;
+    chapters_ = std::move(times);
+    update();
+}
+
 QFont ControllerBar::BarFont(int barHeight) const {
     QFont barFont = font();
     barFont.setPixelSize(std::max(6, barHeight * 2 / 3));
@@ -73,7 +85,8 @@ QFont ControllerBar::BarFont(int barHeight) const {
 
 int ControllerBar::TimeWidth(int barHeight, bool hours) const {
     const QFontMetrics metrics(BarFont(barHeight));
-    const QString sample = hours ? "0:00:00 / 0:00:00" : "00:00 / 00:00";
+    QString sample = hours ? "0:00:00 / 0:00:00" : "00:00 / 00:00";
+    if (std::abs(speed_ - 1) > 1e-6) sample += QString::fromUtf8("  0.75\u00d7");
     return metrics.horizontalAdvance(sample) + barHeight / 2;
 }
 
@@ -132,6 +145,9 @@ int ControllerBar::SeekPixel(double seconds) const {
 QString ControllerBar::TimeText() const {
     QString text = QString::fromStdString(FormatPlayTime(ShownPosition()));
     if (duration_ > 0) text += " / " + QString::fromStdString(FormatPlayTime(duration_));
+    if (std::abs(speed_ - 1) > 1e-6 && std::isfinite(speed_)) {
+        text += "  " + QString::number(std::round(speed_ * 100) / 100, 'g', 4) + QChar(0x00d7);
+    }
     return text;
 }
 
@@ -195,6 +211,7 @@ void ControllerBar::paintEvent(QPaintEvent*) {
     if (!layout.seek.isEmpty()) {
         const double fraction = duration_ > 0 ? Clamp01(ShownPosition() / duration_) : 0;
         PaintTrack(painter, layout.seek, fraction, duration_ > 0);
+        PaintChapterTicks(painter, layout.seek);
     }
     if (!layout.time.isEmpty()) {
         painter.setFont(BarFont(height()));
@@ -219,6 +236,19 @@ void ControllerBar::PaintPlayButton(QPainter& painter, const QRect& area) const 
     triangle.lineTo(icon.bottomLeft());
     triangle.closeSubpath();
     painter.fillPath(triangle, kForeground);
+}
+
+void ControllerBar::PaintChapterTicks(QPainter& painter, const QRect& area) const {
+    if (duration_ <= 0) return;
+    const QRect track = Track(area);
+    const int tall = std::max(3, area.height() / 3);
+    painter.setPen(QPen(kForeground, 1));
+    for (double time : chapters_) {
+        // The first chapter starts at the start: no tick there.
+        if (time <= 0.5 || time >= duration_) continue;
+        const double x = track.left() + Clamp01(time / duration_) * track.width();
+        painter.drawLine(QPointF(x, area.center().y() - tall), QPointF(x, area.center().y() - 1));
+    }
 }
 
 void ControllerBar::PaintSpeaker(QPainter& painter, const QRect& area) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -25,6 +26,10 @@ class ControllerBar final : public QWidget {
     void SetDuration(double seconds);
     void SetVolume(double percent);  // 0 to 100
     void SetMuted(bool muted);
+    // Shown beside the time while not 1 ("1.5×").
+    void SetSpeed(double speed);
+    // Where the movie's chapters begin: a tick on the seek bar at each.
+    void SetChapters(QList<double> times);
 
     // Where each control is, for a bar of the current size; an empty
     // rectangle for a control that does not fit.
@@ -68,6 +73,7 @@ class ControllerBar final : public QWidget {
     void DragTo(int x, bool release);
     void PaintPlayButton(QPainter& painter, const QRect& area) const;
     void PaintSpeaker(QPainter& painter, const QRect& area) const;
+    void PaintChapterTicks(QPainter& painter, const QRect& area) const;
     void PaintTrack(QPainter& painter, const QRect& area, double fraction, bool handle) const;
 
     bool playing_ = false;
@@ -75,6 +81,8 @@ class ControllerBar final : public QWidget {
     double duration_ = 0;
     double volume_ = 100;
     bool muted_ = false;
+    double speed_ = 1;
+    QList<double> chapters_;
 
     Drag drag_ = Drag::None;
     double dragSeconds_ = 0;

@@ -80,7 +80,7 @@ void MpvPlayer::DrainEvents() {
         if (event->event_id == MPV_EVENT_NONE) break;
         HandleEvent(*event, changes);
     }
-    if (changes.playback || changes.position) SyncController();
+    if (changes.playback || changes.position || changes.tracks) SyncController();
     const auto after = snapshot();
     if (after != before) {
         AfterLoadChange();

@@ -95,6 +95,10 @@ void MpvPlayer::SyncController() {
     controller_->SetPlaying(!paused_ && !atEnd_);
     controller_->SetVolume(volume_);
     controller_->SetMuted(muted_);
+    controller_->SetSpeed(speed_);
+    QList<double> chapters;
+    for (const Chapter& chapter : chapters_) chapters.append(chapter.time);
+    controller_->SetChapters(std::move(chapters));
 }
 
 void MpvPlayer::paintEvent(QPaintEvent* event) {

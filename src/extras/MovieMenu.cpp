@@ -1,0 +1,139 @@
+#include "extras/MovieMenu.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "playback/FilmControls.h"
+
+namespace rw {
+namespace {
+
+MenuEntry Item(std::string caption, FilmAction action, bool enabled = true) {
+    MenuEntry entry;
+    entry.caption = std::move(caption);
+    entry.action = action;
+    entry.enabled = enabled;
+    return entry;
+}
+
+MenuEntry Check(std::string caption, FilmAction action, bool checked, bool enabled = true) {
+    MenuEntry entry = Item(std::move(caption), action, enabled);
+    entry.checkable = true;
+    entry.checked = checked;
+    return entry;
+}
+
+MenuEntry Submenu(std::string caption, std::vector<MenuEntry> children, bool enabled = true) {
+    MenuEntry entry;
+    entry.caption = std::move(caption);
+    entry.children = std::move(children);
+    entry.enabled = enabled;
+    return entry;
+}
+
+const MenuEntry kSeparator{};
+
+double IdValue(const Track& track) { return static_cast<double>(track.id); }
+
+}  // namespace
+
+std::string ClockText(double seconds) {
+    const long long total =
+        std::isfinite(seconds) && seconds > 0 ? static_cast<long long>(seconds) : 0;
+    char text[32];
+    if (total >= 3600) {
+        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", total / 3600, total / 60 % 60,
+                      total % 60);
+    } else {
+        std::snprintf(text, sizeof text, "%lld:%02lld", total / 60, total % 60);
+    }
+    return text;
+}
+
+std::string SpeedBadge(double speed) {
+    if (!std::isfinite(speed) || std::abs(speed - 1) < 1e-6) return {};
+    char text[32];
+    std::snprintf(text, sizeof text, "%g\u00d7", std::round(speed * 100) / 100);
+    return text;
+}
+
+std::string SpeedCaption(double speed) {
+    const std::string badge = SpeedBadge(speed);
+    return badge.empty() ? "Normal" : badge;
+}
+
+std::string TrackCaption(const Track& track, std::size_t place) {
+    if (!track.title.empty() && !track.language.empty()) {
+        return track.title + " (" + track.language + ")";
+    }
+    if (!track.title.empty()) return track.title;
+    if (!track.language.empty()) return track.language;
+    return "Track " + std::to_string(place);
+}
+
+std::string ChapterCaption(const Chapter& chapter, std::size_t place) {
+    const std::string title =
+        chapter.title.empty() ? "Chapter " + std::to_string(place) : chapter.title;
+    return ClockText(chapter.time) + "  " + title;
+}
+
+std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state) {
+    std::vector<MenuEntry> menu;
+
+    std::vector<MenuEntry> subtitles;
+    bool anyShown = false;
+    for (const Track& track : state.subtitles) anyShown = anyShown || track.selected;
+    subtitles.push_back(
+        Check("Off", {FilmCommand::SubtitlesOff}, !anyShown, !state.subtitles.empty()));
+    for (std::size_t i = 0; i < state.subtitles.size(); ++i) {
+        const Track& track = state.subtitles[i];
+        subtitles.push_back(Check(TrackCaption(track, i + 1),
+                                  {FilmCommand::SubtitleTrack, IdValue(track)}, track.selected));
+    }
+    subtitles.push_back(kSeparator);
+    subtitles.push_back(
+        Item("Load Subtitle File...", {FilmCommand::LoadSubtitleFile}, state.hasMovie));
+    subtitles.push_back(Item("Sooner", {FilmCommand::SubtitlesSooner}, state.hasMovie));
+    subtitles.push_back(Item("Later", {FilmCommand::SubtitlesLater}, state.hasMovie));
+    menu.push_back(Submenu("Subtitles", std::move(subtitles)));
+
+    std::vector<MenuEntry> audio;
+    for (std::size_t i = 0; i < state.audio.size(); ++i) {
+        const Track& track = state.audio[i];
+        audio.push_back(Check(TrackCaption(track, i + 1), {FilmCommand::AudioTrack, IdValue(track)},
+                              track.selected));
+    }
+    // A submenu needs an entry to be one: without tracks it shows "None".
+    if (audio.empty()) audio.push_back(Item("None", {FilmCommand::AudioTrack}, false));
+    menu.push_back(Submenu("Audio", std::move(audio), state.audio.size() > 1));
+
+    std::vector<MenuEntry> speeds;
+    for (double speed : kSpeeds) {
+        speeds.push_back(Check(SpeedCaption(speed), {FilmCommand::SetSpeed, speed},
+                               std::abs(state.speed - speed) < 1e-6, state.hasMovie));
+    }
+    menu.push_back(Submenu("Speed", std::move(speeds)));
+
+    if (!state.chapters.empty()) {
+        std::vector<MenuEntry> chapters;
+        for (std::size_t i = 0; i < state.chapters.size(); ++i) {
+            chapters.push_back(Item(ChapterCaption(state.chapters[i], i + 1),
+                                    {FilmCommand::Chapter, state.chapters[i].time}));
+        }
+        menu.push_back(Submenu("Chapters", std::move(chapters)));
+    }
+
+    menu.push_back(kSeparator);
+    menu.push_back(
+        Item("Previous Movie in Folder", {FilmCommand::PreviousMovie}, state.canPrevious));
+    menu.push_back(Item("Next Movie in Folder", {FilmCommand::NextMovie}, state.canNext));
+    menu.push_back(kSeparator);
+    menu.push_back(Item("Save Frame As...", {FilmCommand::SaveFrameAs}, state.hasPicture));
+    menu.push_back(Item("Copy Frame", {FilmCommand::CopyFrame}, state.hasPicture));
+    menu.push_back(kSeparator);
+    menu.push_back(Check("Resume Where Left Off", {FilmCommand::Resume}, state.resume));
+    menu.push_back(Check("Full Screen", {FilmCommand::FullScreen}, state.fullScreen));
+    return menu;
+}
+
+}  // namespace rw

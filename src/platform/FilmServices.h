@@ -1,0 +1,86 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rw {
+
+// The film commands around the described window: the menu on the movie, the
+// added keys and the desktop's media controls all run these.
+enum class FilmCommand {
+    PlayPause,
+    SeekBy,    // value: seconds, negative for back
+    VolumeBy,  // value: percent points
+    Mute,
+    SpeedDown,
+    SpeedUp,
+    SpeedNormal,
+    SetSpeed,  // value: the speed
+    PreviousMovie,
+    NextMovie,
+    FrameBack,
+    FrameForward,
+    SubtitlesSooner,
+    SubtitlesLater,
+    SubtitlesOff,
+    SubtitleTrack,  // value: the track's id
+    AudioTrack,     // value: the track's id
+    LoadSubtitleFile,
+    Chapter,  // value: the chapter's time
+    SaveFrameAs,
+    CopyFrame,
+    Resume,  // turns Resume Where Left Off on or off
+    FullScreen,
+};
+
+struct FilmAction {
+    FilmCommand command = FilmCommand::PlayPause;
+    double value = 0;
+    bool operator==(const FilmAction&) const = default;
+};
+
+// One entry of the menu on the movie: an item, a separator, or a submenu
+// (an entry with children).
+struct MenuEntry {
+    std::string caption;  // empty: a separator
+    FilmAction action;
+    bool enabled = true;
+    bool checkable = false;
+    bool checked = false;
+    std::vector<MenuEntry> children;
+
+    bool IsSeparator() const { return caption.empty(); }
+    bool IsSubmenu() const { return !children.empty(); }
+};
+
+// What the film commands need of the desktop beyond the window's own
+// services. Any operation may throw PlatformError.
+class IFilmServices {
+  public:
+    virtual ~IFilmServices() = default;
+
+    // Shows the menu on the movie where the pointer is (or over the movie
+    // when opened from the keyboard) and returns the chosen item's action;
+    // none when it was closed without a choice.
+    virtual std::optional<FilmAction> PopupMenu(const std::vector<MenuEntry>& entries) = 0;
+    // A Save File dialog starting at `initialPath`; the chosen path, or
+    // empty text when cancelled.
+    virtual std::string SaveFileName(const std::string& title, const std::string& initialPath,
+                                     const std::string& filter) = 0;
+    // An Open File dialog for a file that goes with the movie (subtitles):
+    // unlike File > Open it leaves the current folder, which the folder list
+    // shows, as it is. The chosen path, or empty text when cancelled.
+    virtual std::string OpenFileName(const std::string& title, const std::string& initialFolder,
+                                     const std::string& filter) = 0;
+    // The desktop's Pictures folder (the home folder where there is none).
+    virtual std::string PicturesFolder() = 0;
+    // Starts listing the movie files of `folder` off the GUI thread, in the
+    // folder list's order: the Open dialog's kinds of file, and those with
+    // the extension `alsoExtension` (the playing movie's, so that a folder
+    // of .mkv episodes plays through). The names come back later (see
+    // FilmControls::FolderListed); a newer request replaces an older one.
+    virtual void ListFolder(const std::string& folder, const std::string& alsoExtension) = 0;
+};
+
+}  // namespace rw

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+namespace rw {
+
+// The mouse and keys of the film commands, beside the window's own key
+// preview: the menu on the movie opens on a right click on the movie or the
+// logo, on the Menu key and on Shift+F10. Installed on the application
+// after the window's own filter, it sees events first, and leaves every
+// event it does not act on to the window.
+class FilmInput final : public QObject {
+  public:
+    // `window`: the main window; `player`, `logo`: where a right click opens
+    // the menu; `files`: the folder list.
+    FilmInput(QWidget* window, QWidget* player, QWidget* logo, QWidget* files);
+
+    // Opens the menu on the movie, at a global position (none: where the
+    // pointer is).
+    std::function<void(std::optional<QPoint> at)> onMenu;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool InWindow(const QObject* watched) const;
+    bool Within(const QObject* watched, const QWidget* area) const;
+    // No menu, dialog or focused folder list takes keys now.
+    bool KeysAreOurs() const;
+    QPoint MovieCentre() const;
+
+    QPointer<QWidget> window_, player_, logo_, files_;
+};
+
+}  // namespace rw

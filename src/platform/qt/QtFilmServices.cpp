@@ -1,0 +1,127 @@
+#include "platform/qt/QtFilmServices.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QDir>
+#include <QFileDialog>
+#include <QFutureWatcher>
+#include <QMenu>
+#include <QPromise>
+#include <QStandardPaths>
+#include <QWidget>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "platform/Step.h"
+#include "platform/qt/FileList.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/Text.h"
+#include "sources/OpenDialog.h"
+
+namespace rw {
+namespace {
+
+// Each item tells `chosen` when it is triggered, from a submenu as well.
+void AddEntries(QMenu& menu, const std::vector<MenuEntry>& entries,
+                std::optional<FilmAction>& chosen) {
+    for (const MenuEntry& entry : entries) {
+        if (entry.IsSeparator()) {
+            menu.addSeparator();
+        } else if (entry.IsSubmenu()) {
+            QMenu* sub = menu.addMenu(QString::fromStdString(entry.caption));
+            sub->setEnabled(entry.enabled);
+            AddEntries(*sub, entry.children, chosen);
+        } else {
+            QAction* action = menu.addAction(QString::fromStdString(entry.caption));
+            action->setEnabled(entry.enabled);
+            action->setCheckable(entry.checkable);
+            action->setChecked(entry.checked);
+            QObject::connect(action, &QAction::triggered, &menu,
+                             [&chosen, choice = entry.action] { chosen = choice; });
+        }
+    }
+}
+
+// The Open dialog's first filter, the kinds of movie file the program plays.
+NamePatterns MoviePatterns(const std::string& alsoExtension) {
+    const auto filters = ParseFilter(kOpenFilter);
+    QStringList patterns;
+    if (!alsoExtension.empty()) patterns << "*." + ToQString(alsoExtension);
+    if (!filters.empty()) {
+        for (const auto& pattern : filters.front().patterns)
+            patterns << QString::fromStdString(pattern);
+    }
+    return NamePatterns(patterns);
+}
+
+}  // namespace
+
+QtFilmServices::QtFilmServices(QWidget* parent, Listed listed)
+    : parent_(parent), listed_(std::move(listed)) {}
+
+QtFilmServices::~QtFilmServices() {
+    if (reader_) reader_->future().cancel();
+}
+
+std::optional<FilmAction> QtFilmServices::PopupMenu(const std::vector<MenuEntry>& entries) {
+    if (open_) throw PlatformError(Service::Window, "the menu on the movie is already open");
+    QMenu menu(parent_);
+    menu.setObjectName(QStringLiteral("movieMenu"));
+    std::optional<FilmAction> chosen;
+    AddEntries(menu, entries, chosen);
+    open_ = &menu;
+    const QPoint at = anchor_.value_or(QCursor::pos());
+    anchor_.reset();
+    menu.exec(at);
+    open_ = nullptr;
+    return chosen;
+}
+
+std::string QtFilmServices::SaveFileName(const std::string& title, const std::string& initialPath,
+                                         const std::string& filter) {
+    const QString chosen =
+        QFileDialog::getSaveFileName(parent_, QString::fromStdString(title), ToQString(initialPath),
+                                     QtNameFilters(filter).join(QStringLiteral(";;")));
+    return chosen.isEmpty() ? std::string() : ToStdString(chosen);
+}
+
+std::string QtFilmServices::OpenFileName(const std::string& title, const std::string& initialFolder,
+                                         const std::string& filter) {
+    const QString chosen = QFileDialog::getOpenFileName(
+        parent_, QString::fromStdString(title), ToQString(initialFolder),
+        QtNameFilters(filter).join(QStringLiteral(";;")));
+    return chosen.isEmpty() ? std::string() : ToStdString(chosen);
+}
+
+std::string QtFilmServices::PicturesFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    return ToStdString(folder);
+}
+
+void QtFilmServices::ListFolder(const std::string& folder, const std::string& alsoExtension) {
+    if (reader_) {
+        // Deleting the watcher drops whatever the older listing reports.
+        reader_->future().cancel();
+        delete reader_;
+    }
+    auto* reader = new QFutureWatcher<std::vector<std::string>>(this);
+    reader_ = reader;
+    connect(reader, &QFutureWatcherBase::finished, this, [this, reader, folder] {
+        const auto done = reader->future();
+        if (reader_ == reader) reader_ = nullptr;
+        reader->deleteLater();
+        if (done.isCanceled() || done.resultCount() == 0) return;
+        if (listed_) Step([&] { listed_(folder, done.result()); });
+    });
+    reader->setFuture(QtConcurrent::run(
+        [folder = ToQString(folder), alsoExtension](QPromise<std::vector<std::string>>& promise) {
+            const QStringList names = ReadFolderNames(folder, MoviePatterns(alsoExtension),
+                                                      [&promise] { return promise.isCanceled(); });
+            std::vector<std::string> result;
+            result.reserve(static_cast<std::size_t>(names.size()));
+            for (const QString& name : names) result.push_back(ToStdString(name));
+            promise.addResult(std::move(result));
+        }));
+}
+
+}  // namespace rw

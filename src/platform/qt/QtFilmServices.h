@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QMenu>
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/FilmServices.h"
+
+class QMenu;
+class QWidget;
+template <typename T>
+class QFutureWatcher;
+
+namespace rw {
+
+// The film commands' desktop services on Qt Widgets: the menu on the movie
+// (a QMenu built from the logic's entries), the Save Frame dialog, the
+// Pictures folder, and folders listed on a worker thread.
+class QtFilmServices final : public QObject, public IFilmServices {
+  public:
+    using Listed = std::function<void(const std::string& folder, std::vector<std::string> names)>;
+
+    // `parent`: the window the menu and dialogs belong to; `listed` hears of
+    // each folder listed.
+    QtFilmServices(QWidget* parent, Listed listed);
+    ~QtFilmServices() override;
+
+    // Where the next menu opens, in global coordinates; none: under the
+    // pointer.
+    void SetMenuAnchor(std::optional<QPoint> global) { anchor_ = global; }
+    // The menu while it is open, for tests.
+    QMenu* OpenMenu() const { return open_; }
+
+    std::optional<FilmAction> PopupMenu(const std::vector<MenuEntry>& entries) override;
+    std::string SaveFileName(const std::string& title, const std::string& initialPath,
+                             const std::string& filter) override;
+    std::string OpenFileName(const std::string& title, const std::string& initialFolder,
+                             const std::string& filter) override;
+    std::string PicturesFolder() override;
+    void ListFolder(const std::string& folder, const std::string& alsoExtension) override;
+
+  private:
+    QPointer<QWidget> parent_;
+    Listed listed_;
+    std::optional<QPoint> anchor_;
+    QPointer<QMenu> open_;
+    QFutureWatcher<std::vector<std::string>>* reader_ = nullptr;
+};
+
+}  // namespace rw

@@ -1,0 +1,228 @@
+#include "playback/FilmControls.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <iterator>
+
+#include "platform/Step.h"
+#include "playback/OpenMovie.h"
+#include "playback/Transport.h"
+#include "sources/FolderNeighbours.h"
+#include "sources/Paths.h"
+#include "window/FullScreen.h"
+
+namespace rw {
+namespace {
+
+constexpr double kSameSpeed = 1e-6;
+
+}  // namespace
+
+double SpeedStep(double current, int direction) {
+    if (!std::isfinite(current)) return 1;
+    if (direction > 0) {
+        for (double speed : kSpeeds)
+            if (speed > current + kSameSpeed) return speed;
+        return std::max(current, kSpeeds[std::size(kSpeeds) - 1]);
+    }
+    if (direction < 0) {
+        for (auto speed = std::rbegin(kSpeeds); speed != std::rend(kSpeeds); ++speed)
+            if (*speed < current - kSameSpeed) return *speed;
+        return std::min(current, kSpeeds[0]);
+    }
+    return current;
+}
+
+double VolumeAfter(double volume, double by) {
+    const double from = std::isfinite(volume) ? volume : 100;
+    return std::clamp(from + (std::isfinite(by) ? by : 0), 0.0, 100.0);
+}
+
+std::string FrameFileName(const std::string& movieName, double seconds) {
+    std::string stem = movieName;
+    if (const std::size_t dot = stem.rfind('.'); dot != std::string::npos && dot > 0) {
+        stem.erase(dot);
+    }
+    if (stem.empty()) stem = "frame";
+    const long long total =
+        std::isfinite(seconds) && seconds > 0 ? static_cast<long long>(seconds) : 0;
+    char time[32];
+    std::snprintf(time, sizeof time, " %02lld-%02lld-%02lld.png", total / 3600, total / 60 % 60,
+                  total % 60);
+    return stem + time;
+}
+
+void FilmControls::Run(FilmAction action) {
+    IPlayerControls& p = player_;
+    switch (action.command) {
+        case FilmCommand::PlayPause:
+            // What Play and Pause in the Movie menu do; nothing without a
+            // movie (Play would ask for one).
+            if (!p.HasMovie()) return;
+            if (p.IsPaused() || p.IsAtEnd()) {
+                mnuMoviePlay_Click(form_);
+            } else {
+                mnuMoviePause_Click(form_);
+            }
+            return;
+        case FilmCommand::SeekBy:
+            Step([&] { p.SeekBy(action.value); });
+            return;
+        case FilmCommand::VolumeBy:
+            Step([&] {
+                p.SetVolume(VolumeAfter(p.Volume(), action.value));
+                if (p.IsMuted() && action.value > 0) p.SetMuted(false);
+            });
+            return;
+        case FilmCommand::Mute:
+            Step([&] { p.SetMuted(!p.IsMuted()); });
+            return;
+        case FilmCommand::SpeedDown:
+            Step([&] { p.SetSpeed(SpeedStep(p.Speed(), -1)); });
+            return;
+        case FilmCommand::SpeedUp:
+            Step([&] { p.SetSpeed(SpeedStep(p.Speed(), +1)); });
+            return;
+        case FilmCommand::SpeedNormal:
+            Step([&] { p.SetSpeed(1); });
+            return;
+        case FilmCommand::SetSpeed:
+            Step([&] { p.SetSpeed(action.value); });
+            return;
+        case FilmCommand::PreviousMovie:
+            OpenNeighbour(-1);
+            return;
+        case FilmCommand::NextMovie:
+            OpenNeighbour(+1);
+            return;
+        case FilmCommand::FrameBack:
+        case FilmCommand::FrameForward:
+            Step([&] { p.StepFrame(action.command == FilmCommand::FrameForward); });
+            return;
+        case FilmCommand::SubtitlesSooner:
+        case FilmCommand::SubtitlesLater: {
+            const double by =
+                action.command == FilmCommand::SubtitlesLater ? kSubtitleStep : -kSubtitleStep;
+            // Rounded to the step, so that ten presses make exactly a second.
+            Step([&] { p.SetSubtitleDelay(std::round((p.SubtitleDelay() + by) * 10) / 10); });
+            return;
+        }
+        case FilmCommand::SubtitlesOff:
+            Step([&] { p.SelectSubtitle(0); });
+            return;
+        case FilmCommand::SubtitleTrack:
+            Step([&] { p.SelectSubtitle(static_cast<std::int64_t>(action.value)); });
+            return;
+        case FilmCommand::AudioTrack:
+            Step([&] { p.SelectAudio(static_cast<std::int64_t>(action.value)); });
+            return;
+        case FilmCommand::LoadSubtitleFile:
+            LoadSubtitleFile();
+            return;
+        case FilmCommand::Chapter:
+            Step([&] { p.SeekTo(action.value); });
+            return;
+        case FilmCommand::SaveFrameAs:
+            SaveFrameAs();
+            return;
+        case FilmCommand::CopyFrame:
+            Step([&] { p.CopyFrame(); });
+            return;
+        case FilmCommand::Resume:
+            resume = !resume;
+            return;
+        case FilmCommand::FullScreen:
+            ToggleFullScreen(form_);
+            return;
+    }
+}
+
+MovieMenuState FilmControls::MenuState() {
+    MovieMenuState state;
+    Step([&] {
+        state.hasMovie = player_.HasMovie();
+        state.hasPicture = player_.HasPicture();
+    });
+    Step([&] { state.subtitles = player_.SubtitleTracks(); });
+    Step([&] { state.audio = player_.AudioTracks(); });
+    Step([&] { state.speed = player_.Speed(); });
+    Step([&] { state.chapters = player_.Chapters(); });
+    state.canPrevious = Neighbour(-1).has_value();
+    state.canNext = Neighbour(+1).has_value();
+    state.resume = resume;
+    Step([&] { state.fullScreen = form_.window.FullScreen(); });
+    return state;
+}
+
+void FilmControls::ShowMenu() {
+    std::optional<FilmAction> chosen;
+    if (!Step([&] { chosen = services_.PopupMenu(BuildMovieMenu(MenuState())); })) return;
+    if (chosen) Run(*chosen);
+}
+
+void FilmControls::MovieChanged() {
+    std::optional<LocalMovie> movie;
+    Step([&] { movie = SplitLocalMovie(form_.player.Reference()); });
+    if (!movie) {
+        listedFolder_.clear();
+        names_.clear();
+    } else if (movie->folder != listedFolder_) {
+        // The old names say nothing of the new folder; until its names come
+        // there is no movie before or after.
+        listedFolder_ = movie->folder;
+        names_.clear();
+        Step([&] { services_.ListFolder(movie->folder, ExtensionOf(movie->name)); });
+    }
+    if (onNeighboursChanged) onNeighboursChanged();
+}
+
+void FilmControls::FolderListed(const std::string& folder, std::vector<std::string> names) {
+    if (folder != listedFolder_) return;  // a folder left meanwhile
+    names_ = std::move(names);
+    if (onNeighboursChanged) onNeighboursChanged();
+}
+
+std::optional<std::string> FilmControls::Neighbour(int step) {
+    std::optional<LocalMovie> movie;
+    Step([&] { movie = SplitLocalMovie(form_.player.Reference()); });
+    if (!movie || movie->folder != listedFolder_) return std::nullopt;
+    const auto name = NeighbourName(names_, movie->name, step);
+    if (!name) return std::nullopt;
+    return JoinFolderAndName(movie->folder, *name);
+}
+
+void FilmControls::OpenNeighbour(int step) {
+    if (const auto movie = Neighbour(step)) OpenMovie(form_, *movie);
+}
+
+void FilmControls::SaveFrameAs() {
+    std::string name = "frame";
+    Step([&] {
+        if (const auto movie = SplitLocalMovie(form_.player.Reference())) name = movie->name;
+    });
+    double at = 0;
+    Step([&] { at = player_.Position(); });
+    std::string path;
+    Step([&] {
+        const std::string initial =
+            JoinFolderAndName(services_.PicturesFolder(), FrameFileName(name, at));
+        path = services_.SaveFileName("Save Frame As", initial, "PNG Images|*.png");
+    });
+    if (path.empty()) return;
+    if (ExtensionOf(FileNameOf(path)) != "png") path += ".png";
+    Step([&] { player_.SaveFrame(path); });
+}
+
+void FilmControls::LoadSubtitleFile() {
+    std::optional<LocalMovie> movie;
+    Step([&] { movie = SplitLocalMovie(form_.player.Reference()); });
+    std::string path;
+    Step([&] {
+        path = services_.OpenFileName("Load Subtitle File", movie ? movie->folder : std::string(),
+                                      kSubtitleFilter);
+    });
+    if (!path.empty()) Step([&] { player_.AddSubtitleFile(path); });
+}
+
+}  // namespace rw

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "extras/MovieMenu.h"
+#include "platform/FilmServices.h"
+#include "platform/PlayerControls.h"
+#include "window/Form.h"
+
+namespace rw {
+
+// The speeds of the Speed menu and of the [ and ] keys, slowest first.
+inline constexpr double kSpeeds[] = {0.5, 0.75, 1, 1.25, 1.5, 2};
+// How far Sooner and Later move the subtitles.
+inline constexpr double kSubtitleStep = 0.1;
+
+// The next speed of kSpeeds up (direction > 0) or down from `current`; a
+// speed between two steps goes to the nearer one in that direction; the
+// ends stay where they are.
+double SpeedStep(double current, int direction);
+// The volume moved by `by` points, kept within 0 to 100.
+double VolumeAfter(double volume, double by);
+// The name a saved frame gets: the movie's name without its extension and
+// the time, "Harbour lights 00-12-34.png"; "frame 00-00-00.png" without a name.
+std::string FrameFileName(const std::string& movieName, double seconds);
+
+// The film commands around the described window: what the menu on the
+// movie, the added keys and the desktop's media controls run.
+class FilmControls {
+  public:
+    FilmControls(Form& form, IPlayerControls& player, IFilmServices& services)
+        : form_(form), player_(player), services_(services) {}
+
+    // Runs one command; each of its steps that fails is skipped.
+    void Run(FilmAction action);
+    // Builds the menu on the movie for things as they are, shows it and
+    // runs the choice.
+    void ShowMenu();
+    MovieMenuState MenuState();
+
+    // The player loaded another movie (or none): its folder is listed for
+    // the movies before and after it.
+    void MovieChanged();
+    // The names of a folder listed at MovieChanged's request.
+    void FolderListed(const std::string& folder, std::vector<std::string> names);
+    // The local movie `step` places from the loaded one in its folder, as a
+    // full path; none at the ends, for an address, or while the folder is
+    // still being listed.
+    std::optional<std::string> Neighbour(int step);
+
+    // Resume Where Left Off.
+    bool resume = true;
+
+    // Told when whether there is a movie before or after may have changed.
+    std::function<void()> onNeighboursChanged;
+
+  private:
+    void OpenNeighbour(int step);
+    void SaveFrameAs();
+    void LoadSubtitleFile();
+
+    Form& form_;
+    IPlayerControls& player_;
+    IFilmServices& services_;
+    std::string listedFolder_;
+    std::vector<std::string> names_;
+};
+
+}  // namespace rw
