@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "extras/FilmKeys.h"
 #include "platform/Step.h"
 #include "platform/desktop/QtDesktop.h"
 #include "platform/mpv/MpvPlayer.h"
@@ -84,6 +85,8 @@ Program::~Program() {
     // The window outlives the film commands its input filter reaches.
     qApp->removeEventFilter(filmInput_);
     filmInput_->onMenu = nullptr;
+    filmInput_->onKey = nullptr;
+    filmInput_->onWheel = nullptr;
     // The one failure the user hears of: settings that could not be saved
     // (a full disk, a folder in the file's place) would otherwise be lost
     // without a word. The old file stays as it was.
@@ -118,6 +121,15 @@ void Program::StartFilm() {
         if (tracker_->unloaded) return;
         filmServices_->SetMenuAnchor(at);
         film_->ShowMenu();
+    };
+    filmInput_->onKey = [this](std::int16_t code, std::int16_t shift) {
+        const auto action = FilmKeyAction(code, shift);
+        if (!action || tracker_->unloaded) return false;
+        film_->Run(*action);
+        return true;
+    };
+    filmInput_->onWheel = [this](double notches) {
+        if (!tracker_->unloaded) film_->Run(WheelAction(notches));
     };
     // Another movie: its folder is listed for the movies before and after.
     QObject::connect(player_, &MpvPlayer::LoadChanged, player_, [this] {

@@ -14,6 +14,23 @@ inline constexpr std::int16_t kH = 72;
 inline constexpr std::int16_t kW = 87;
 inline constexpr std::int16_t kF11 = 122;
 
+// The keys of the film commands, by the same classic codes.
+inline constexpr std::int16_t kBackspace = 8;
+inline constexpr std::int16_t kSpace = 32;
+inline constexpr std::int16_t kPageUp = 33;
+inline constexpr std::int16_t kPageDown = 34;
+inline constexpr std::int16_t kLeft = 37;
+inline constexpr std::int16_t kUp = 38;
+inline constexpr std::int16_t kRight = 39;
+inline constexpr std::int16_t kDown = 40;
+inline constexpr std::int16_t kM = 77;
+inline constexpr std::int16_t kX = 88;
+inline constexpr std::int16_t kZ = 90;
+inline constexpr std::int16_t kComma = 188;
+inline constexpr std::int16_t kPeriod = 190;
+inline constexpr std::int16_t kBracketLeft = 219;
+inline constexpr std::int16_t kBracketRight = 221;
+
 inline constexpr std::int16_t kShift = 1;
 inline constexpr std::int16_t kCtrl = 2;
 inline constexpr std::int16_t kAlt = 4;

@@ -7,7 +7,9 @@
 #include <cstdio>
 
 #include "FilmFakes.h"
+#include "extras/FilmKeys.h"
 #include "extras/MovieMenu.h"
+#include "platform/Keys.h"
 #include "playback/FilmControls.h"
 #include "sources/FolderNeighbours.h"
 
@@ -316,6 +318,52 @@ TEST(FilmControls, TheMenuRunsItsChoice) {
     EXPECT_EQ(r.services.lastOpenFolder, "/m");
     EXPECT_EQ(r.Calls("AddSubtitleFile"),
               std::vector<std::string>{"AddSubtitleFile /m/Ep 2.en.srt"});
+}
+
+TEST(FilmKeys, AddedKeysActAndTheWindowsOwnKeysComeFirst) {
+    using namespace keys;
+    using C = FilmCommand;
+    const struct {
+        std::int16_t code, shift;
+        std::optional<FilmAction> action;
+    } cases[] = {
+        {kSpace, 0, FilmAction{C::PlayPause}},
+        {kLeft, 0, FilmAction{C::SeekBy, -5}},
+        {kRight, 0, FilmAction{C::SeekBy, 5}},
+        {kLeft, kCtrl, FilmAction{C::SeekBy, -60}},
+        {kRight, kCtrl, FilmAction{C::SeekBy, 60}},
+        {kUp, 0, FilmAction{C::VolumeBy, 5}},
+        {kDown, 0, FilmAction{C::VolumeBy, -5}},
+        {kM, 0, FilmAction{C::Mute}},
+        {kBracketLeft, 0, FilmAction{C::SpeedDown}},
+        {kBracketRight, 0, FilmAction{C::SpeedUp}},
+        {kBackspace, 0, FilmAction{C::SpeedNormal}},
+        {kPageUp, 0, FilmAction{C::PreviousMovie}},
+        {kPageDown, 0, FilmAction{C::NextMovie}},
+        {kComma, 0, FilmAction{C::FrameBack}},
+        {kPeriod, 0, FilmAction{C::FrameForward}},
+        {kZ, 0, FilmAction{C::SubtitlesSooner}},
+        {kX, 0, FilmAction{C::SubtitlesLater}},
+        // The window's own keys and shortcuts keep their meaning.
+        {kW, 0, std::nullopt},
+        {kH, kCtrl, std::nullopt},
+        {kC, kCtrl, std::nullopt},
+        {kEscape, 0, std::nullopt},
+        {kEnter, 0, std::nullopt},
+        {kF11, 0, std::nullopt},
+        {kM, kCtrl, std::nullopt},
+        {kM, kAlt, std::nullopt},  // access keys belong to the menu bar
+        {kLeft, kAlt, std::nullopt},
+        {kSpace, kShift, std::nullopt},
+        {kUp, kCtrl, std::nullopt},
+        {kRight, kCtrl | kShift, std::nullopt},
+        {0, 0, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FilmKeyAction(c.code, c.shift), c.action) << c.code << " " << c.shift;
+    EXPECT_EQ(WheelAction(1), (FilmAction{C::VolumeBy, 5}));
+    EXPECT_EQ(WheelAction(-2), (FilmAction{C::VolumeBy, -10}));
+    EXPECT_EQ(WheelAction(std::nan("")), (FilmAction{C::VolumeBy, 0}));
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include "platform/mpv/ControllerBar.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -28,6 +30,12 @@ ControllerBar::ControllerBar(QWidget* parent) : QWidget(parent) {
     // Keys belong to the window; the bar is used with the mouse.
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // One painted widget: screen readers learn its parts from its
+    // description, and each part names itself in its tooltip.
+    setAccessibleName(QStringLiteral("Play bar"));
+    setAccessibleDescription(
+        QStringLiteral("Play or pause, seek bar, elapsed and total time, mute and volume"));
+    setMouseTracking(true);
 }
 
 void ControllerBar::SetPlaying(bool playing) {
@@ -151,6 +159,37 @@ QString ControllerBar::TimeText() const {
     return text;
 }
 
+QString ControllerBar::ToolTipAt(QPoint at) const {
+    const Layout layout = ComputeLayout();
+    if (layout.play.contains(at)) {
+        return playing_ ? QStringLiteral("Pause") : QStringLiteral("Play");
+    }
+    if (layout.seek.contains(at)) {
+        if (duration_ <= 0) return QStringLiteral("Seek bar");
+        const double seconds = Fraction(Track(layout.seek), at.x()) * duration_;
+        return QString::fromStdString(FormatPlayTime(seconds));
+    }
+    if (layout.time.contains(at)) return QStringLiteral("Elapsed and total time");
+    if (layout.mute.contains(at)) return muted_ ? QStringLiteral("Unmute") : QStringLiteral("Mute");
+    if (layout.volume.contains(at)) {
+        return QStringLiteral("Volume %1%").arg(static_cast<int>(std::lround(volume_)));
+    }
+    return {};
+}
+
+bool ControllerBar::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto& help = *static_cast<QHelpEvent*>(event);
+    const QString text = ToolTipAt(help.pos());
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+    } else {
+        // The seek bar's tooltip follows the pointer: the time under it.
+        QToolTip::showText(help.globalPos(), text, this, QRect(help.pos(), QSize(1, 1)));
+    }
+    return true;
+}
+
 void ControllerBar::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const Layout layout = ComputeLayout();
@@ -171,7 +210,15 @@ void ControllerBar::mousePressEvent(QMouseEvent* event) {
 }
 
 void ControllerBar::mouseMoveEvent(QMouseEvent* event) {
-    if (drag_ != Drag::None) DragTo(event->position().toPoint().x(), false);
+    const QPoint at = event->position().toPoint();
+    if (drag_ != Drag::None) {
+        DragTo(at.x(), false);
+    } else if (QToolTip::isVisible() && ComputeLayout().seek.contains(at)) {
+        // The time under the pointer, as it moves along the seek bar.
+        QToolTip::showText(event->globalPosition().toPoint(), ToolTipAt(at), this,
+                           QRect(at, QSize(1, 1)));
+    }
+    event->ignore();  // the player hears of the pointer as well (full screen)
 }
 
 void ControllerBar::mouseReleaseEvent(QMouseEvent* event) {

@@ -42,6 +42,10 @@ class ControllerBar final : public QWidget {
     };
     Layout ComputeLayout() const;
     QString TimeText() const;
+    // What the control at `at` is and does, as its tooltip says it: "Pause",
+    // the time under the pointer on the seek bar, "Volume 80%"; empty
+    // text where there is no control.
+    QString ToolTipAt(QPoint at) const;
     // How wide a bar of that height must be to show every control with a
     // seek bar long enough to aim with.
     int NeededWidth(int barHeight) const;
@@ -54,6 +58,7 @@ class ControllerBar final : public QWidget {
     void MuteClicked();
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -3,10 +3,56 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
+#include <QWheelEvent>
 
+#include "platform/Keys.h"
 #include "platform/Step.h"
 
 namespace rw {
+namespace {
+
+// The film's keys as the logic's codes; 0 for the others.
+std::int16_t FilmKeyCode(int key) {
+    switch (key) {
+        case Qt::Key_Space:
+            return keys::kSpace;
+        case Qt::Key_Left:
+            return keys::kLeft;
+        case Qt::Key_Right:
+            return keys::kRight;
+        case Qt::Key_Up:
+            return keys::kUp;
+        case Qt::Key_Down:
+            return keys::kDown;
+        case Qt::Key_PageUp:
+            return keys::kPageUp;
+        case Qt::Key_PageDown:
+            return keys::kPageDown;
+        case Qt::Key_Backspace:
+            return keys::kBackspace;
+        case Qt::Key_BracketLeft:
+            return keys::kBracketLeft;
+        case Qt::Key_BracketRight:
+            return keys::kBracketRight;
+        case Qt::Key_Comma:
+            return keys::kComma;
+        case Qt::Key_Period:
+            return keys::kPeriod;
+        default:
+            break;
+    }
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<std::int16_t>(key);
+    return 0;
+}
+
+std::int16_t ShiftBits(Qt::KeyboardModifiers m) {
+    return static_cast<std::int16_t>((m & Qt::ShiftModifier ? keys::kShift : 0) |
+                                     (m & Qt::ControlModifier ? keys::kCtrl : 0) |
+                                     (m & Qt::AltModifier ? keys::kAlt : 0));
+}
+
+}  // namespace
 
 FilmInput::FilmInput(QWidget* window, QWidget* player, QWidget* logo, QWidget* files)
     : QObject(window), window_(window), player_(player), logo_(logo), files_(files) {}
@@ -25,7 +71,11 @@ bool FilmInput::Within(const QObject* watched, const QWidget* area) const {
 bool FilmInput::KeysAreOurs() const {
     if (QApplication::activePopupWidget() != nullptr) return false;
     if (QApplication::activeModalWidget() != nullptr) return false;
-    if (!window_ || !window_->isActiveWindow()) return false;
+    // (Keys reach the main window only while it is active; asking Qt
+    // whether it is active races with the window manager's activation.)
+    if (!window_) return false;
+    // The menu bar while it is worked with the keyboard (after Alt).
+    if (qobject_cast<QMenuBar*>(QApplication::focusWidget()) != nullptr) return false;
     return !(files_ && files_->isVisible() && files_->hasFocus());
 }
 
@@ -36,13 +86,13 @@ QPoint FilmInput::MovieCentre() const {
 }
 
 bool FilmInput::eventFilter(QObject* watched, QEvent* event) {
-    if (!onMenu || !InWindow(watched)) return false;
+    if (!InWindow(watched)) return false;
     switch (event->type()) {
         case QEvent::ContextMenu: {
             // Only the mouse: the keyboard's menu keys are taken at their
             // press below, where the folder list and dialogs are told apart.
             const auto& menu = *static_cast<QContextMenuEvent*>(event);
-            if (menu.reason() != QContextMenuEvent::Mouse) return false;
+            if (menu.reason() != QContextMenuEvent::Mouse || !onMenu) return false;
             if (!Within(watched, player_) && !Within(watched, logo_)) return false;
             const QPoint at = menu.globalPos();
             Step([&] { onMenu(at); });
@@ -50,11 +100,29 @@ bool FilmInput::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::KeyPress: {
             const auto& key = *static_cast<QKeyEvent*>(event);
+            // Keypad keys count as the keys they are.
+            const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
             const bool menuKey = key.key() == Qt::Key_Menu ||
-                                 (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
-            if (!menuKey || key.isAutoRepeat() || !KeysAreOurs()) return false;
-            const QPoint at = MovieCentre();
-            Step([&] { onMenu(at); });
+                                 (key.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+            if (!KeysAreOurs()) return false;
+            if (menuKey) {
+                if (key.isAutoRepeat() || !onMenu) return false;
+                const QPoint at = MovieCentre();
+                Step([&] { onMenu(at); });
+                return true;
+            }
+            const std::int16_t code = FilmKeyCode(key.key());
+            if (code == 0 || !onKey) return false;
+            bool acted = false;
+            Step([&] { acted = onKey(code, ShiftBits(modifiers)); });
+            return acted;
+        }
+        case QEvent::Wheel: {
+            if (!onWheel || !Within(watched, player_)) return false;
+            const auto& wheel = *static_cast<QWheelEvent*>(event);
+            const double notches = wheel.angleDelta().y() / 120.0;
+            if (notches == 0) return false;
+            Step([&] { onWheel(notches); });
             return true;
         }
         default:
