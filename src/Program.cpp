@@ -5,6 +5,7 @@
 #include <QImage>
 #include <cstdio>
 #include <exception>
+#include <functional>
 
 #include "extras/FilmKeys.h"
 #include "platform/Step.h"
@@ -28,10 +29,13 @@ class Program::Tracker final : public IFormEvents {
   public:
     explicit Tracker(IFormEvents& inner) : inner_(inner) {}
     bool unloaded = false;
+    // After the window's own settings are written: the film's.
+    std::function<void()> afterUnload;
     void OnResize() override { inner_.OnResize(); }
     void OnUnload() override {
         unloaded = true;
         inner_.OnUnload();
+        if (afterUnload) afterUnload();
     }
     void OnMenu(Menu item) override { inner_.OnMenu(item); }
     void OnKeyUp(std::int16_t& code, std::int16_t shift) override { inner_.OnKeyUp(code, shift); }
@@ -131,6 +135,13 @@ void Program::StartFilm() {
     filmInput_->onWheel = [this](double notches) {
         if (!tracker_->unloaded) film_->Run(WheelAction(notches));
     };
+    // Where films were left: kept as each is replaced and at exit, read
+    // before the first movie opens.
+    film_->ReadSettings();
+    QObject::connect(player_, &MpvPlayer::LoadStarting, player_, [this](const std::string& next) {
+        if (!tracker_->unloaded) film_->MovieStarting(next);
+    });
+    tracker_->afterUnload = [this] { film_->WriteSettings(); };
     // Another movie: its folder is listed for the movies before and after.
     QObject::connect(player_, &MpvPlayer::LoadChanged, player_, [this] {
         if (!tracker_->unloaded) film_->MovieChanged();

@@ -11,6 +11,8 @@
 #include "sources/FolderNeighbours.h"
 #include "sources/Paths.h"
 #include "window/FullScreen.h"
+#include "window/Numbers.h"
+#include "window/Settings.h"
 
 namespace rw {
 namespace {
@@ -212,6 +214,56 @@ void FilmControls::SaveFrameAs() {
     if (path.empty()) return;
     if (ExtensionOf(FileNameOf(path)) != "png") path += ".png";
     Step([&] { player_.SaveFrame(path); });
+}
+
+void FilmControls::ReadSettings() {
+    ISettingsStore& store = form_.settings;
+    positions_.Read(store);
+    const auto flag = [&](const char* key) {
+        return ParseBoolean(ReadSetting(store, kSettingsSection, key, ""));
+    };
+    if (const auto on = flag(kResumeKey)) resume = *on;
+    if (const auto volume = ParseNumber(ReadSetting(store, kSettingsSection, kVolumeKey, ""))) {
+        if (std::isfinite(*volume))
+            Step([&] { player_.SetVolume(std::clamp(*volume, 0.0, 100.0)); });
+    }
+    if (const auto muted = flag(kMuteKey)) Step([&] { player_.SetMuted(*muted); });
+}
+
+void FilmControls::WriteSettings() {
+    RememberPlaying();
+    ISettingsStore& store = form_.settings;
+    positions_.Write(store);
+    Step([&] { store.Write(kSettingsSection, kResumeKey, FormatBoolean(resume)); });
+    Step([&] {
+        const double volume = player_.Volume();
+        store.Write(kSettingsSection, kVolumeKey,
+                    std::to_string(static_cast<int>(std::lround(VolumeAfter(volume, 0)))));
+    });
+    Step([&] { store.Write(kSettingsSection, kMuteKey, FormatBoolean(player_.IsMuted())); });
+}
+
+// A film left part way is kept; one watched to its credits, or hardly
+// begun, starts from the beginning next time.
+void FilmControls::RememberPlaying() {
+    if (!resume) return;
+    std::string playing;
+    Step([&] { playing = form_.player.Reference(); });
+    if (playing.empty()) return;
+    Step([&] {
+        if (!player_.HasMovie()) return;
+        if (const auto at = ResumePoint(player_.Position(), player_.Duration())) {
+            positions_.Remember(playing, *at);
+        } else {
+            positions_.Forget(playing);
+        }
+    });
+}
+
+void FilmControls::MovieStarting(const std::string& reference) {
+    RememberPlaying();
+    if (!resume) return;
+    if (const auto at = positions_.Find(reference)) Step([&] { player_.StartNextLoadAt(*at); });
 }
 
 void FilmControls::LoadSubtitleFile() {

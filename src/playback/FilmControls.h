@@ -8,6 +8,7 @@
 #include "extras/MovieMenu.h"
 #include "platform/FilmServices.h"
 #include "platform/PlayerControls.h"
+#include "playback/Resume.h"
 #include "window/Form.h"
 
 namespace rw {
@@ -54,6 +55,17 @@ class FilmControls {
     // Resume Where Left Off.
     bool resume = true;
 
+    // Start-up, before the first movie: where films were left, Resume Where
+    // Left Off, the volume and mute as they were at the last exit.
+    void ReadSettings();
+    // Exit: the playing movie's place, and the rest as ReadSettings reads it.
+    void WriteSettings();
+    // The player is about to load `reference` in place of the movie it
+    // has: that one's place is kept, and the new one starts where it was
+    // left.
+    void MovieStarting(const std::string& reference);
+    const ResumeList& Positions() const { return positions_; }
+
     // Told when whether there is a movie before or after may have changed.
     std::function<void()> onNeighboursChanged;
 
@@ -61,12 +73,14 @@ class FilmControls {
     void OpenNeighbour(int step);
     void SaveFrameAs();
     void LoadSubtitleFile();
+    void RememberPlaying();
 
     Form& form_;
     IPlayerControls& player_;
     IFilmServices& services_;
     std::string listedFolder_;
     std::vector<std::string> names_;
+    ResumeList positions_;
 };
 
 }  // namespace rw

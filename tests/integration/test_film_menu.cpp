@@ -1,5 +1,6 @@
 // The menu on the movie in the running program: a right click on the movie
-// opens it, and its items reach the player and the movies of the folder.
+// opens it, and its items reach the player and the movies of the folder;
+// and a film comes back where it was left.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QMenu>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -101,6 +103,38 @@ TEST_F(FilmMenuTest, SpeedIsChosenFromTheMenuAndResetByTheNextMovie) {
         },
         10000));
     p.Window().close();
+}
+
+TEST_F(FilmMenuTest, AFilmComesBackWhereItWasLeftAndRewindStillStartsOver) {
+    // Six minutes of a tiny picture, one frame a second.
+    const std::string film =
+        test::MakeClip(dir_, "long film.mp4", "color=c=gray:s=64x48:d=360:r=2");
+    ASSERT_FALSE(film.empty());
+    {
+        Program p("\"" + film + "\"", ini_);
+        p.Start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return p.Player().Duration() > 300; }, 10000));
+        p.Player().SeekTo(125);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return p.Player().Position() > 124; }, 10000));
+        p.Player().SetVolume(40);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return p.Player().Volume() == 40; }, 5000));
+        p.Window().close();
+    }
+    QSettings ini(QString::fromStdString(ini_), QSettings::IniFormat);
+    EXPECT_TRUE(ini.value("Resume/0").toString().startsWith("125"));
+    EXPECT_EQ(ini.value("Settings/Volume").toString(), "40");
+    EXPECT_EQ(ini.value("Settings/LastPlayed").toString().toStdString(), film);
+    {
+        Program p("\"" + film + "\"", ini_);
+        p.Start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return p.Player().HasPicture(); }, 10000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return p.Player().Position() > 120; }, 5000))
+            << p.Player().Position();
+        EXPECT_EQ(p.Player().Volume(), 40);
+        p.Window().MenuAction(Menu::MovieRewind)->trigger();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return p.Player().Position() < 5; }, 5000));
+        p.Window().close();
+    }
 }
 
 }  // namespace

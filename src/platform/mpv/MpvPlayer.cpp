@@ -223,7 +223,7 @@ void MpvPlayer::Load(const std::string& reference) {
         // Whoever keeps the position of the movie playing now reads it here,
         // and may say where the new one starts.
         const QPointer<MpvPlayer> alive(this);
-        emit LoadStarting(QString::fromStdString(reference));
+        emit LoadStarting(reference);
         if (!alive) return;
     }
     // A playlist's entries are tried in order until one loads. Whatever is

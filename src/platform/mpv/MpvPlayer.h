@@ -155,7 +155,7 @@ class MpvPlayer final : public QWidget, public IPlayer, public IPlayerControls {
     void FrameSaved(const QString& path, bool ok);
     // The reference about to be loaded, before anything of the movie playing
     // now is forgotten: its position is still the one it was left at.
-    void LoadStarting(const QString& reference);
+    void LoadStarting(const std::string& reference);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

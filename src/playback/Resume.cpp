@@ -1,0 +1,85 @@
+#include "playback/Resume.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "platform/Step.h"
+#include "sources/Paths.h"
+
+namespace rw {
+namespace {
+
+std::string Key(std::string reference) { return UrlToPath(reference); }
+
+}  // namespace
+
+std::optional<double> ResumePoint(double position, double duration) {
+    if (!std::isfinite(position) || !std::isfinite(duration)) return std::nullopt;
+    if (duration < kResumeMinimumLength || position < kResumeMinimumPosition) return std::nullopt;
+    const double credits = std::max(duration * kResumeEndShare, kResumeEndSeconds);
+    if (position >= duration - credits) return std::nullopt;
+    return position;
+}
+
+std::optional<std::pair<double, std::string>> ParseResumeEntry(const std::string& text) {
+    const std::size_t bar = text.find('|');
+    if (bar == std::string::npos || bar == 0 || bar + 1 == text.size()) return std::nullopt;
+    double seconds = 0;
+    const char* first = text.data();
+    const char* last = text.data() + bar;
+    const auto [end, error] = std::from_chars(first, last, seconds);
+    if (error != std::errc() || end != last || !std::isfinite(seconds) || seconds <= 0) {
+        return std::nullopt;
+    }
+    return std::pair(seconds, text.substr(bar + 1));
+}
+
+std::string FormatResumeEntry(double seconds, const std::string& reference) {
+    char number[32];
+    std::snprintf(number, sizeof number, "%.1f", seconds);
+    return std::string(number) + "|" + reference;
+}
+
+void ResumeList::Remember(const std::string& reference, double seconds) {
+    if (reference.empty() || !std::isfinite(seconds) || seconds <= 0) return;
+    Forget(reference);
+    entries_.insert(entries_.begin(), {Key(reference), seconds});
+    if (entries_.size() > kResumeCapacity) entries_.resize(kResumeCapacity);
+}
+
+void ResumeList::Forget(const std::string& reference) {
+    const std::string key = Key(reference);
+    std::erase_if(entries_, [&](const auto& entry) { return SameReference(entry.first, key); });
+}
+
+std::optional<double> ResumeList::Find(const std::string& reference) const {
+    const std::string key = Key(reference);
+    for (const auto& [stored, seconds] : entries_) {
+        if (SameReference(stored, key)) return seconds;
+    }
+    return std::nullopt;
+}
+
+void ResumeList::Read(ISettingsStore& store) {
+    entries_.clear();
+    for (std::size_t i = 0; i < kResumeCapacity; ++i) {
+        std::optional<std::string> text;
+        if (!Step([&] { text = store.Read(kResumeSection, std::to_string(i)); })) return;
+        if (!text) continue;
+        const auto entry = ParseResumeEntry(*text);
+        // Oldest last; a reference listed twice keeps its newer place.
+        if (entry && !Find(entry->second)) entries_.emplace_back(Key(entry->second), entry->first);
+    }
+}
+
+void ResumeList::Write(ISettingsStore& store) const {
+    for (std::size_t i = 0; i < kResumeCapacity; ++i) {
+        const std::string text =
+            i < entries_.size() ? FormatResumeEntry(entries_[i].second, entries_[i].first) : "";
+        if (!Step([&] { store.Write(kResumeSection, std::to_string(i), text); })) return;
+    }
+}
+
+}  // namespace rw

@@ -1,0 +1,177 @@
+// Where films were left: the rule, the stored entries, and the film
+// commands keeping and using them.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "FilmFakes.h"
+#include "playback/FilmControls.h"
+#include "playback/Resume.h"
+
+namespace rw {
+namespace {
+
+using test::FakeControls;
+using test::FakeFilmServices;
+using test::Rig;
+
+TEST(Resume, TheRule) {
+    const double inf = INFINITY, nan = std::nan("");
+    const struct {
+        double position, duration;
+        std::optional<double> point;
+    } cases[] = {
+        {120, 600, 120},             // a film left part way
+        {120, 299.9, std::nullopt},  // shorter than five minutes
+        {120, 300, 120},             // five minutes exactly
+        {4, 600, std::nullopt},      // hardly begun
+        {569, 600, 569},             // 600 s: the last 30 s are the credits
+        {570, 600, std::nullopt},
+        {6839, 7200, 6839},  // two hours: the last 5% (360 s)
+        {6840, 7200, std::nullopt},
+        {700, 600, std::nullopt},  // past the end
+        {120, 0, std::nullopt},    // a stream without a duration
+        {120, inf, std::nullopt},
+        {nan, 600, std::nullopt},
+        {120, -5, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ResumePoint(c.position, c.duration), c.point)
+            << c.position << " of " << c.duration;
+}
+
+TEST(Resume, StoredEntries) {
+    using Entry = std::optional<std::pair<double, std::string>>;
+    const struct {
+        const char* text;
+        Entry entry;
+    } cases[] = {
+        {"123.4|/m/Film.mkv", Entry({123.4, "/m/Film.mkv"})},
+        {"5|/m/a|b.mkv", Entry({5, "/m/a|b.mkv"})},  // the first bar ends the number
+        {"5|http://x/y", Entry({5, "http://x/y"})},
+        {"|/m/a.mkv", std::nullopt},
+        {"12|", std::nullopt},
+        {"abc|/m/a.mkv", std::nullopt},
+        {"12x|/m/a.mkv", std::nullopt},
+        {"-3|/m/a.mkv", std::nullopt},
+        {"0|/m/a.mkv", std::nullopt},
+        {"inf|/m/a.mkv", std::nullopt},
+        {"nan|/m/a.mkv", std::nullopt},
+        {"/m/a.mkv", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ParseResumeEntry(c.text), c.entry) << c.text;
+    EXPECT_EQ(FormatResumeEntry(123.45, "/m/a b.mkv"), "123.5|/m/a b.mkv");
+    EXPECT_EQ(ParseResumeEntry(FormatResumeEntry(61, "/m/x.mkv")), Entry({61, "/m/x.mkv"}));
+}
+
+TEST(Resume, TheListKeepsTheNewestHundredAndIgnoresDamage) {
+    test::FakeSettings store;
+    store.values[{"Resume", "0"}] = "100|/m/a.mkv";
+    store.values[{"Resume", "1"}] = "garbage";
+    store.values[{"Resume", "2"}] = "200|file:///m/b.mkv";
+    store.values[{"Resume", "3"}] = "300|/m/a.mkv";  // listed twice: the newer one counts
+    store.values[{"Resume", "x"}] = "400|/m/c.mkv";  // a foreign key
+    store.values[{"Settings", "Left"}] = "1000";
+    ResumeList list;
+    list.Read(store);
+    EXPECT_EQ(list.Size(), 2u);
+    EXPECT_EQ(list.Find("/m/a.mkv"), 100);
+    EXPECT_EQ(list.Find("/m/b.mkv"), 200);  // every road to the same file
+    EXPECT_EQ(list.Find("file:///m/a.mkv"), 100);
+    EXPECT_EQ(list.Find("/m/A.mkv"), std::nullopt);
+
+    for (int i = 0; i < 120; ++i) list.Remember("/m/" + std::to_string(i) + ".mkv", i + 10);
+    EXPECT_EQ(list.Size(), kResumeCapacity);
+    EXPECT_EQ(list.Find("/m/119.mkv"), 129);
+    EXPECT_EQ(list.Find("/m/a.mkv"), std::nullopt);  // the oldest went
+    list.Write(store);
+    EXPECT_EQ(store.Get("Resume", "0"), "129.0|/m/119.mkv");
+    EXPECT_EQ(store.Get("Resume", "99"), "30.0|/m/20.mkv");
+    EXPECT_EQ(store.Get("Settings", "Left"), "1000");  // the window's keys untouched
+
+    list.Forget("/m/119.mkv");
+    list.Write(store);
+    EXPECT_EQ(store.Get("Resume", "99"), "");  // no stale entry left behind
+
+    ResumeList failing;
+    store.failAll = true;
+    failing.Read(store);  // a store that fails: an empty list, no exception
+    EXPECT_EQ(failing.Size(), 0u);
+}
+
+struct ResumeRig : Rig {
+    FakeControls controls{journal};
+    FakeFilmServices services{journal};
+    FilmControls film{form, controls, services};
+};
+
+TEST(Resume, FilmsStartWhereTheyWereLeft) {
+    ResumeRig r;
+    r.settings.values[{"Resume", "0"}] = "200|/m/b.mkv";
+    r.settings.values[{"Settings", "Volume"}] = "35";
+    r.settings.values[{"Settings", "Mute"}] = "True";
+    r.film.ReadSettings();
+    EXPECT_EQ(r.controls.volume, 35);
+    EXPECT_TRUE(r.controls.muted);
+
+    // a.mkv, ten minutes, left at 2 minutes for b.mkv, which starts at 200 s.
+    r.player.reference = "/m/a.mkv";
+    r.controls.position = 120;
+    r.controls.duration = 600;
+    r.film.MovieStarting("/m/b.mkv");
+    EXPECT_EQ(r.controls.nextStart, 200);
+    EXPECT_EQ(r.film.Positions().Find("/m/a.mkv"), 120);
+
+    // b.mkv watched to its credits starts from the beginning next time.
+    r.player.reference = "/m/b.mkv";
+    r.controls.position = 590;
+    r.controls.nextStart.reset();
+    r.film.MovieStarting("/m/a.mkv");
+    EXPECT_EQ(r.controls.nextStart, 120);
+    EXPECT_EQ(r.film.Positions().Find("/m/b.mkv"), std::nullopt);
+
+    // Unchecked: nothing is kept or used.
+    r.film.Run({FilmCommand::Resume});
+    r.controls.nextStart.reset();
+    r.player.reference = "/m/a.mkv";
+    r.controls.position = 300;
+    r.film.MovieStarting("/m/a.mkv");
+    EXPECT_EQ(r.controls.nextStart, std::nullopt);
+    EXPECT_EQ(r.film.Positions().Find("/m/a.mkv"), 120);
+
+    r.controls.volume = 72.4;
+    r.film.WriteSettings();
+    EXPECT_EQ(r.settings.Get("Settings", "ResumeWhereLeftOff"), "False");
+    EXPECT_EQ(r.settings.Get("Settings", "Volume"), "72");
+    EXPECT_EQ(r.settings.Get("Settings", "Mute"), "True");
+    EXPECT_EQ(r.settings.Get("Resume", "0"), "120.0|/m/a.mkv");
+}
+
+TEST(Resume, DamagedOptionsAreIgnored) {
+    const struct {
+        const char *volume, *mute, *resume;
+        double wantVolume;
+        bool wantMute, wantResume;
+    } cases[] = {
+        {"loud", "maybe", "perhaps", 50, false, true},  // left as it was
+        {"250", "0", "False", 100, false, false},       // kept within range
+        {"-4", "1", "TRUE", 0, true, true},
+        {"nan", "", "", 50, false, true},
+    };
+    for (const auto& c : cases) {
+        ResumeRig r;
+        r.controls.volume = 50;
+        r.settings.values[{"Settings", "Volume"}] = c.volume;
+        r.settings.values[{"Settings", "Mute"}] = c.mute;
+        r.settings.values[{"Settings", "ResumeWhereLeftOff"}] = c.resume;
+        r.film.ReadSettings();
+        EXPECT_EQ(r.controls.volume, c.wantVolume) << c.volume;
+        EXPECT_EQ(r.controls.muted, c.wantMute) << c.mute;
+        EXPECT_EQ(r.film.resume, c.wantResume) << c.resume;
+    }
+}
+
+}  // namespace
+}  // namespace rw
