@@ -153,7 +153,7 @@ void Program::StartFilm() {
 // The screen stays on while a movie with a picture plays, asked once per
 // change of playback, and media keys and widgets run the menu's handlers.
 void Program::StartDesktop() {
-    desktopEvents_ = std::make_unique<DesktopEvents>(*form_);
+    desktopEvents_ = std::make_unique<DesktopEvents>(*form_, film_.get());
     desktop_ = std::make_unique<QtDesktop>(sessionBus_, *player_, *window_, *desktopEvents_,
                                            [this] { return tracker_->unloaded; });
     const auto holdScreen = [this] {
@@ -163,6 +163,9 @@ void Program::StartDesktop() {
     };
     QObject::connect(player_, &MpvPlayer::PlaybackChanged, player_, holdScreen);
     QObject::connect(player_, &MpvPlayer::LoadChanged, player_, holdScreen);
+    film_->onNeighboursChanged = [this] {
+        if (desktop_) Step([this] { desktop_->FilmChanged(); });
+    };
     QObject::connect(window_->MenuAction(Menu::MovieLoop), &QAction::toggled, player_, [this] {
         if (desktop_) Step([this] { desktop_->LoopChanged(); });
     });

@@ -23,6 +23,15 @@ class IDesktopEvents {
     virtual void OnQuit() = 0;
     // The Loop Movie option as its menu item shows it.
     virtual bool LoopOn() = 0;
+    // The movie after or before the playing one in its folder, as Next Movie
+    // in Folder and Previous Movie in Folder open them, and whether there is
+    // one.
+    virtual void OnNext() = 0;
+    virtual void OnPrevious() = 0;
+    virtual bool CanGoNext() = 0;
+    virtual bool CanGoPrevious() = 0;
+    // Plays at this speed (1 normal), as the Speed menu does.
+    virtual void OnRate(double rate) = 0;
 };
 
 // The desktop session around the window.

@@ -1,5 +1,9 @@
 #include "window/DesktopEvents.h"
 
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
 #include "platform/Step.h"
 #include "playback/OpenMovie.h"
 #include "playback/Transport.h"
@@ -36,6 +40,30 @@ bool DesktopEvents::LoopOn() {
     bool on = false;
     Step([&] { on = form_.window.Checked(Menu::MovieLoop); });
     return on;
+}
+
+void DesktopEvents::OnNext() {
+    if (film_) film_->Run({FilmCommand::NextMovie});
+}
+
+void DesktopEvents::OnPrevious() {
+    if (film_) film_->Run({FilmCommand::PreviousMovie});
+}
+
+bool DesktopEvents::CanGoNext() { return film_ && film_->Neighbour(+1).has_value(); }
+
+bool DesktopEvents::CanGoPrevious() { return film_ && film_->Neighbour(-1).has_value(); }
+
+// Media widgets offer 0.5 to 2 (MinimumRate and MaximumRate); a rate of 0
+// pauses, as they expect.
+void DesktopEvents::OnRate(double rate) {
+    if (!film_ || !std::isfinite(rate) || rate < 0) return;
+    if (rate == 0) {
+        mnuMoviePause_Click(form_);
+        return;
+    }
+    film_->Run(
+        {FilmCommand::SetSpeed, std::clamp(rate, kSpeeds[0], kSpeeds[std::size(kSpeeds) - 1])});
 }
 
 }  // namespace rw

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/Desktop.h"
+#include "playback/FilmControls.h"
 #include "window/Form.h"
 
 namespace rw {
@@ -11,7 +12,9 @@ namespace rw {
 // FormEvents does for the window's own events.
 class DesktopEvents final : public IDesktopEvents {
   public:
-    explicit DesktopEvents(Form& form) : form_(form) {}
+    // `film`: the film commands, for the next and previous movie and the
+    // speed; without them there are none.
+    explicit DesktopEvents(Form& form, FilmControls* film = nullptr) : form_(form), film_(film) {}
 
     void OnPlay() override;
     void OnPause() override;
@@ -20,9 +23,15 @@ class DesktopEvents final : public IDesktopEvents {
     void OnLoop(bool on) override;
     void OnQuit() override;
     bool LoopOn() override;
+    void OnNext() override;
+    void OnPrevious() override;
+    bool CanGoNext() override;
+    bool CanGoPrevious() override;
+    void OnRate(double rate) override;
 
   private:
     Form& form_;
+    FilmControls* film_;
 };
 
 }  // namespace rw

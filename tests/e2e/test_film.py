@@ -6,12 +6,13 @@ and the keyboard."""
 
 import os
 import shutil
+import subprocess
 import time
 import unittest
 
 from harness import wait_for
 from screen import _TOP_LEVEL
-from test_desktop import BusTestCase
+from test_desktop import SERVICE, BusTestCase
 
 
 def open_menus(display):
@@ -92,6 +93,48 @@ class FilmKeysTest(BusTestCase):
             self.assertTrue(wait_for(lambda: len(open_menus(self.display)) == 1, 5), keys)
             self.display.run(["xdotool", "key", "Escape"])
             self.assertTrue(wait_for(lambda: not open_menus(self.display), 5), keys)
+        self.assertEqual(p.stop(), 0)
+
+    def player_property(self, name):
+        done = subprocess.run(
+            ["dbus-send", "--session", "--print-reply=literal", "--dest=" + SERVICE,
+             "/org/mpris/MediaPlayer2", "org.freedesktop.DBus.Properties.Get",
+             "string:org.mpris.MediaPlayer2.Player", "string:" + name],
+            env=self.display.env, capture_output=True, text=True, timeout=30)
+        return done.stdout.split()[-1] if done.stdout.split() else ""
+
+    def set_rate(self, rate):
+        subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=" + SERVICE,
+             "/org/mpris/MediaPlayer2", "org.freedesktop.DBus.Properties.Set",
+             "string:org.mpris.MediaPlayer2.Player", "string:Rate", "variant:double:%g" % rate],
+            env=self.display.env, capture_output=True, timeout=30, check=True)
+
+    def test_media_widgets_see_the_speed_and_the_folder(self):
+        p = self.start_second_episode()
+        self.assertEqual(self.player_property("MinimumRate"), "0.5")
+        self.assertEqual(self.player_property("MaximumRate"), "2")
+        self.assertTrue(wait_for(lambda: self.player_property("CanGoNext") == "true", 10))
+        self.assertEqual(self.player_property("CanGoPrevious"), "true")
+
+        p.key("bracketright")  # one step faster
+        self.assertTrue(wait_for(lambda: self.player_property("Rate") == "1.25", 5),
+                        self.player_property("Rate"))
+        self.set_rate(1.5)
+        self.assertTrue(wait_for(lambda: self.player_property("Rate") == "1.5", 5))
+        self.set_rate(7)  # beyond MaximumRate: the fastest there is
+        self.assertTrue(wait_for(lambda: self.player_property("Rate") == "2", 5))
+        p.key("BackSpace")
+        self.assertTrue(wait_for(lambda: self.player_property("Rate") == "1", 5))
+
+        self.playerctl("next")
+        self.assertTrue(wait_for(lambda: self.title() == "Ep 10.mp4", 10), self.title())
+        self.assertTrue(wait_for(lambda: self.player_property("CanGoNext") == "false", 10))
+        self.playerctl("next")  # at the end: nothing
+        time.sleep(1)
+        self.assertEqual(self.title(), "Ep 10.mp4")
+        self.playerctl("previous")
+        self.assertTrue(wait_for(lambda: self.title() == "Ep 2.mp4", 10), self.title())
         self.assertEqual(p.stop(), 0)
 
 

@@ -102,7 +102,7 @@ TEST_F(MprisTest, DescribesTheProgram) {
         const char* property;
         QVariant value;
     } fixed[] = {{"CanControl", true},   {"CanGoNext", false}, {"CanGoPrevious", false},
-                 {"Rate", 1.0},          {"MinimumRate", 1.0}, {"MaximumRate", 1.0},
+                 {"Rate", 1.0},          {"MinimumRate", 0.5}, {"MaximumRate", 2.0},
                  {"CanPlay", true},      {"CanPause", true},   {"CanSeek", true},
                  {"LoopStatus", "None"}, {"Volume", 1.0},      {"PlaybackStatus", "Playing"}};
     for (const auto& [property, value] : fixed) {
@@ -167,7 +167,7 @@ TEST_F(MprisTest, TransportRunsTheMenuHandlers) {
         [&] { return p->Player().IsPaused() && p->Player().Position() < 0.05; }, 5000));
     EXPECT_EQ(client.Get(kPlayer, "Position").toLongLong(), 0);
 
-    // Next and Previous: there is one movie.
+    // Next and Previous: the movie is alone in its folder.
     EXPECT_EQ(client.Call(kPlayer, "Next").type(), QDBusMessage::ReplyMessage);
     EXPECT_EQ(client.Call(kPlayer, "Previous").type(), QDBusMessage::ReplyMessage);
     QTest::qWait(200);
@@ -274,8 +274,12 @@ TEST_F(MprisTest, LoopStatusIsTheLoopMovieOption) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return std::abs(p->Player().Volume() - 25) < 0.01; }, 5000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !client.ChangesOf("Volume").isEmpty(); }, 5000));
     EXPECT_DOUBLE_EQ(client.ChangesOf("Volume").last().toDouble(), 0.25);
-    ASSERT_TRUE(client.Set(kPlayer, "Rate", 2.0));  // one speed only
-    EXPECT_EQ(client.Get(kPlayer, "Rate"), QVariant(1.0));
+    // The speed, within the Speed menu's range.
+    ASSERT_TRUE(client.Set(kPlayer, "Rate", 2.0));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p->Player().Speed() == 2.0; }, 5000));
+    ASSERT_TRUE(client.Set(kPlayer, "Rate", 0.25));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p->Player().Speed() == 0.5; }, 5000));
+    EXPECT_EQ(client.Get(kPlayer, "Rate"), QVariant(0.5));
 }
 
 TEST_F(MprisTest, OpenUriFollowsTheRulesOfEveryOtherWayIn) {

@@ -65,6 +65,7 @@ Mpris::Mpris(QDBusConnection bus, MpvPlayer& player, QWidget& window, IDesktopEv
     new MprisPlayerAdaptor(*this);
     connect(&player_, &MpvPlayer::PlaybackChanged, this, &Mpris::Notify);
     connect(&player_, &MpvPlayer::LoadChanged, this, &Mpris::Notify);
+    connect(&player_, &MpvPlayer::SpeedChanged, this, &Mpris::Notify);
     connect(&player_, &MpvPlayer::Seeked, this,
             [this](double seconds) { emit Seeked(ToMicroseconds(seconds)); });
     sent_ = PlayerState();
@@ -174,6 +175,32 @@ void Mpris::SetVolume(double volume) {
     Step([&] { player_.SetVolume(std::max(volume, 0.0) * 100.0); });
 }
 
+double Mpris::Rate() const { return player_.Speed(); }
+
+void Mpris::SetRate(double rate) {
+    Later([this, rate] { events_.OnRate(rate); });
+}
+
+bool Mpris::CanGoNext() const {
+    bool can = false;
+    Step([&] { can = events_.CanGoNext(); });
+    return can;
+}
+
+bool Mpris::CanGoPrevious() const {
+    bool can = false;
+    Step([&] { can = events_.CanGoPrevious(); });
+    return can;
+}
+
+void Mpris::Next() {
+    Later([this] { events_.OnNext(); });
+}
+
+void Mpris::Previous() {
+    Later([this] { events_.OnPrevious(); });
+}
+
 qlonglong Mpris::Position() const { return ToMicroseconds(player_.Position()); }
 
 bool Mpris::CanPlay() const { return !player_.Reference().empty(); }
@@ -234,6 +261,9 @@ QVariantMap Mpris::PlayerState() const {
         {QStringLiteral("CanPlay"), CanPlay()},
         {QStringLiteral("CanPause"), CanPlay()},
         {QStringLiteral("CanSeek"), CanSeek()},
+        {QStringLiteral("Rate"), Rate()},
+        {QStringLiteral("CanGoNext"), CanGoNext()},
+        {QStringLiteral("CanGoPrevious"), CanGoPrevious()},
     };
 }
 

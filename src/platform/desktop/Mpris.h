@@ -39,6 +39,8 @@ class Mpris final : public QObject {
     QString Name() const { return name_; }
     // The Loop Movie option changed.
     void LoopChanged() { Notify(); }
+    // Whether there is a movie before or after may have changed.
+    void FilmChanged() { Notify(); }
 
     // For the adaptors: org.mpris.MediaPlayer2.
     void Raise();
@@ -54,6 +56,12 @@ class Mpris final : public QObject {
     qlonglong Position() const;
     bool CanPlay() const;
     bool CanSeek() const;
+    double Rate() const;
+    void SetRate(double rate);
+    bool CanGoNext() const;
+    bool CanGoPrevious() const;
+    void Next();
+    void Previous();
     void Play();
     void Pause();
     void PlayPause();

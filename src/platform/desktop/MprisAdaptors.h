@@ -52,8 +52,8 @@ class MprisPlayerAdaptor final : public QDBusAbstractAdaptor {
     Q_PROPERTY(QVariantMap Metadata READ Metadata)
     Q_PROPERTY(double Volume READ Volume WRITE SetVolume)
     Q_PROPERTY(qlonglong Position READ Position)
-    Q_PROPERTY(double MinimumRate READ Rate)
-    Q_PROPERTY(double MaximumRate READ Rate)
+    Q_PROPERTY(double MinimumRate READ MinimumRate)
+    Q_PROPERTY(double MaximumRate READ MaximumRate)
     Q_PROPERTY(bool CanGoNext READ CanGoNext)
     Q_PROPERTY(bool CanGoPrevious READ CanGoPrevious)
     Q_PROPERTY(bool CanPlay READ CanPlay)
@@ -67,24 +67,26 @@ class MprisPlayerAdaptor final : public QDBusAbstractAdaptor {
     QString PlaybackStatus() const { return mpris_.PlaybackStatus(); }
     QString LoopStatus() const { return mpris_.LoopStatus(); }
     void SetLoopStatus(const QString& status) { mpris_.SetLoopStatus(status); }
-    // One movie at its own speed.
-    double Rate() const { return 1.0; }
-    void SetRate(double) {}
+    // The speeds of the Speed menu.
+    double Rate() const { return mpris_.Rate(); }
+    void SetRate(double rate) { mpris_.SetRate(rate); }
+    double MinimumRate() const { return 0.5; }
+    double MaximumRate() const { return 2.0; }
     QVariantMap Metadata() const { return mpris_.Metadata(); }
     double Volume() const { return mpris_.Volume(); }
     void SetVolume(double volume) { mpris_.SetVolume(volume); }
     qlonglong Position() const { return mpris_.Position(); }
-    bool CanGoNext() const { return false; }
-    bool CanGoPrevious() const { return false; }
+    bool CanGoNext() const { return mpris_.CanGoNext(); }
+    bool CanGoPrevious() const { return mpris_.CanGoPrevious(); }
     bool CanPlay() const { return mpris_.CanPlay(); }
     bool CanPause() const { return mpris_.CanPlay(); }
     bool CanSeek() const { return mpris_.CanSeek(); }
     bool CanControl() const { return true; }
 
   public slots:
-    // There is one movie at a time: no next or previous one.
-    void Next() {}
-    void Previous() {}
+    // The movies after and before the playing one in its folder.
+    void Next() { mpris_.Next(); }
+    void Previous() { mpris_.Previous(); }
     void Play() { mpris_.Play(); }
     void Pause() { mpris_.Pause(); }
     void PlayPause() { mpris_.PlayPause(); }

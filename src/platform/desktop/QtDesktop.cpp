@@ -30,6 +30,10 @@ QtDesktop::~QtDesktop() {
 
 void QtDesktop::HoldScreen(bool on) { hold_->Set(on); }
 
+void QtDesktop::FilmChanged() {
+    if (mpris_) mpris_->FilmChanged();
+}
+
 void QtDesktop::LoopChanged() {
     if (mpris_) mpris_->LoopChanged();
 }

@@ -29,6 +29,9 @@ class QtDesktop final : public IDesktop {
 
     void HoldScreen(bool on) override;
     void LoopChanged() override;
+    // Whether there is a movie before or after the playing one may have
+    // changed; media widgets are told.
+    void FilmChanged();
 
     // For tests: the way the screen is held or will be asked for next,
     // whether it is held, and the MPRIS name (empty without one).
