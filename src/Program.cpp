@@ -39,7 +39,10 @@ class Program::Tracker final : public IFormEvents {
     }
     void OnMenu(Menu item) override { inner_.OnMenu(item); }
     void OnKeyUp(std::int16_t& code, std::int16_t shift) override { inner_.OnKeyUp(code, shift); }
+    // Subtitle files dropped go to the playing movie, not to the window.
+    std::function<bool(const std::vector<std::string>&)> takeDrop;
     void OnDrop(DropTarget t, const std::vector<std::string>& files) override {
+        if (takeDrop && takeDrop(files)) return;
         inner_.OnDrop(t, files);
     }
     void OnFilesDblClick() override { inner_.OnFilesDblClick(); }
@@ -142,6 +145,9 @@ void Program::StartFilm() {
         if (!tracker_->unloaded) film_->MovieStarting(next);
     });
     tracker_->afterUnload = [this] { film_->WriteSettings(); };
+    tracker_->takeDrop = [this](const std::vector<std::string>& files) {
+        return film_->Dropped(files);
+    };
     // Another movie: its folder is listed for the movies before and after.
     QObject::connect(player_, &MpvPlayer::LoadChanged, player_, [this] {
         if (!tracker_->unloaded) film_->MovieChanged();

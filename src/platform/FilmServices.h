@@ -73,6 +73,9 @@ class IFilmServices {
     // shows, as it is. The chosen path, or empty text when cancelled.
     virtual std::string OpenFileName(const std::string& title, const std::string& initialFolder,
                                      const std::string& filter) = 0;
+    // Whether the file is a SMIL presentation by its content (a .smi file
+    // is that or SAMI subtitles); false for anything that cannot be read.
+    virtual bool IsPresentation(const std::string& path) = 0;
     // The desktop's Pictures folder (the home folder where there is none).
     virtual std::string PicturesFolder() = 0;
     // Starts listing the movie files of `folder` off the GUI thread, in the

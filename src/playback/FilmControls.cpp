@@ -266,6 +266,20 @@ void FilmControls::MovieStarting(const std::string& reference) {
     if (const auto at = positions_.Find(reference)) Step([&] { player_.StartNextLoadAt(*at); });
 }
 
+bool FilmControls::Dropped(const std::vector<std::string>& files) {
+    if (files.empty()) return false;
+    const std::string& first = files.front();
+    const std::string name = FileNameOf(first);
+    // A .smi file may be a presentation, which plays like a movie.
+    bool smil = false;
+    if (ExtensionOf(name) == "smi") Step([&] { smil = services_.IsPresentation(first); });
+    if (!IsSubtitleFile(name, smil)) return false;
+    bool loaded = false;
+    Step([&] { loaded = player_.HasMovie(); });
+    if (loaded) Step([&] { player_.AddSubtitleFile(first); });
+    return true;
+}
+
 void FilmControls::LoadSubtitleFile() {
     std::optional<LocalMovie> movie;
     Step([&] { movie = SplitLocalMovie(form_.player.Reference()); });

@@ -66,6 +66,11 @@ class FilmControls {
     void MovieStarting(const std::string& reference);
     const ResumeList& Positions() const { return positions_; }
 
+    // Files dropped on the window: a subtitle file goes to the loaded movie
+    // (and with none loaded, nowhere); true when the drop was one. Anything
+    // else is left to the window's drop handlers.
+    bool Dropped(const std::vector<std::string>& files);
+
     // Told when whether there is a movie before or after may have changed.
     std::function<void()> onNeighboursChanged;
 

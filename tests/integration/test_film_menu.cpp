@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QMenu>
+#include <QMimeData>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -101,6 +102,57 @@ TEST_F(FilmMenuTest, SpeedIsChosenFromTheMenuAndResetByTheNextMovie) {
             return p.Player().Reference() == dir_.filePath("Ep 2.mp4").toStdString() &&
                    p.Player().Speed() == 1;
         },
+        10000));
+    p.Window().close();
+}
+
+void Drop(QWidget* target, const QString& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+}
+
+TEST_F(FilmMenuTest, ADroppedSubtitleFileJoinsTheMovieAndNothingElse) {
+    const QString srt = dir_.filePath("Ep 1.en.srt");
+    const QString smil = dir_.filePath("show.smi");
+    const QString sami = dir_.filePath("words.smi");
+    for (const auto& [path, text] :
+         {std::pair{srt, QByteArray("1\n00:00:00,000 --> 00:00:01,000\nHELLO\n\n")},
+          std::pair{smil, QByteArray("<smil><body><video src=\"Ep 10.mp4\"/></body></smil>\n")},
+          std::pair{sami,
+                    QByteArray("<SAMI><BODY><SYNC Start=0><P>HELLO</SYNC></BODY></SAMI>\n")}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    Program p({}, ini_);
+    p.Start();
+    // No movie: the drop does nothing, and opens nothing.
+    Drop(&p.Window(), srt);
+    QTest::qWait(300);
+    EXPECT_TRUE(p.Player().Reference().empty());
+
+    Drop(&p.Window(), dir_.filePath("Ep 2.mp4"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.Player().HasPicture(); }, 10000));
+    const std::size_t before = p.Player().SubtitleTracks().size();
+    Drop(p.Window().Logo(), srt);
+    Drop(p.Window().Logo(), sami);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return p.Player().SubtitleTracks().size() == before + 2; }, 5000));
+    EXPECT_EQ(p.Player().Reference(), dir_.filePath("Ep 2.mp4").toStdString());
+    // Not in the recent list.
+    for (int i = 0; i <= kRecentUpperBound; ++i)
+        EXPECT_FALSE(QString::fromStdString(p.Window().Tag(RecentItem(i))).endsWith(".smi"));
+    EXPECT_NE(p.Window().Tag(Menu::Recent0), srt.toStdString());
+
+    // A .smi presentation plays like any other movie: its first entry.
+    Drop(&p.Window(), smil);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return p.Player().Reference() == smil.toStdString() && p.Player().HasPicture(); },
         10000));
     p.Window().close();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -99,6 +100,10 @@ class FakeFilmServices final : public IFilmServices {
         return openResult;
     }
     std::string PicturesFolder() override { return pictures; }
+    std::vector<std::string> presentations;  // files whose text is SMIL
+    bool IsPresentation(const std::string& path) override {
+        return std::find(presentations.begin(), presentations.end(), path) != presentations.end();
+    }
     void ListFolder(const std::string& folder, const std::string& extension) override {
         listed.push_back(folder + "|" + extension);
     }

@@ -373,3 +373,33 @@ std::string FakeControls::Text(double value) { return FakeText(value); }
 }  // namespace test
 
 }  // namespace rw
+
+namespace rw {
+namespace {
+
+TEST(FilmControls, DroppedSubtitlesGoToTheLoadedMovie) {
+    const struct {
+        std::vector<std::string> files;
+        bool movie;
+        bool taken;
+        std::vector<std::string> calls;
+    } cases[] = {
+        {{"/d/Film.en.srt"}, true, true, {"AddSubtitleFile /d/Film.en.srt"}},
+        {{"/d/Film.ASS", "/d/b.mkv"}, true, true, {"AddSubtitleFile /d/Film.ASS"}},
+        {{"/d/Film.srt"}, false, true, {}},  // nothing to add it to: nothing at all
+        {{"/d/subs.smi"}, true, true, {"AddSubtitleFile /d/subs.smi"}},  // SAMI
+        {{"/d/show.smi"}, true, false, {}},  // SMIL: a presentation, opened as a movie
+        {{"/d/b.mkv", "/d/Film.srt"}, true, false, {}},
+        {{}, true, false, {}},
+    };
+    for (const auto& c : cases) {
+        FilmRig r;
+        r.services.presentations = {"/d/show.smi"};
+        r.controls.movie = c.movie;
+        EXPECT_EQ(r.film.Dropped(c.files), c.taken) << (c.files.empty() ? "" : c.files[0]);
+        EXPECT_EQ(r.journal, c.calls);
+    }
+}
+
+}  // namespace
+}  // namespace rw

@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QCursor>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QMenu>
 #include <QPromise>
@@ -12,6 +14,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "platform/Step.h"
+#include "platform/mpv/Playlists.h"
 #include "platform/qt/FileList.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/Text.h"
@@ -90,6 +93,19 @@ std::string QtFilmServices::OpenFileName(const std::string& title, const std::st
         parent_, QString::fromStdString(title), ToQString(initialFolder),
         QtNameFilters(filter).join(QStringLiteral(";;")));
     return chosen.isEmpty() ? std::string() : ToStdString(chosen);
+}
+
+bool QtFilmServices::IsPresentation(const std::string& path) {
+    // A plain file only: opening a named pipe or a device would wait on it.
+    const QString name = ToQString(path);
+    if (!QFileInfo(name).isFile()) return false;
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    // The first element decides, and it comes early.
+    const QByteArray head = file.read(4096);
+    const std::string fileName = ToStdString(QFileInfo(name).fileName());
+    return PlaylistKindOf(fileName, std::string_view(head.constData(), head.size())) ==
+           PlaylistKind::Smil;
 }
 
 std::string QtFilmServices::PicturesFolder() {

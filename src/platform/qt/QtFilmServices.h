@@ -41,6 +41,7 @@ class QtFilmServices final : public QObject, public IFilmServices {
                              const std::string& filter) override;
     std::string OpenFileName(const std::string& title, const std::string& initialFolder,
                              const std::string& filter) override;
+    bool IsPresentation(const std::string& path) override;
     std::string PicturesFolder() override;
     void ListFolder(const std::string& folder, const std::string& alsoExtension) override;
 
