@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "Fakes.h"
 #include "platform/FilmServices.h"
 #include "platform/PlayerControls.h"
+#include "playback/FilmControls.h"
 
 namespace rw::test {
 
@@ -61,7 +63,11 @@ class FakeControls final : public IPlayerControls {
     void CopyFrame() override { Do("CopyFrame"); }
 
     // Numbers as the journal shows them: "1.5", "-0.1", "5".
-    static std::string Text(double value);
+    static std::string Text(double value) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", value);
+        return text;
+    }
 
   private:
     template <class F = void (*)()>
@@ -106,6 +112,21 @@ class FakeFilmServices final : public IFilmServices {
     }
     void ListFolder(const std::string& folder, const std::string& extension) override {
         listed.push_back(folder + "|" + extension);
+    }
+};
+
+// A form with the film commands over fakes.
+struct FilmRig : Rig {
+    FakeControls controls{journal};
+    FakeFilmServices services{journal};
+    FilmControls film{form, controls, services};
+
+    // The player has /m/Ep 2.mkv, and its folder has been listed.
+    void InFolder() {
+        player.reference = "/m/Ep 2.mkv";
+        film.MovieChanged();
+        film.FolderListed("/m", {"Ep 1.mkv", "Ep 2.mkv", "Ep 10.mkv"});
+        journal.clear();
     }
 };
 
