@@ -68,14 +68,17 @@ void ResumeList::Read(ISettingsStore& store) {
         std::optional<std::string> text;
         if (!Step([&] { text = store.Read(kResumeSection, std::to_string(i)); })) return;
         if (!text) continue;
+        storedKeys_ = i + 1;
         const auto entry = ParseResumeEntry(*text);
         // Oldest last; a reference listed twice keeps its newer place.
         if (entry && !Find(entry->second)) entries_.emplace_back(Key(entry->second), entry->first);
     }
 }
 
-void ResumeList::Write(ISettingsStore& store) const {
-    for (std::size_t i = 0; i < kResumeCapacity; ++i) {
+void ResumeList::Write(ISettingsStore& store) {
+    const std::size_t keys = std::max(storedKeys_, entries_.size());
+    storedKeys_ = entries_.size();
+    for (std::size_t i = 0; i < keys; ++i) {
         const std::string text =
             i < entries_.size() ? FormatResumeEntry(entries_[i].second, entries_[i].first) : "";
         if (!Step([&] { store.Write(kResumeSection, std::to_string(i), text); })) return;

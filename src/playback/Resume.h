@@ -45,11 +45,14 @@ class ResumeList {
     // Entries "0" (newest) to "99"; a damaged or foreign key is skipped, a
     // store that fails leaves the list as read so far. Never throws.
     void Read(ISettingsStore& store);
-    // Writes every key, unused ones empty, so that no stale entry remains.
-    void Write(ISettingsStore& store) const;
+    // Writes the entries, and empties the keys that held entries before, so
+    // that no stale entry remains.
+    void Write(ISettingsStore& store);
 
   private:
     std::vector<std::pair<std::string, double>> entries_;
+    // How many keys the store may hold: those read or written before.
+    std::size_t storedKeys_ = 0;
 };
 
 }  // namespace rw

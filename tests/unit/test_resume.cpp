@@ -94,6 +94,13 @@ TEST(Resume, TheListKeepsTheNewestHundredAndIgnoresDamage) {
     list.Forget("/m/119.mkv");
     list.Write(store);
     EXPECT_EQ(store.Get("Resume", "99"), "");  // no stale entry left behind
+    store.writes.clear();
+    list.Write(store);
+    EXPECT_EQ(store.writes.size(), 99u);  // and no empty key written for ever after
+
+    ResumeList fresh;
+    fresh.Write(store);  // a first run writes nothing it has not got
+    EXPECT_EQ(store.writes.size(), 99u);
 
     ResumeList failing;
     store.failAll = true;
