@@ -3,6 +3,7 @@
 // a start position, and frames saved.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QClipboard>
 #include <QDir>
@@ -189,6 +190,11 @@ TEST_F(FilmPlayerTest, SelectionsFollowTheRequests) {
     EXPECT_EQ(Selected(player_->SubtitleTracks()), player_->SubtitleTracks().back().id);
     EXPECT_THROW(player_->AddSubtitleFile("av://lavfi:sine"), PlatformError);
     EXPECT_THROW(player_->AddSubtitleFile("relative.srt"), PlatformError);
+    EXPECT_THROW(player_->AddSubtitleFile(dir_->path().toStdString()), PlatformError);  // a folder
+    const QString pipe = dir_->path() + "/pipe.srt";
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    EXPECT_THROW(player_->AddSubtitleFile(pipe.toStdString()), PlatformError);
+    QFile::remove(pipe);
 }
 
 TEST_F(FilmPlayerTest, SpeedAndDelayBelongToOneMovie) {

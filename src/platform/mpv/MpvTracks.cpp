@@ -13,7 +13,9 @@
 #include <QThreadPool>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 #include "platform/Step.h"
 #include "platform/mpv/MpvPlayer.h"
@@ -133,6 +135,12 @@ void MpvPlayer::AddSubtitleFile(const std::string& path) {
     // (av://, memory://, ...) here as well.
     if (path.empty() || path.front() != '/') {
         throw PlatformError(Service::Player, "not a local subtitle file: " + path);
+    }
+    // A named pipe or a device would hold libmpv's core until it delivers,
+    // and the program's exit with it.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        throw PlatformError(Service::Player, "not a subtitle file: " + path);
     }
     if (!HasMovie()) throw PlatformError(Service::Player, "no movie to add subtitles to");
     Command({"sub-add", path.c_str(), "select"});
