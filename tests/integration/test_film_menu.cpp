@@ -69,15 +69,22 @@ class FilmMenuTest : public testing::Test {
     std::string ini_;
 };
 
-TEST_F(FilmMenuTest, NextAndPreviousMovieFollowTheFolderInNaturalOrder) {
+TEST_F(FilmMenuTest, SpeedAndTheMoviesOfTheFolderFromTheMenu) {
     Program p("\"" + dir_.filePath("Ep 2.mp4").toStdString() + "\"", ini_);
     p.Start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return p.Player().HasPicture(); }, 10000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return p.Film().Neighbour(+1).has_value(); }, 10000));
+    RightClickAndPick(p, QString::fromUtf8("1.5\u00d7"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.Player().Speed() == 1.5; }, 5000));
 
+    // Next in natural order (Ep 10 after Ep 2), at normal speed.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.Film().Neighbour(+1).has_value(); }, 10000));
     RightClickAndPick(p, "Next Movie in Folder");
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return p.Player().Reference() == dir_.filePath("Ep 10.mp4").toStdString(); }, 10000));
+        [&] {
+            return p.Player().Reference() == dir_.filePath("Ep 10.mp4").toStdString() &&
+                   p.Player().Speed() == 1;
+        },
+        10000));
     // The last one: Next is disabled, Previous goes back.
     ASSERT_TRUE(QTest::qWaitFor([&] { return p.Film().Neighbour(-1).has_value(); }, 10000));
     bool nextEnabled = true;
@@ -86,23 +93,6 @@ TEST_F(FilmMenuTest, NextAndPreviousMovieFollowTheFolderInNaturalOrder) {
     RightClickAndPick(p, "Previous Movie in Folder");
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return p.Player().Reference() == dir_.filePath("Ep 2.mp4").toStdString(); }, 10000));
-    p.Window().close();
-}
-
-TEST_F(FilmMenuTest, SpeedIsChosenFromTheMenuAndResetByTheNextMovie) {
-    Program p("\"" + dir_.filePath("Ep 1.mp4").toStdString() + "\"", ini_);
-    p.Start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return p.Player().HasPicture(); }, 10000));
-    RightClickAndPick(p, QString::fromUtf8("1.5\u00d7"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return p.Player().Speed() == 1.5; }, 5000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return p.Film().Neighbour(+1).has_value(); }, 10000));
-    RightClickAndPick(p, "Next Movie in Folder");
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return p.Player().Reference() == dir_.filePath("Ep 2.mp4").toStdString() &&
-                   p.Player().Speed() == 1;
-        },
-        10000));
     p.Window().close();
 }
 
