@@ -1,5 +1,6 @@
 // The conversions of texts read from the settings file: numbers, booleans,
-// 16-bit integers, single-precision values and the stored window placement.
+// 16-bit integers, single-precision values, the stored window placement and
+// the places where films were left.
 // A hand-edited or damaged file can hold anything.
 
 #include <clocale>
@@ -8,6 +9,7 @@
 #include <limits>
 
 #include "FuzzCheck.h"
+#include "playback/Resume.h"
 #include "window/Numbers.h"
 #include "window/Placement.h"
 
@@ -77,6 +79,17 @@ void CheckPlacement(const std::string& text) {
     FUZZ_CHECK(placement->left == *rw::ParseSingle(parts[0]));
 }
 
+void CheckResumeEntry(const std::string& text) {
+    const auto entry = rw::ParseResumeEntry(text);
+    if (!entry) return;
+    FUZZ_CHECK(std::isfinite(entry->first) && entry->first > 0);
+    FUZZ_CHECK(!entry->second.empty() && text.ends_with(entry->second));
+    // What exit writes reads back as the same movie, at the same tenth.
+    const auto again = rw::ParseResumeEntry(rw::FormatResumeEntry(entry->first, entry->second));
+    FUZZ_CHECK(again && again->second == entry->second);
+    FUZZ_CHECK(std::fabs(again->first - entry->first) <= 0.05 + entry->first * 1e-15);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -91,5 +104,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckSingle(text);
     CheckBoolean(text);
     CheckPlacement(text);
+    CheckResumeEntry(text);
     return 0;
 }

@@ -30,14 +30,18 @@ std::optional<std::pair<double, std::string>> ParseResumeEntry(const std::string
     const char* first = text.data();
     const char* last = text.data() + bar;
     const auto [end, error] = std::from_chars(first, last, seconds);
-    if (error != std::errc() || end != last || !std::isfinite(seconds) || seconds <= 0) {
+    // A place of less than kResumeMinimumPosition is never kept.
+    if (error != std::errc() || end != last || !std::isfinite(seconds) ||
+        seconds < kResumeMinimumPosition) {
         return std::nullopt;
     }
     return std::pair(seconds, text.substr(bar + 1));
 }
 
 std::string FormatResumeEntry(double seconds, const std::string& reference) {
-    char number[32];
+    // Room for any double in fixed notation (up to 309 digits): a damaged
+    // entry read back may hold one.
+    char number[400];
     std::snprintf(number, sizeof number, "%.1f", seconds);
     return std::string(number) + "|" + reference;
 }

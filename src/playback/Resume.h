@@ -28,7 +28,8 @@ inline constexpr std::size_t kResumeCapacity = 100;
 // a duration, one hardly begun or left in its last minutes.
 std::optional<double> ResumePoint(double position, double duration);
 
-// One stored entry, "seconds|reference"; none for text that is not one.
+// One stored entry, "seconds|reference"; none for text that is not one, or
+// for a place ResumePoint would not keep (under kResumeMinimumPosition).
 std::optional<std::pair<double, std::string>> ParseResumeEntry(const std::string& text);
 std::string FormatResumeEntry(double seconds, const std::string& reference);
 

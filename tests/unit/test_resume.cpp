@@ -56,6 +56,7 @@ TEST(Resume, StoredEntries) {
         {"12x|/m/a.mkv", std::nullopt},
         {"-3|/m/a.mkv", std::nullopt},
         {"0|/m/a.mkv", std::nullopt},
+        {"4.9|/m/a.mkv", std::nullopt},
         {"inf|/m/a.mkv", std::nullopt},
         {"nan|/m/a.mkv", std::nullopt},
         {"/m/a.mkv", std::nullopt},
