@@ -22,7 +22,7 @@
 #include "platform/desktop/Mpris.h"
 #include "platform/desktop/QtDesktop.h"
 #include "platform/mpv/MpvPlayer.h"
-#include "platform/mpv/References.h"
+#include "platform/mpv/pure/References.h"
 #include "platform/qt/QtWindow.h"
 #include "playback/OpenMovie.h"
 #include "playback/Transport.h"

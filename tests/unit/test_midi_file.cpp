@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/mpv/MidiFile.h"
+#include "formats/MidiFile.h"
 #include "platform/mpv/MidiStream.h"
-#include "platform/mpv/References.h"
+#include "platform/mpv/pure/References.h"
 
 namespace rw {
 namespace {
