@@ -56,7 +56,8 @@ TEST_F(AppTest, PlaysTheCommandLineMovieAndRemembersItAcrossARestart) {
             const QImage shot = p.Window().grab().toImage();
             colour = MeanColour(shot, centre.x(), centre.y());
             return IsRed(colour);
-        })) << "centre colour " << colour.name().toStdString();
+        })) << "centre colour "
+            << colour.name().toStdString();
         p.Window().move(40, 30);
         p.Window().close();
         EXPECT_TRUE(p.Unloaded());

@@ -219,8 +219,12 @@ TEST_F(MprisTest, SeekAndSetPositionJumpAndSaySo) {
     client.Call(kPlayer, "SetPosition", {track, QVariant::fromValue(qlonglong(1'000'000))});
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return std::abs(p->Player().Position() - 1.0) < 0.05; }, 5000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !client.seeks.isEmpty(); }, 5000));
-    EXPECT_NEAR(client.seeks.last(), 1'000'000, 50'000);
+    // The start of the movie is a jump too; its signal may come late.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return !client.seeks.isEmpty() && std::abs(client.seeks.last() - 1'000'000) < 50'000;
+        },
+        5000));
 
     client.Call(kPlayer, "Seek", {QVariant::fromValue(qlonglong(2'500'000))});
     ASSERT_TRUE(
