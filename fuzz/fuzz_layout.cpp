@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "FuzzCheck.h"
-#include "platform/mpv/MovieGeometry.h"
+#include "platform/mpv/pure/MovieGeometry.h"
 #include "window/Layout.h"
 #include "window/Numbers.h"
 #include "window/Placement.h"

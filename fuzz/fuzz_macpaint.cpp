@@ -1,7 +1,7 @@
 // MacPaint files from anywhere: any bytes give nothing or a whole picture.
 
 #include "FuzzCheck.h"
-#include "platform/mpv/MacPaint.h"
+#include "formats/MacPaint.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto picture = rw::DecodeMacPaint(rw::fuzz::TextOf(data, size));

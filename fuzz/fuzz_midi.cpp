@@ -7,7 +7,7 @@
 #include <span>
 
 #include "FuzzCheck.h"
-#include "platform/mpv/MidiFile.h"
+#include "formats/MidiFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const unsigned char> bytes(data, size);

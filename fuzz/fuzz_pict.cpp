@@ -3,7 +3,7 @@
 // readers a file goes to is decided from any name and bytes without fault.
 
 #include "FuzzCheck.h"
-#include "platform/mpv/Pict.h"
+#include "formats/Pict.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes = rw::fuzz::TextOf(data, size);

@@ -2,7 +2,7 @@
 // of bounded entries, and resolving an entry never loses it.
 
 #include "FuzzCheck.h"
-#include "platform/mpv/Playlists.h"
+#include "formats/Playlists.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text = rw::fuzz::TextOf(data, size);

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "FuzzCheck.h"
-#include "platform/mpv/MovieGeometry.h"
+#include "platform/mpv/pure/MovieGeometry.h"
 #include "playback/AspectRatio.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -5,7 +5,7 @@
 #include <cctype>
 
 #include "FuzzCheck.h"
-#include "platform/mpv/References.h"
+#include "platform/mpv/pure/References.h"
 
 namespace {
 

@@ -16,7 +16,7 @@ export LSAN_OPTIONS="suppressions=$root/tests/sanitizers/lsan.supp:print_suppres
 # The asan preset: -O1 as the sanitizers advise, line tables for the
 # reports, asserts on; about half the compile time of -O2 -g.
 cmake --preset asan >/dev/null
-cmake --build --preset asan -j"$(nproc)"
+cmake --build --preset asan -j"$(nproc)" --target reelwick_checks
 # The unit and integration tests; the end-to-end tests drive the plain
 # program from outside and stay with the normal build.
 ctest --preset asan "$@"

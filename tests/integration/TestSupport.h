@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/mpv/MovieGeometry.h"
+#include "platform/mpv/pure/MovieGeometry.h"
 
 class QWidget;
 

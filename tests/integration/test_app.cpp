@@ -47,13 +47,17 @@ TEST_F(AppTest, PlaysTheCommandLineMovieAndRemembersItAcrossARestart) {
         Program p("\"" + red + "\"", ini);  // quoted like a path with spaces
         p.Start();
         ASSERT_TRUE(WaitForMovie(p));
-        QTest::qWait(700);  // a few frames
         EXPECT_EQ(p.Window().windowTitle(), "Ostrun's Reelwick");
-        const QImage shot = p.Window().grab().toImage();
         const QWidget& player = p.Player();
         const QPoint centre = player.mapTo(&p.Window(), player.rect().center());
-        EXPECT_TRUE(IsRed(MeanColour(shot, centre.x(), centre.y())))
-            << "centre colour " << MeanColour(shot, centre.x(), centre.y()).name().toStdString();
+        QColor colour;
+        // Until the first frames are drawn.
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            const QImage shot = p.Window().grab().toImage();
+            colour = MeanColour(shot, centre.x(), centre.y());
+            return IsRed(colour);
+        })) << "centre colour "
+            << colour.name().toStdString();
         p.Window().move(40, 30);
         p.Window().close();
         EXPECT_TRUE(p.Unloaded());

@@ -21,9 +21,9 @@
 
 #include "LoopWatch.h"
 #include "TestSupport.h"
+#include "formats/MidiFile.h"
 #include "platform/Step.h"
 #include "platform/mpv/ControllerBar.h"
-#include "platform/mpv/MidiFile.h"
 #include "platform/mpv/MidiStream.h"
 #include "platform/mpv/MpvPlayer.h"
 

@@ -22,7 +22,7 @@
 #include "platform/desktop/Mpris.h"
 #include "platform/desktop/QtDesktop.h"
 #include "platform/mpv/MpvPlayer.h"
-#include "platform/mpv/References.h"
+#include "platform/mpv/pure/References.h"
 #include "platform/qt/QtWindow.h"
 #include "playback/OpenMovie.h"
 #include "playback/Transport.h"
@@ -219,8 +219,12 @@ TEST_F(MprisTest, SeekAndSetPositionJumpAndSaySo) {
     client.Call(kPlayer, "SetPosition", {track, QVariant::fromValue(qlonglong(1'000'000))});
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return std::abs(p->Player().Position() - 1.0) < 0.05; }, 5000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !client.seeks.isEmpty(); }, 5000));
-    EXPECT_NEAR(client.seeks.last(), 1'000'000, 50'000);
+    // The start of the movie is a jump too; its signal may come late.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return !client.seeks.isEmpty() && std::abs(client.seeks.last() - 1'000'000) < 50'000;
+        },
+        5000));
 
     client.Call(kPlayer, "Seek", {QVariant::fromValue(qlonglong(2'500'000))});
     ASSERT_TRUE(

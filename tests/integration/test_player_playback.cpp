@@ -12,8 +12,8 @@
 #include "TestSupport.h"
 #include "platform/Step.h"
 #include "platform/mpv/ControllerBar.h"
-#include "platform/mpv/MovieGeometry.h"
 #include "platform/mpv/MpvPlayer.h"
+#include "platform/mpv/pure/MovieGeometry.h"
 
 namespace rw {
 namespace {

@@ -54,7 +54,10 @@ TEST(Launch, OnlyAWholeOptionWithNoFileOfItsNameAsksForUsageOrVersion) {
 }
 
 TEST(Launch, VersionIsTheNameAndTheFullVersion) {
-    EXPECT_EQ(VersionText(), std::string(kAppTitle) + " " + kVersionText + "\n");
+    // Appended in place: GCC 12 warns of a false overrun in operator+ here.
+    std::string expected(kAppTitle);
+    expected.append(" ").append(kVersionText).append("\n");
+    EXPECT_EQ(VersionText(), expected);
     EXPECT_EQ(VersionText(), "Ostrun's Reelwick 1.1.0.1\n");
 }
 

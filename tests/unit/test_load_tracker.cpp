@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/mpv/LoadTracker.h"
+#include "platform/mpv/pure/LoadTracker.h"
 
 namespace rw {
 namespace {

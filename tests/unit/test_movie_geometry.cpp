@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/mpv/MovieGeometry.h"
+#include "platform/mpv/pure/MovieGeometry.h"
 
 namespace rw {
 namespace {

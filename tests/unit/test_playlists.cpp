@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/mpv/Playlists.h"
+#include "formats/Playlists.h"
 
 namespace rw {
 namespace {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/mpv/References.h"
+#include "platform/mpv/pure/References.h"
 
 namespace rw {
 namespace {

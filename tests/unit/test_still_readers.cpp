@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/mpv/MacPaint.h"
-#include "platform/mpv/Pict.h"
+#include "formats/MacPaint.h"
+#include "formats/Pict.h"
 
 namespace rw {
 namespace {

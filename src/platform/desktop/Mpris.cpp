@@ -13,7 +13,7 @@
 #include "platform/desktop/MprisAdaptors.h"
 #include "platform/desktop/MprisValues.h"
 #include "platform/mpv/MpvPlayer.h"
-#include "platform/mpv/References.h"
+#include "platform/mpv/pure/References.h"
 
 namespace rw {
 namespace {

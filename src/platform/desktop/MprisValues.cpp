@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/mpv/References.h"
+#include "platform/mpv/pure/References.h"
 
 namespace rw {
 namespace {

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/mpv/MovieGeometry.h"
+#include "platform/mpv/pure/MovieGeometry.h"
 
 namespace rw {
 namespace {

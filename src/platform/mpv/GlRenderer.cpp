@@ -9,7 +9,7 @@
 #include <QWindow>
 
 #include "platform/Step.h"
-#include "platform/mpv/MovieGeometry.h"
+#include "platform/mpv/pure/MovieGeometry.h"
 
 namespace rw {
 

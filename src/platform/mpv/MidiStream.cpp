@@ -14,8 +14,8 @@
 #include <mutex>
 #include <vector>
 
-#include "platform/mpv/MidiFile.h"
-#include "platform/mpv/References.h"
+#include "formats/MidiFile.h"
+#include "platform/mpv/pure/References.h"
 
 namespace rw {
 namespace {
@@ -83,7 +83,12 @@ std::optional<std::string> Unescaped(std::string_view text) {
     return out;
 }
 
-std::string Prefix() { return std::string(kMidiStreamScheme) + "://"; }
+std::string Prefix() {
+    // Appended in place: GCC 12 warns of a false overrun in operator+ here.
+    std::string prefix(kMidiStreamScheme);
+    prefix += "://";
+    return prefix;
+}
 
 // The whole file, when it is a regular file no larger than MIDI files get.
 std::optional<std::vector<unsigned char>> ReadSmallFile(const std::string& path) {

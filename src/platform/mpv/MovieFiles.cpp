@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/mpv/MacPaint.h"
-#include "platform/mpv/Pict.h"
-#include "platform/mpv/Playlists.h"
-#include "platform/mpv/References.h"
-#include "platform/mpv/StillPicture.h"
+#include "formats/MacPaint.h"
+#include "formats/Pict.h"
+#include "formats/Playlists.h"
+#include "formats/StillPicture.h"
+#include "platform/mpv/pure/References.h"
 
 namespace rw {
 namespace {

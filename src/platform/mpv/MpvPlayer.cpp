@@ -18,9 +18,9 @@
 #include "platform/mpv/ControllerBar.h"
 #include "platform/mpv/GlRenderer.h"
 #include "platform/mpv/MidiStream.h"
-#include "platform/mpv/References.h"
 #include "platform/mpv/RendererChoice.h"
 #include "platform/mpv/SoftwareRenderer.h"
+#include "platform/mpv/pure/References.h"
 #include "platform/qt/Logging.h"
 
 namespace rw {

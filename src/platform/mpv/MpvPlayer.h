@@ -14,9 +14,9 @@
 
 #include "platform/Player.h"
 #include "platform/PlayerControls.h"
-#include "platform/mpv/LoadTracker.h"
 #include "platform/mpv/MovieFiles.h"
-#include "platform/mpv/MovieGeometry.h"
+#include "platform/mpv/pure/LoadTracker.h"
+#include "platform/mpv/pure/MovieGeometry.h"
 
 class QTimer;
 struct mpv_handle;

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "platform/Step.h"
-#include "platform/mpv/MovieGeometry.h"
+#include "platform/mpv/pure/MovieGeometry.h"
 
 namespace rw {
 namespace {

@@ -13,8 +13,8 @@
 #include <QWidget>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "formats/Playlists.h"
 #include "platform/Step.h"
-#include "platform/mpv/Playlists.h"
 #include "platform/qt/FileList.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/Text.h"

@@ -1,4 +1,4 @@
-#include "platform/mpv/LoadTracker.h"
+#include "platform/mpv/pure/LoadTracker.h"
 
 #include <algorithm>
 #include <utility>

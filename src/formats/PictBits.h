@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/mpv/StillPicture.h"
+#include "formats/StillPicture.h"
 
 // The PICT reader's parts: big-endian fields, the picture being drawn, and
 // the bitmap opcodes.

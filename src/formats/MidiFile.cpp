@@ -1,4 +1,4 @@
-#include "platform/mpv/MidiFile.h"
+#include "formats/MidiFile.h"
 
 #include <algorithm>
 #include <cmath>

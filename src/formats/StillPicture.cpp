@@ -1,10 +1,10 @@
-#include "platform/mpv/StillPicture.h"
+#include "formats/StillPicture.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "platform/mpv/MacPaint.h"
-#include "platform/mpv/Pict.h"
+#include "formats/MacPaint.h"
+#include "formats/Pict.h"
 
 namespace rw {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/mpv/MovieGeometry.h"
+#include "platform/mpv/pure/MovieGeometry.h"
 
 #include <algorithm>
 #include <charconv>

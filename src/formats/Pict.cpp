@@ -1,4 +1,4 @@
-#include "platform/mpv/Pict.h"
+#include "formats/Pict.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/mpv/PictBits.h"
+#include "formats/PictBits.h"
 
 namespace rw {
 namespace {

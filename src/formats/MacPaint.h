@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/mpv/StillPicture.h"
+#include "formats/StillPicture.h"
 
 namespace rw {
 

@@ -1,9 +1,9 @@
-#include "platform/mpv/MacPaint.h"
+#include "formats/MacPaint.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "platform/mpv/Pict.h"
+#include "formats/Pict.h"
 
 namespace rw {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/mpv/Playlists.h"
+#include "formats/Playlists.h"
 
 #include <algorithm>
 #include <cctype>

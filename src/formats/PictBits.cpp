@@ -1,8 +1,8 @@
-#include "platform/mpv/PictBits.h"
+#include "formats/PictBits.h"
 
 #include <algorithm>
 
-#include "platform/mpv/MacPaint.h"
+#include "formats/MacPaint.h"
 
 namespace rw::pict {
 

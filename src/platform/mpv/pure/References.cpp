@@ -1,4 +1,4 @@
-#include "platform/mpv/References.h"
+#include "platform/mpv/pure/References.h"
 
 #include <algorithm>
 #include <array>
