@@ -77,3 +77,15 @@ def screenshot(test, player, name):
     path = os.path.join(test.work, name + ".xwd")
     player.screenshot(path)
     return Image(path)
+
+
+def settled_geometry(player, timeout=5, interval=0.3):
+    """The window's geometry once it has stopped changing (the same twice)."""
+    seen = [None]
+
+    def same_twice():
+        now = player.geometry()
+        was, seen[0] = seen[0], now
+        return now == was
+    wait_for(same_twice, timeout, interval)
+    return player.geometry()

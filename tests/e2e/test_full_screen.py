@@ -5,7 +5,7 @@ in full screen is remembered as it was before."""
 import subprocess
 import unittest
 
-from desktop import outer_geometry, screenshot, wm
+from desktop import outer_geometry, screenshot, settled_geometry, wm
 from harness import E2ETestCase, TITLE, is_colour, make_clip, wait_for
 
 RED = (255, 0, 0)
@@ -28,17 +28,6 @@ class FullScreenTest(E2ETestCase):
         width, height = self.root_size()
         return p.geometry() == (0, 0, width, height) and "FULLSCREEN" in p.net_wm_state()
 
-    def settled(self, p):
-        """The window's geometry once it has stopped changing."""
-        seen = [None]
-
-        def same_twice():
-            now = p.geometry()
-            was, seen[0] = seen[0], now
-            return now == was
-        wait_for(same_twice, 5, 0.3)
-        return p.geometry()
-
     def close_by_window_manager(self, p):
         done = subprocess.run(["wmctrl", "-i", "-c", p.window], env=self.display.env)
         self.assertEqual(done.returncode, 0)
@@ -50,7 +39,7 @@ class FullScreenTest(E2ETestCase):
 
     def test_f11_covers_the_screen_and_f11_again_gives_back_the_window(self):
         p = self.start_playing()
-        before = self.settled(p)
+        before = settled_geometry(p)
         p.key("F11")
         self.assertTrue(wait_for(lambda: self.covers_the_screen(p), 10),
                         (p.geometry(), p.net_wm_state()))
@@ -70,11 +59,11 @@ class FullScreenTest(E2ETestCase):
         self.assertTrue(wait_for(lambda: p.geometry() == before, 10), (p.geometry(), before))
         self.assertNotIn("FULLSCREEN", p.net_wm_state())
         # And it stays there: nothing resizes it afterwards.
-        self.assertEqual(self.settled(p), before)
+        self.assertEqual(settled_geometry(p), before)
 
     def test_double_click_enters_and_escape_leaves(self):
         p = self.start_playing()
-        before = self.settled(p)
+        before = settled_geometry(p)
         x, y, w, h = before
         self.display.run(["xdotool", "mousemove", "--sync", str(x + w // 2), str(y + h // 3)])
         self.display.run(["xdotool", "click", "--repeat", "2", "--delay", "80", "1"])
@@ -122,7 +111,7 @@ class FullScreenTest(E2ETestCase):
         # normal placement.
         self.assertEqual(wm(self.display, q, "-b", "add,maximized_vert,maximized_horz"), 0)
         self.assertTrue(wait_for(lambda: "MAXIMIZED_HORZ" in q.net_wm_state(), 10))
-        maximized = self.settled(q)
+        maximized = settled_geometry(q)
         q.key("F11")
         self.assertTrue(wait_for(lambda: self.covers_the_screen(q), 10))
         q.key("F11")

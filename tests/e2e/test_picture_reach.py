@@ -8,7 +8,8 @@ import os
 import subprocess
 import unittest
 
-from desktop import client_area, find_window, outer_geometry, press, screenshot, type_into
+from desktop import (client_area, find_window, outer_geometry, press, screenshot,
+                     settled_geometry, type_into)
 from screen import capture_popup
 from harness import E2ETestCase, TITLE, is_colour, make_clip, wait_for
 
@@ -22,16 +23,6 @@ class PictureReachTest(E2ETestCase):
 
     def playing(self, p):
         self.assertTrue(wait_for(lambda: p.title() == TITLE, 20), "caption: " + p.title())
-
-    def settled(self, p):
-        seen = [None]
-
-        def same_twice():
-            now = p.geometry()
-            was, seen[0] = seen[0], now
-            return now == was
-        wait_for(same_twice, 5, 0.4)
-        return p.geometry()
 
     def bar_rows(self, image, p):
         """The client area (x, y, w, h) and the rows of the play bar, found up
@@ -70,7 +61,7 @@ class PictureReachTest(E2ETestCase):
     def test_full_screen_centres_the_movie_and_leaving_fits_the_one_loaded_there(self):
         p = self.start(make_clip(self.work, "red.mp4", "red", "320x240", 30))
         self.playing(p)
-        self.settled(p)
+        settled_geometry(p, interval=0.4)
         p.key("F11")
         self.assertTrue(wait_for(lambda: "FULLSCREEN" in p.net_wm_state(), 10))
         # A 2:1 movie opened in full screen on the 1280x1024 screen: 640
@@ -88,14 +79,14 @@ class PictureReachTest(E2ETestCase):
         # Back in the window, it is fitted to the wide movie, not the old one.
         p.key("F11")
         self.assertTrue(wait_for(lambda: "FULLSCREEN" not in p.net_wm_state(), 10))
-        self.settled(p)
+        settled_geometry(p, interval=0.4)
         self.assertTrue(wait_for(lambda: self.fitted(p, 0.5)[0], 10), self.fitted(p, 0.5)[1])
         self.assertAlmostEqual(self.picture_shape(p, GREEN, "back-wide"), 2, delta=0.1)
 
     def test_portrait_movie_gets_a_bar_as_wide_as_the_window(self):
         p = self.start(make_clip(self.work, "phone.mp4", "red", "180x320", 30))
         self.playing(p)
-        self.settled(p)
+        settled_geometry(p, interval=0.4)
 
         def bar_spans():
             image = screenshot(self, p, "portrait")
@@ -118,7 +109,7 @@ class PictureReachTest(E2ETestCase):
             self.write_settings({"Left": "0", "Top": "0", "Width": str(size),
                                  "Height": str(size * 13 // 20), "WindowState": "0"})
             p = self.start()
-            self.settled(p)
+            settled_geometry(p, interval=0.4)
             x, y, w, h = outer_geometry(p)
             self.assertTrue(x >= 0 and y >= 0 and x + w <= 1280 and y + h <= 1024,
                             (size, (x, y, w, h)))
