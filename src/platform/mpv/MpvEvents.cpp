@@ -93,12 +93,6 @@ void MpvPlayer::DrainEvents() {
         }
     }
     if (changes.position) emit PositionChanged(position_);
-    // The new position comes after the restart, in the same batch or a later
-    // one: the jump is reported with it.
-    if (restarted_ && changes.position) {
-        restarted_ = false;
-        emit Seeked(position_);
-    }
     if (changes.playback) emit PlaybackChanged();
     if (changes.speed) emit SpeedChanged(speed_);
     if (changes.tracks) emit TracksChanged();
@@ -137,7 +131,11 @@ void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
             break;
         }
         case MPV_EVENT_PLAYBACK_RESTART:
-            restarted_ = true;
+            // The jump is reported with the position libmpv answers after
+            // it: the observed time-pos may change before this event, and a
+            // paused movie sends none after it.
+            mpv_get_property_async(mpv_, Tag(load_.Serial(), Reply::SeekPosition), "time-pos",
+                                   MPV_FORMAT_DOUBLE);
             // The load has started where it was asked to: a loop or a later
             // load goes back to the beginning.
             if (startSet_) {
@@ -185,6 +183,12 @@ void MpvPlayer::HandleReply(const mpv_event& event) {
         return;
     }
     const auto& property = *static_cast<mpv_event_property*>(event.data);
+    if (reply == Reply::SeekPosition) {
+        if (ok && property.format == MPV_FORMAT_DOUBLE && serial == load_.Serial()) {
+            emit Seeked(*static_cast<double*>(property.data));
+        }
+        return;
+    }
     const bool hasNode = ok && property.format == MPV_FORMAT_NODE;
     if (reply == Reply::VideoTrack) {
         const mpv_node* rotation = hasNode ? Find(*static_cast<mpv_node*>(property.data),

@@ -178,7 +178,8 @@ class MpvPlayer final : public QWidget, public IPlayer, public IPlayerControls {
         Load = 1,
         VideoTrack = 2,
         DisplaySize = 3,
-        Frame = 4
+        Frame = 4,
+        SeekPosition = 5
     };
     static constexpr int kReplyBits = 3;
     static std::uint64_t Tag(std::uint64_t serial, Reply reply);
@@ -263,9 +264,6 @@ class MpvPlayer final : public QWidget, public IPlayer, public IPlayerControls {
     int loadTimeoutMs_ = 3000;
     // Serial of the load whose wait ran out before it settled; 0 when none.
     std::uint64_t lateSerial_ = 0;
-    // libmpv restarted playback after a jump; reported with the position
-    // that follows it (see DrainEvents).
-    bool restarted_ = false;
 
     QImage logo_;
     QColor background_ = Qt::black;
