@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <clocale>
 
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(REELWICK_LEAK_CHECK)
 #include <sanitizer/lsan_interface.h>
 #endif
 
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(REELWICK_LEAK_CHECK)
     // Leaks are looked for now, while the OpenGL driver Qt loaded is still
     // there to be named in a report: it is unloaded with the application
     // object. Memory the application still holds is not a leak.
