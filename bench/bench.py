@@ -64,6 +64,17 @@ class Bench:
                     self.keep("first_frame", clip, variant, seconds)
                     self.say(f"first frame {clip} {variant}: {seconds}")
 
+    def resume(self):
+        """The first frame of a film opened where it was left: the frame at
+        that place, beside the first frame of an ordinary open (first_frame)."""
+        path = environment.make_film(self.data)
+        self.runner.sizes[path] = environment.CLIPS["720p30"][:2]
+        for order in alternating(self.variants, self.args.runs):
+            for variant in order:
+                seconds = self.runner.first_frame(variant, path, environment.RESUME_AT)
+                self.keep("first_frame", environment.RESUMED, variant, seconds)
+                self.say(f"first frame, resumed {variant}: {seconds}")
+
     def idle(self):
         clip = next(iter(self.clips))
         for order in alternating(self.variants, self.args.idle_runs):
@@ -119,7 +130,7 @@ def main():
     parser.add_argument("--opens", type=int, default=300)
     parser.add_argument("--folder-files", type=int, default=environment.FOLDER_FILES)
     parser.add_argument("--renderers", default="sw,gl")
-    parser.add_argument("--only", default="play,first_frame,idle,opens,folder,midi")
+    parser.add_argument("--only", default="play,first_frame,resume,idle,opens,folder,midi")
     parser.add_argument("--clips", default=",".join(environment.CLIPS))
     args = parser.parse_args()
     args.renderers = [r for r in args.renderers.split(",") if r]

@@ -105,7 +105,7 @@ class Runner:
 
     # -- commands -----------------------------------------------------------
 
-    def _env(self, variant, clip=None, **bench):
+    def _env(self, variant, clip=None, resume_at=None, **bench):
         """The environment of one run, with fresh settings for Reelwick so
         that every run starts the same way: for a clip, a window at the top
         left that is large enough for it, and Movie > Original Size, so that
@@ -124,6 +124,8 @@ class Runner:
                     # Twips: 15 to a pixel at 96 dpi.
                     ini.write(f"[Settings]\nLeft=0\nTop=0\nWidth={(width + 64) * 15}\n"
                               f"Height={(height + 100) * 15}\nOriginalSize=True\n")
+                    if resume_at is not None:
+                        ini.write(f'[Resume]\n0="{resume_at}|{clip}"\n')
             env["XDG_CONFIG_HOME"] = config
             env["REELWICK_RENDERER"] = variant.split("-", 1)[1]
             for key, value in bench.items():
@@ -204,12 +206,14 @@ class Runner:
 
     # -- first frame --------------------------------------------------------
 
-    def first_frame(self, variant, clip):
+    def first_frame(self, variant, clip, resume_at=None):
         """Seconds from the process's start to the clip's first frame on
-        screen, or None when it never came."""
-        env = self._env(variant, clip)
+        screen, or None when it never came. With `resume_at`, Reelwick finds
+        the clip left there in its settings, and mpv gets --start."""
+        env = self._env(variant, clip, resume_at=resume_at)
         command = [self.watcher, "-c", "ff00ff", "-w", "20", "--"]
-        command += self._command(variant, clip)
+        start = [f"--start={resume_at}"] if resume_at is not None else []
+        command += self._command(variant, clip, *start)
         with self._log(variant + "-first-frame") as log:
             result = subprocess.run(command, env=env, stdout=subprocess.PIPE,
                                     stderr=log, stdin=subprocess.DEVNULL, timeout=60)

@@ -3,6 +3,8 @@
 import math
 import statistics
 
+import environment
+
 MIB = 1024
 
 
@@ -171,6 +173,16 @@ class Report:
         for clip in self.r["first_frame"]:
             add(f"First frame ≤ 1.2 × mpv, {clip}",
                 relative(1.2, lambda v, c=clip: self.first_frames(c, v)))
+        resumed = environment.RESUMED
+        if resumed in self.r["first_frame"] and "720p30" in self.r["first_frame"]:
+            def resume(v):
+                x = median(self.first_frames(resumed, v))
+                plain = median(self.first_frames("720p30", v))
+                if math.isnan(x) or math.isnan(plain):
+                    return "n/a"
+                return f"{x:.3f} s, ordinary {plain:.3f} s — " + verdict(
+                    x <= plain, f"{x - plain:.3f} s")
+            add("First frame of a film left at 4:00.5 ≤ an ordinary open's, 720p30", resume)
         for clip in self.r["play"]:
             def memory(v, c=clip):
                 extra = median(self.play_values(c, v, "rss_mib")) - median(
@@ -271,6 +283,10 @@ HOW = [
     "`frame-drop-count` and `decoder-frame-drop-count` (`REELWICK_BENCH_STATS`).",
     "- First frame: `reelwick_first_frame` (bench/first_frame.c) starts the player and "
     "reads rows of the X screen every 4 ms until a run of magenta pixels shows.",
+    "- Resumed film: a 720p30 film of 6 min 10 s whose only magenta second starts at "
+    "4:00, on a key frame (one every 2 s); Reelwick starts with the film's place, "
+    "4:00.5, in its settings' Resume section, mpv with `--start=240.5`. The time runs "
+    "until the frame at that place shows (nothing magenta comes before it).",
     "- Idle: CPU of the process tree from `/proc` over 10 s, starting 3 s after start-up; "
     "paused: Reelwick chooses Movie > Pause 2 s after start (`REELWICK_BENCH_PAUSE_AT`), "
     "mpv gets `set pause yes` on its IPC socket; nothing loaded: Reelwick without a "
