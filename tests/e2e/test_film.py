@@ -10,7 +10,8 @@ import subprocess
 import time
 import unittest
 
-from harness import wait_for
+from desktop import screenshot
+from harness import E2ETestCase, TITLE, is_colour, make_clip, wait_for
 from screen import _TOP_LEVEL
 from test_desktop import SERVICE, BusTestCase
 
@@ -31,7 +32,6 @@ class FilmKeysTest(BusTestCase):
     def start_second_episode(self):
         folder = os.path.join(self.work, "Series")
         os.makedirs(folder)
-        from harness import make_clip
         first = make_clip(folder, "Ep 1.mp4", "red", "320x240", 90)
         for name in ("Ep 2.mp4", "Ep 10.mp4"):
             shutil.copy(first, os.path.join(folder, name))
@@ -136,6 +136,50 @@ class FilmKeysTest(BusTestCase):
         self.playerctl("previous")
         self.assertTrue(wait_for(lambda: self.title() == "Ep 2.mp4", 10), self.title())
         self.assertEqual(p.stop(), 0)
+
+
+class SubtitlesOnScreenTest(E2ETestCase):
+    """The subtitles beside a film, found by their name alone, drawn by both
+    renderers, windowed and in full screen, at scale 1 and 2."""
+
+    def subtitle_pixels(self, p, name):
+        """The film's blue picture on screen, and the white pixels in its
+        upper half, where the subtitle is put (clear of the play bar, which
+        lies over the picture's foot in full screen)."""
+        image = screenshot(self, p, name)
+        blue = [(x, y) for y in range(0, image.height, 2) for x in range(0, image.width, 2)
+                if is_colour(image.pixel(x, y), (0, 0, 255), 40)]
+        if not blue:
+            return None, 0
+        left, right = min(x for x, _ in blue), max(x for x, _ in blue)
+        top, bottom = min(y for _, y in blue), max(y for _, y in blue)
+        white = image.count(left, top, right, (top + bottom) // 2, lambda rgb: min(rgb) >= 200)
+        return (left, top, right - left, bottom - top), white
+
+    def test_subtitles_show_in_both_renderers_in_full_screen_and_at_scale_2(self):
+        film = make_clip(self.work, "Film.mp4", "blue", "320x240", 120)
+        # "Film.en.srt": only its start is the film's name. Drawn at the top
+        # ({\an8}), large, white with libmpv's black border.
+        with open(os.path.join(self.work, "Film.en.srt"), "w", encoding="utf-8") as srt:
+            srt.write("1\n00:00:00,000 --> 00:02:00,000\n{\\an8}{\\fs60}SUBTITLES HERE\n\n")
+        for renderer, scale in (("sw", 1), ("sw", 2), ("gl", 2)):
+            with self.subTest(renderer=renderer, scale=scale):
+                self.display.env.update(REELWICK_RENDERER=renderer, QT_SCALE_FACTOR=str(scale))
+                p = self.start(film)
+                self.assertTrue(wait_for(lambda: p.title() == TITLE, 20), p.title())
+                case = "%s-%d" % (renderer, scale)
+                windowed = wait_for(lambda: self.subtitle_pixels(p, "windowed-" + case)[1] > 50,
+                                    10, 0.5)
+                self.assertTrue(windowed, "no subtitle on the windowed picture")
+                box = self.subtitle_pixels(p, "windowed-" + case)[0]
+                p.key("F11")
+
+                def full():
+                    grown, white = self.subtitle_pixels(p, "full-" + case)
+                    return grown and grown[2] > box[2] + 100 and white > 50
+                self.assertTrue(wait_for(full, 10, 0.5), "no subtitle in full screen")
+                p.stop()
+                os.remove(os.path.join(self.config, TITLE, TITLE + ".ini"))
 
 
 if __name__ == "__main__":
