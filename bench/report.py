@@ -182,7 +182,7 @@ class Report:
                     return "n/a"
                 return f"{x:.3f} s, ordinary {plain:.3f} s — " + verdict(
                     x <= plain, f"{x - plain:.3f} s")
-            add("First frame of a film left at 4:00.5 ≤ an ordinary open's, 720p30", resume)
+            add(f"First frame ≤ an ordinary open's, {resumed}", resume)
         for clip in self.r["play"]:
             def memory(v, c=clip):
                 extra = median(self.play_values(c, v, "rss_mib")) - median(

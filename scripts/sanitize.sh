@@ -4,8 +4,6 @@
 # there. Any report from the program's own code fails the run; the
 # suppressions in tests/sanitizers/ cover only what the system libraries
 # themselves leak. Extra arguments go to ctest.
-#   scripts/sanitize.sh --build    builds and stops (the test command builds
-#                                  beside the normal build's tests)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -19,7 +17,6 @@ export LSAN_OPTIONS="suppressions=$root/tests/sanitizers/lsan.supp:print_suppres
 # reports, asserts on; about half the compile time of -O2 -g.
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j"$(nproc)" --target reelwick_checks
-if [ "${1:-}" = "--build" ]; then exit 0; fi
 # The unit and integration tests; the end-to-end tests drive the plain
 # program from outside and stay with the normal build.
 ctest --preset asan "$@"

@@ -168,10 +168,12 @@ class SubtitlesOnScreenTest(E2ETestCase):
                 p = self.start(film)
                 self.assertTrue(wait_for(lambda: p.title() == TITLE, 20), p.title())
                 case = "%s-%d" % (renderer, scale)
-                windowed = wait_for(lambda: self.subtitle_pixels(p, "windowed-" + case)[1] > 50,
-                                    10, 0.5)
-                self.assertTrue(windowed, "no subtitle on the windowed picture")
-                box = self.subtitle_pixels(p, "windowed-" + case)[0]
+
+                def windowed():
+                    box, white = self.subtitle_pixels(p, "windowed-" + case)
+                    return box if white > 50 else None
+                box = wait_for(windowed, 10, 0.5)
+                self.assertTrue(box, "no subtitle on the windowed picture")
                 p.key("F11")
 
                 def full():
