@@ -6,22 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(
-  build-essential cmake pkg-config
-  qt6-base-dev libgl-dev libmpv-dev libx11-dev libxcb1-dev
-  ffmpeg mpv xvfb xauth mesa-utils python3
-)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# The build's packages, and the player and GL report the figures compare with.
+scripts/deps.sh mpv mesa-utils
 
 cmake --preset bench
 cmake --build --preset bench -j"$(nproc)"

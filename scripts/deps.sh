@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and the tests need, when missing.
+# Installs the Debian 12 packages the build and the tests need, when missing,
+# and any further packages named on the command line.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,7 @@ packages=(
   libx11-dev x11-xkb-utils
   x11-xserver-utils weston xwayland qt6-wayland
   dbus dbus-x11 playerctl libxss-dev
+  "$@"
 )
 
 missing=()
