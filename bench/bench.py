@@ -65,15 +65,18 @@ class Bench:
                     self.say(f"first frame {clip} {variant}: {seconds}")
 
     def resume(self):
-        """The first frame of a film opened where it was left: the frame at
-        that place, beside the first frame of an ordinary open (first_frame)."""
+        """The first frame of a film opened where it was left, the frame at
+        that place, beside an ordinary open of the same film."""
         path = environment.make_film(self.data)
         self.runner.sizes[path] = environment.CLIPS["720p30"][:2]
+        opens = ((environment.RESUMED, environment.RESUME_AT, environment.FIRST_COLOUR),
+                 (environment.FROM_START, None, environment.FILM_START_COLOUR))
         for order in alternating(self.variants, self.args.runs):
             for variant in order:
-                seconds = self.runner.first_frame(variant, path, environment.RESUME_AT)
-                self.keep("first_frame", environment.RESUMED, variant, seconds)
-                self.say(f"first frame, resumed {variant}: {seconds}")
+                for label, at, colour in opens:
+                    seconds = self.runner.first_frame(variant, path, at, colour)
+                    self.keep("first_frame", label, variant, seconds)
+                    self.say(f"first frame, {label}, {variant}: {seconds}")
 
     def idle(self):
         clip = next(iter(self.clips))

@@ -21,12 +21,15 @@ CLIPS = {
     "1080p30": (1920, 1080, False),
 }
 FIRST_COLOUR = "ff00ff"
-# A film of 6 min 10 s at 720p30, left at RESUME_AT: 4 min of blue, then the
-# 720p30 clip's ten seconds (its magenta second first), then blue. Half a
-# second into the magenta, 15 frames after a key frame (one every 2 s), as a
-# place where a film was left seldom falls on one.
+# A film of 6 min 10 s at 720p30, left at RESUME_AT: a second of cyan, blue
+# until 4:00, then the 720p30 clip's ten seconds (its magenta second first),
+# then blue. Half a second into the magenta, 15 frames after a key frame (one
+# every 2 s), as a place where a film was left seldom falls on one. Its cyan
+# start is what an ordinary open of the same film shows first.
+FILM_START_COLOUR = "00ffff"
 RESUME_AT = 240.5
 RESUMED = "720p30, film left at 4:00.5"
+FROM_START = "720p30, the same film from its start"
 FOLDER_FILES = 100_000
 MIDI_MINUTES = 20
 # A sample of the shared media, a second MIDI row when it is there.
@@ -76,15 +79,17 @@ def make_clip(path, width, height, sound):
 def make_film(folder):
     """The film to resume (see RESUME_AT), made once and kept in `folder`."""
     os.makedirs(folder, exist_ok=True)
-    path = os.path.join(folder, "reelwick-bench-film.mp4")
+    path = os.path.join(folder, "reelwick-bench-film-720p30.mp4")
     if not os.path.exists(path):
         print(f"making {path}", flush=True)
         size = "1280x720"
-        ffmpeg(["-f", "lavfi", "-i", f"color=c=blue:s={size}:r=30:d=240",
+        ffmpeg(["-f", "lavfi", "-i", f"color=c=0x{FILM_START_COLOUR}:s={size}:r=30:d=1",
+                "-f", "lavfi", "-i", f"color=c=blue:s={size}:r=30:d=239",
                 "-f", "lavfi", "-i", f"color=c=magenta:s={size}:r=30:d=1",
                 "-f", "lavfi", "-i", f"testsrc2=s={size}:r=30:d=9",
                 "-f", "lavfi", "-i", f"color=c=blue:s={size}:r=30:d=120",
-                "-filter_complex", "[0:v][1:v][2:v][3:v]concat=n=4:v=1:a=0,format=yuv420p[v]",
+                "-filter_complex",
+                "[0:v][1:v][2:v][3:v][4:v]concat=n=5:v=1:a=0,format=yuv420p[v]",
                 "-map", "[v]", "-c:v", "libx264", "-preset", "fast", "-crf", "23", "-g", "60",
                 path + ".part.mp4"])
         os.rename(path + ".part.mp4", path)

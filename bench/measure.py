@@ -15,6 +15,8 @@ import tempfile
 import threading
 import time
 
+import environment
+
 MPV = ["mpv", "--no-config", "--vo=x11", "--hwdec=no",
        # The player goes on without a sound device by decoding the sound for
        # a null output; so does mpv here, so that both do the same work.
@@ -206,12 +208,13 @@ class Runner:
 
     # -- first frame --------------------------------------------------------
 
-    def first_frame(self, variant, clip, resume_at=None):
+    def first_frame(self, variant, clip, resume_at=None, colour=environment.FIRST_COLOUR):
         """Seconds from the process's start to the clip's first frame on
-        screen, or None when it never came. With `resume_at`, Reelwick finds
-        the clip left there in its settings, and mpv gets --start."""
+        screen (the first of `colour`), or None when it never came. With
+        `resume_at`, Reelwick finds the clip left there in its settings, and
+        mpv gets --start."""
         env = self._env(variant, clip, resume_at=resume_at)
-        command = [self.watcher, "-c", "ff00ff", "-w", "20", "--"]
+        command = [self.watcher, "-c", colour, "-w", "20", "--"]
         start = [f"--start={resume_at}"] if resume_at is not None else []
         command += self._command(variant, clip, *start)
         with self._log(variant + "-first-frame") as log:
