@@ -63,6 +63,22 @@ def ffmpeg(args):
     subprocess.run(["ffmpeg", "-nostdin", "-loglevel", "error", "-y"] + args, check=True)
 
 
+# Every clip and the film are encoded alike: x264 preset fast, CRF 23, a key
+# frame every 2 s.
+H264 = ["-c:v", "libx264", "-preset", "fast", "-crf", "23", "-g", "60"]
+
+
+def made_once(path, make):
+    """`path`, made by `make` into a part file the first time, so that a run
+    broken off half way leaves nothing that a later run would take."""
+    if not os.path.exists(path):
+        print(f"making {path}", flush=True)
+        part = path + ".part" + os.path.splitext(path)[1]
+        make(part)
+        os.rename(part, path)
+    return path
+
+
 def make_clip(path, width, height, sound):
     size = f"{width}x{height}"
     args = ["-f", "lavfi", "-i", f"color=c=magenta:s={size}:r=30:d=1",
@@ -72,28 +88,22 @@ def make_clip(path, width, height, sound):
         args += ["-f", "lavfi", "-i", "sine=frequency=440:sample_rate=48000:duration=10"]
         maps += ["-map", "2:a", "-c:a", "aac", "-ac", "2", "-b:a", "128k"]
     args += ["-filter_complex", "[0:v][1:v]concat=n=2:v=1:a=0,format=yuv420p[v]"]
-    args += maps + ["-c:v", "libx264", "-preset", "fast", "-crf", "23", "-g", "60", path]
+    args += maps + H264 + [path]
     ffmpeg(args)
 
 
 def make_film(folder):
     """The film to resume (see RESUME_AT), made once and kept in `folder`."""
     os.makedirs(folder, exist_ok=True)
-    path = os.path.join(folder, "reelwick-bench-film-720p30.mp4")
-    if not os.path.exists(path):
-        print(f"making {path}", flush=True)
-        size = "1280x720"
-        ffmpeg(["-f", "lavfi", "-i", f"color=c=0x{FILM_START_COLOUR}:s={size}:r=30:d=1",
-                "-f", "lavfi", "-i", f"color=c=blue:s={size}:r=30:d=239",
-                "-f", "lavfi", "-i", f"color=c=magenta:s={size}:r=30:d=1",
-                "-f", "lavfi", "-i", f"testsrc2=s={size}:r=30:d=9",
-                "-f", "lavfi", "-i", f"color=c=blue:s={size}:r=30:d=120",
-                "-filter_complex",
-                "[0:v][1:v][2:v][3:v][4:v]concat=n=5:v=1:a=0,format=yuv420p[v]",
-                "-map", "[v]", "-c:v", "libx264", "-preset", "fast", "-crf", "23", "-g", "60",
-                path + ".part.mp4"])
-        os.rename(path + ".part.mp4", path)
-    return path
+    size = "1280x720"
+    return made_once(os.path.join(folder, "reelwick-bench-film-720p30.mp4"), lambda part: ffmpeg(
+        ["-f", "lavfi", "-i", f"color=c=0x{FILM_START_COLOUR}:s={size}:r=30:d=1",
+         "-f", "lavfi", "-i", f"color=c=blue:s={size}:r=30:d=239",
+         "-f", "lavfi", "-i", f"color=c=magenta:s={size}:r=30:d=1",
+         "-f", "lavfi", "-i", f"testsrc2=s={size}:r=30:d=9",
+         "-f", "lavfi", "-i", f"color=c=blue:s={size}:r=30:d=120",
+         "-filter_complex", "[0:v][1:v][2:v][3:v][4:v]concat=n=5:v=1:a=0,format=yuv420p[v]",
+         "-map", "[v]"] + H264 + [part]))
 
 
 def make_clips(folder):
@@ -101,12 +111,9 @@ def make_clips(folder):
     os.makedirs(folder, exist_ok=True)
     paths = {}
     for name, (width, height, sound) in CLIPS.items():
-        path = os.path.join(folder, f"reelwick-bench-{name}.mp4")
-        if not os.path.exists(path):
-            print(f"making {path}", flush=True)
-            make_clip(path + ".part.mp4", width, height, sound)
-            os.rename(path + ".part.mp4", path)
-        paths[name] = path
+        paths[name] = made_once(
+            os.path.join(folder, f"reelwick-bench-{name}.mp4"),
+            lambda part, w=width, h=height, a=sound: make_clip(part, w, h, a))
     return paths
 
 
@@ -189,11 +196,10 @@ def make_midi(folder, minutes=MIDI_MINUTES):
     """The MIDI files to open, by label: a long one made here, and the shared
     sample when it is there."""
     os.makedirs(folder, exist_ok=True)
-    path = os.path.join(folder, f"reelwick-bench-{minutes}min.mid")
-    if not os.path.exists(path):
-        with open(path + ".part", "wb") as out:
+    def write(part):
+        with open(part, "wb") as out:
             out.write(midi_bytes(minutes))
-        os.rename(path + ".part", path)
+    path = made_once(os.path.join(folder, f"reelwick-bench-{minutes}min.mid"), write)
     files = {f"{minutes} min, 120 bpm piano (made here)": path}
     if os.path.isfile(SHARED_MIDI):
         files["tttheme2.mid (shared media)"] = os.path.abspath(SHARED_MIDI)
