@@ -162,6 +162,7 @@ class SubtitlesOnScreenTest(E2ETestCase):
         # ({\an8}), large, white with libmpv's black border.
         with open(os.path.join(self.work, "Film.en.srt"), "w", encoding="utf-8") as srt:
             srt.write("1\n00:00:00,000 --> 00:02:00,000\n{\\an8}{\\fs60}SUBTITLES HERE\n\n")
+        widths = {}
         for renderer, scale in (("sw", 1), ("sw", 2), ("gl", 2)):
             with self.subTest(renderer=renderer, scale=scale):
                 self.display.env.update(REELWICK_RENDERER=renderer, QT_SCALE_FACTOR=str(scale))
@@ -174,6 +175,7 @@ class SubtitlesOnScreenTest(E2ETestCase):
                     return box if white > 50 else None
                 box = wait_for(windowed, 10, 0.5)
                 self.assertTrue(box, "no subtitle on the windowed picture")
+                widths[renderer, scale] = box[2]
                 p.key("F11")
 
                 def full():
@@ -182,6 +184,8 @@ class SubtitlesOnScreenTest(E2ETestCase):
                 self.assertTrue(wait_for(full, 10, 0.5), "no subtitle in full screen")
                 p.stop()
                 os.remove(os.path.join(self.config, TITLE, TITLE + ".ini"))
+        # The same window at scale 2 is twice as wide on screen.
+        self.assertGreater(widths["sw", 2], 1.5 * widths["sw", 1], widths)
 
 
 if __name__ == "__main__":
