@@ -150,8 +150,19 @@ class Player:
         return self.display.run(["xprop", "-id", self.window, "_NET_WM_STATE"])
 
     def screenshot(self, path):
-        with open(path, "wb") as f:
-            subprocess.run(["xwd", "-root", "-silent"], env=self.display.env, stdout=f, check=True)
+        # With windows of more than one visual on screen (the OpenGL picture),
+        # xwd reads each window on its own, and one that moves or resizes
+        # in between (going to full screen) fails the dump with BadMatch.
+        # The next dump sees the windows where they now are.
+        for attempt in range(5):
+            with open(path, "wb") as f:
+                done = subprocess.run(["xwd", "-root", "-silent"], env=self.display.env,
+                                      stdout=f, stderr=subprocess.PIPE)
+            if done.returncode == 0:
+                break
+            time.sleep(0.2)
+        else:
+            raise AssertionError("xwd failed 5 times: " + done.stderr.decode(errors="replace"))
         with open(path, "rb") as f:
             return read_xwd(f.read())
 
