@@ -186,7 +186,9 @@ class Report:
                 extra = later(v)
                 if math.isnan(extra):
                     return "n/a"
-                return f"{extra * 1000:+.0f} ms (mpv {later('mpv') * 1000:+.0f} ms) — " + verdict(
+                theirs = later("mpv")
+                theirs = "n/a" if math.isnan(theirs) else f"{theirs * 1000:+.0f} ms"
+                return f"{extra * 1000:+.0f} ms (mpv {theirs}) — " + verdict(
                     extra <= WATCH_STEP, f"{(extra - WATCH_STEP) * 1000:.0f} ms")
             add(f"First frame ≤ an ordinary open's, {resumed} against its start", resume)
         for clip in self.r["play"]:
