@@ -96,13 +96,14 @@ void MpvPlayer::DrainEvents() {
     if (changes.playback) emit PlaybackChanged();
     if (changes.speed) emit SpeedChanged(speed_);
     if (changes.tracks) emit TracksChanged();
+    if (changes.seeked) emit Seeked(*changes.seeked);
 }
 
 void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
     switch (event.event_id) {
         case MPV_EVENT_COMMAND_REPLY:
         case MPV_EVENT_GET_PROPERTY_REPLY:
-            HandleReply(event);
+            HandleReply(event, changes);
             break;
         case MPV_EVENT_PROPERTY_CHANGE:
             HandleProperty(event, changes);
@@ -165,7 +166,7 @@ void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
     }
 }
 
-void MpvPlayer::HandleReply(const mpv_event& event) {
+void MpvPlayer::HandleReply(const mpv_event& event, Changes& changes) {
     const std::uint64_t serial = event.reply_userdata >> kReplyBits;
     const auto reply =
         static_cast<Reply>(event.reply_userdata & ((std::uint64_t{1} << kReplyBits) - 1));
@@ -185,7 +186,7 @@ void MpvPlayer::HandleReply(const mpv_event& event) {
     const auto& property = *static_cast<mpv_event_property*>(event.data);
     if (reply == Reply::SeekPosition) {
         if (ok && property.format == MPV_FORMAT_DOUBLE && serial == load_.Serial()) {
-            emit Seeked(*static_cast<double*>(property.data));
+            changes.seeked = *static_cast<double*>(property.data);
         }
         return;
     }

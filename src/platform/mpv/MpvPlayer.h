@@ -208,6 +208,7 @@ class MpvPlayer final : public QWidget, public IPlayer, public IPlayerControls {
         bool playback = false;
         bool speed = false;
         bool tracks = false;
+        std::optional<double> seeked;  // where a jump landed
     };
 
     void StartMpv();
@@ -219,7 +220,7 @@ class MpvPlayer final : public QWidget, public IPlayer, public IPlayerControls {
     static void OnRenderUpdate(void* self);
     void DrainEvents();
     void HandleEvent(const mpv_event& event, Changes& changes);
-    void HandleReply(const mpv_event& event);
+    void HandleReply(const mpv_event& event, Changes& changes);
     void HandleProperty(const mpv_event& event, Changes& changes);
     void RenderFrame();
     // MpvTracks.cpp: the observed lists, and frames as they come back.
