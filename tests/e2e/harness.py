@@ -154,7 +154,7 @@ class Player:
         # xwd reads each window on its own, and one that moves or resizes
         # in between (going to full screen) fails the dump with BadMatch.
         # The next dump sees the windows where they now are.
-        for attempt in range(5):
+        for _ in range(5):
             with open(path, "wb") as f:
                 done = subprocess.run(["xwd", "-root", "-silent"], env=self.display.env,
                                       stdout=f, stderr=subprocess.PIPE)

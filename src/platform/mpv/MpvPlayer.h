@@ -208,7 +208,7 @@ class MpvPlayer final : public QWidget, public IPlayer, public IPlayerControls {
         bool playback = false;
         bool speed = false;
         bool tracks = false;
-        std::optional<double> seeked;  // where a jump landed
+        std::optional<double> seeked;  // where the last jump landed
     };
 
     void StartMpv();
