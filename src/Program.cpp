@@ -121,8 +121,8 @@ void Program::StartFilm() {
             if (film_) film_->FolderListed(folder, std::move(names));
         });
     film_ = std::make_unique<FilmControls>(*form_, *player_, *filmServices_);
-    filmInput_ =
-        new FilmInput(window_.get(), window_->Player(), window_->Logo(), window_->FilesList());
+    filmInput_ = new FilmInput(window_.get(), window_->Keys(), window_->Player(), window_->Logo(),
+                               window_->FilesList());
     qApp->installEventFilter(filmInput_);
     filmInput_->onMenu = [this](std::optional<QPoint> at) {
         if (tracker_->unloaded) return;

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "platform/Keys.h"
@@ -46,16 +48,17 @@ std::int16_t FilmKeyCode(int key) {
     return 0;
 }
 
-std::int16_t ShiftBits(Qt::KeyboardModifiers m) {
-    return static_cast<std::int16_t>((m & Qt::ShiftModifier ? keys::kShift : 0) |
-                                     (m & Qt::ControlModifier ? keys::kCtrl : 0) |
-                                     (m & Qt::AltModifier ? keys::kAlt : 0));
-}
-
 }  // namespace
 
-FilmInput::FilmInput(QWidget* window, QWidget* player, QWidget* logo, QWidget* files)
-    : QObject(window), window_(window), player_(player), logo_(logo), files_(files) {}
+FilmInput::FilmInput(QWidget* window, const KeyPreview& keys, QWidget* player, QWidget* logo,
+                     QWidget* files)
+    : QObject(window), window_(window), keys_(keys), player_(player), logo_(logo), files_(files) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (qobject_cast<QMenuBar*>(now) != nullptr && old != nullptr &&
+            qobject_cast<QMenuBar*>(old) == nullptr && old->window() == window_)
+            focusBeforeBar_ = old;
+    });
+}
 
 bool FilmInput::InWindow(const QObject* watched) const {
     return watched->isWidgetType() && window_ &&
@@ -74,8 +77,10 @@ bool FilmInput::KeysAreOurs() const {
     // (Keys reach the main window only while it is active; asking Qt
     // whether it is active races with the window manager's activation.)
     if (!window_) return false;
-    // The menu bar while it is worked with the keyboard (after Alt).
-    if (qobject_cast<QMenuBar*>(QApplication::focusWidget()) != nullptr) return false;
+    // The menu bar while it is worked with the keyboard (after Alt, a title
+    // lit). It may keep the focus after that, when nothing had it before.
+    if (const auto* bar = qobject_cast<QMenuBar*>(QApplication::focusWidget()))
+        if (bar->activeAction() != nullptr) return false;
     return !(files_ && files_->isVisible() && files_->hasFocus());
 }
 
@@ -85,7 +90,27 @@ QPoint FilmInput::MovieCentre() const {
     return over->mapToGlobal(over->rect().center());
 }
 
+void FilmInput::MenuClosed() {
+    // Qt leaves the menu bar in its keyboard mode, a title lit, when a menu
+    // opened from it closes with Escape or after a choice. Once no menu is
+    // open the keys are the film's again: the bar leaves that mode as it
+    // does when it loses the focus, which goes back to where it was.
+    if (QApplication::activePopupWidget() != nullptr || !window_) return;
+    auto* bar = qobject_cast<QMenuBar*>(QApplication::focusWidget());
+    if (bar == nullptr || bar->window() != window_ || bar->activeAction() == nullptr) return;
+    if (focusBeforeBar_ && focusBeforeBar_->window() == window_ && focusBeforeBar_->isVisible())
+        focusBeforeBar_->setFocus(Qt::MenuBarFocusReason);
+    else
+        bar->clearFocus();
+}
+
 bool FilmInput::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && qobject_cast<QMenu*>(watched) != nullptr) {
+        // After the hide is done, and after another menu of the bar (Left,
+        // Right) has opened in its place.
+        QTimer::singleShot(0, this, [this] { Step([&] { MenuClosed(); }); });
+        return false;
+    }
     if (!InWindow(watched)) return false;
     switch (event->type()) {
         case QEvent::ContextMenu: {
@@ -111,10 +136,10 @@ bool FilmInput::eventFilter(QObject* watched, QEvent* event) {
                 Step([&] { onMenu(at); });
                 return true;
             }
-            const std::int16_t code = FilmKeyCode(key.key());
+            const std::int16_t code = FilmKeyCode(keys_.LatinKey(key));
             if (code == 0 || !onKey) return false;
             bool acted = false;
-            Step([&] { acted = onKey(code, ShiftBits(modifiers)); });
+            Step([&] { acted = onKey(code, KeyPreview::ModifierBits(modifiers)); });
             return acted;
         }
         case QEvent::Wheel: {

@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+#include "platform/qt/KeyPreview.h"
+
 namespace rw {
 
 // The mouse and keys of the film commands, beside the window's own key
@@ -20,7 +22,9 @@ class FilmInput final : public QObject {
   public:
     // `window`: the main window; `player`, `logo`: where a right click opens
     // the menu; `files`: the folder list.
-    FilmInput(QWidget* window, QWidget* player, QWidget* logo, QWidget* files);
+    // `keys`: the window's key preview, which reads keys of any layout.
+    FilmInput(QWidget* window, const KeyPreview& keys, QWidget* player, QWidget* logo,
+              QWidget* files);
 
     // Opens the menu on the movie, at a global position (none: where the
     // pointer is).
@@ -42,8 +46,13 @@ class FilmInput final : public QObject {
     // No menu, dialog or focused folder list takes keys now.
     bool KeysAreOurs() const;
     QPoint MovieCentre() const;
+    void MenuClosed();
 
-    QPointer<QWidget> window_, player_, logo_, files_;
+    QPointer<QWidget> window_;
+    const KeyPreview& keys_;
+    QPointer<QWidget> player_, logo_, files_;
+    // What had the focus before the menu bar took it.
+    QPointer<QWidget> focusBeforeBar_;
 };
 
 }  // namespace rw

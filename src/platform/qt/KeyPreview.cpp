@@ -22,13 +22,13 @@ std::int16_t KeyCodeOf(int key) {
     return 0;
 }
 
-std::int16_t ShiftMaskOf(Qt::KeyboardModifiers m) {
+}  // namespace
+
+std::int16_t KeyPreview::ModifierBits(Qt::KeyboardModifiers m) {
     return static_cast<std::int16_t>((m & Qt::ShiftModifier ? keys::kShift : 0) |
                                      (m & Qt::ControlModifier ? keys::kCtrl : 0) |
                                      (m & Qt::AltModifier ? keys::kAlt : 0));
 }
-
-}  // namespace
 
 bool KeyPreview::Delivery::Onward(QObject* to, const QEvent* e) {
     const bool onward = e == event && receiver && to == receiver->parent();
@@ -62,7 +62,7 @@ bool KeyPreview::Press(QObject* watched, const QKeyEvent& event) {
     if (!watched->isWidgetType()) return false;
     if (!press_.Onward(watched, &event)) {
         const int key = LatinKey(event);
-        pressStroke_ = {key, KeyCodeOf(key), ShiftMaskOf(event.modifiers())};
+        pressStroke_ = {key, KeyCodeOf(key), ModifierBits(event.modifiers())};
         if (!event.isAutoRepeat()) shortcutKeys_.erase(key);  // no shortcut took it
         const StrokeId id = IdOf(event);
         if (!Ours(watched))

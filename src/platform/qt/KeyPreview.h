@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <Qt>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -42,6 +43,13 @@ class KeyPreview final {
     // the event from reaching `watched`.
     bool Filter(QObject* watched, QEvent* event);
 
+    // The Qt key of a key event as the window reads it: a key of a
+    // non-Latin layout as its Latin letter or symbol. The film's keys are
+    // read through this too, so that every key reads alike on any layout.
+    int LatinKey(const QKeyEvent& event) const;
+    // Modifiers as the logic's bits: 1 Shift, 2 Ctrl, 4 Alt.
+    static std::int16_t ModifierBits(Qt::KeyboardModifiers m);
+
   private:
     using KeyHandler = void (IFormEvents::*)(std::int16_t&, std::int16_t);
     using StrokeId = std::uint64_t;
@@ -64,7 +72,6 @@ class KeyPreview final {
     bool Release(QObject* watched, const QKeyEvent& event);
     bool Forward(Stroke stroke, KeyHandler handler);
     bool Ours(const QObject* watched) const;
-    int LatinKey(const QKeyEvent& event) const;
     static StrokeId IdOf(const QKeyEvent& event);
 
     const QWidget* window_;
