@@ -310,13 +310,20 @@ TEST_F(QtWindowTest, AShortcutStrokeRunsItsCommandOnceAndItsReleaseGoesNowhere) 
     window.FilesList()->removeEventFilter(&spy);
 }
 
-void Drag(QWidget* target, const QMimeData& data, bool expectAccepted) {
-    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+// Drags `data` onto `target` and drops it there; whether the drag was
+// taken, and as what.
+Qt::DropAction Drag(QWidget* target, const QMimeData& data,
+                    Qt::DropActions offered = Qt::CopyAction,
+                    Qt::DropAction proposed = Qt::CopyAction) {
+    QDragEnterEvent enter(QPoint(2, 2), offered, &data, Qt::LeftButton, Qt::NoModifier);
+    enter.setDropAction(proposed);
     QCoreApplication::sendEvent(target, &enter);
-    EXPECT_EQ(enter.isAccepted(), expectAccepted);
-    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(2, 2), offered, &data, Qt::LeftButton, Qt::NoModifier);
+    drop.setDropAction(proposed);
     QCoreApplication::sendEvent(target, &drop);
     QCoreApplication::processEvents();
+    EXPECT_EQ(enter.isAccepted(), drop.isAccepted());
+    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
 }
 
 TEST_F(QtWindowTest, DropsReportTheLocalFilesInOrder) {
@@ -324,19 +331,45 @@ TEST_F(QtWindowTest, DropsReportTheLocalFilesInOrder) {
     files.setUrls({QUrl::fromLocalFile("/m/first one.mov"), QUrl("https://example.com/x.mov"),
                    QUrl::fromLocalFile("/m/second.mp4"), QUrl::fromLocalFile("/m/third.avi")});
     const std::vector<std::string> paths = {"/m/first one.mov", "/m/second.mp4", "/m/third.avi"};
-    Drag(&window, files, true);
-    Drag(window.FilesList()->viewport(), files, true);
-    Drag(window.Logo(), files, true);
-    Drag(window.Player(), files, true);
+    EXPECT_EQ(Drag(&window, files), Qt::CopyAction);
+    EXPECT_EQ(Drag(window.FilesList()->viewport(), files), Qt::CopyAction);
+    EXPECT_EQ(Drag(window.Logo(), files), Qt::CopyAction);
+    EXPECT_EQ(Drag(window.Player(), files), Qt::CopyAction);
     using D = DropTarget;
     const decltype(events.drops) want = {
         {D::Form, paths}, {D::Files, paths}, {D::Image1, paths}, {D::Form, paths}};
     EXPECT_EQ(events.drops, want);
     QMimeData text;
     text.setText("/m/first one.mov");
-    Drag(&window, text, false);
-    Drag(window.Logo(), text, false);
+    EXPECT_EQ(Drag(&window, text), Qt::IgnoreAction);
+    EXPECT_EQ(Drag(window.Logo(), text), Qt::IgnoreAction);
     EXPECT_EQ(events.drops.size(), 4u);
+}
+
+// A file manager proposes a move within one disk and deletes the file once
+// the drop is done as one: a drop is only ever taken as a copy or a link.
+TEST_F(QtWindowTest, ADropIsTakenAsACopyOrALinkNeverAsAMove) {
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile("/m/film.mkv")});
+    const struct {
+        const char* name;
+        Qt::DropActions offered;
+        Qt::DropAction proposed, taken;
+    } cases[] = {
+        {"move proposed, copy offered", Qt::MoveAction | Qt::CopyAction, Qt::MoveAction,
+         Qt::CopyAction},
+        {"move proposed, link offered", Qt::MoveAction | Qt::LinkAction, Qt::MoveAction,
+         Qt::LinkAction},
+        {"all offered, link proposed", Qt::CopyAction | Qt::MoveAction | Qt::LinkAction,
+         Qt::LinkAction, Qt::CopyAction},
+        {"only a move offered: refused", Qt::MoveAction, Qt::MoveAction, Qt::IgnoreAction},
+    };
+    std::size_t opened = 0;
+    for (const auto& row : cases) {
+        EXPECT_EQ(Drag(window.Player(), files, row.offered, row.proposed), row.taken) << row.name;
+        if (row.taken != Qt::IgnoreAction) ++opened;
+        EXPECT_EQ(events.drops.size(), opened) << row.name;
+    }
 }
 
 QStringList ListedNames(QtWindow& window) {

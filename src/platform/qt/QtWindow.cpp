@@ -190,10 +190,19 @@ bool QtWindow::DragOrDrop(QObject* receiver, QEvent* event) {
         for (const QUrl& url : data->urls())
             if (url.isLocalFile()) paths.push_back(LocalFileOf(url));  // the name's own bytes
     }
-    if (isDrop ? !paths.empty() : data && data->hasUrls())
-        drop->acceptProposedAction();
-    else
+    // Taken as a copy (or a link), never as the move a file manager may
+    // propose within one disk: the source would then delete the user's file.
+    const Qt::DropActions offered = drop->possibleActions();
+    const Qt::DropAction taken = offered & Qt::CopyAction   ? Qt::CopyAction
+                                 : offered & Qt::LinkAction ? Qt::LinkAction
+                                                            : Qt::IgnoreAction;
+    if (taken == Qt::IgnoreAction) paths.clear();
+    if (taken != Qt::IgnoreAction && (isDrop ? !paths.empty() : data && data->hasUrls())) {
+        drop->setDropAction(taken);
+        drop->accept();
+    } else {
         drop->ignore();
+    }
     // The drag source waits until the drop returns, and opening a movie can
     // take seconds: the logic hears of the drop from the event loop.
     if (!paths.empty()) {
