@@ -195,7 +195,28 @@ std::optional<std::string> FilmControls::Neighbour(int step) {
 }
 
 void FilmControls::OpenNeighbour(int step) {
-    if (const auto movie = Neighbour(step)) OpenMovie(form_, *movie);
+    // A movie deleted or renamed since the folder was listed would unload
+    // the playing one: it is passed over for the next one still there, and
+    // the folder is listed again.
+    bool passedOver = false;
+    for (int at = step; step != 0; at += step) {
+        const auto movie = Neighbour(at);
+        if (!movie) break;
+        if (Step([&] { form_.files.FileLength(*movie); })) {
+            if (passedOver) ListAgain();
+            OpenMovie(form_, *movie);
+            return;
+        }
+        passedOver = true;
+    }
+    if (passedOver) ListAgain();
+}
+
+void FilmControls::ListAgain() {
+    std::optional<LocalMovie> movie;
+    Step([&] { movie = SplitLocalMovie(form_.player.Reference()); });
+    if (!movie || movie->folder != listedFolder_) return;
+    Step([&] { services_.ListFolder(movie->folder, ExtensionOf(movie->name)); });
 }
 
 void FilmControls::SaveFrameAs() {

@@ -76,6 +76,7 @@ class FilmControls {
 
   private:
     void OpenNeighbour(int step);
+    void ListAgain();
     void SaveFrameAs();
     void LoadSubtitleFile();
     void RememberPlaying();

@@ -257,6 +257,34 @@ TEST(FilmControls, NextAndPreviousMovieOpenThroughOpenMovie) {
     EXPECT_EQ(r.film.Neighbour(-1), std::nullopt);
 }
 
+// Movies deleted since the folder was listed are passed over, and the
+// folder is listed again; the playing movie stays when none is left.
+TEST(FilmControls, NextAndPreviousPassOverMoviesGoneSinceTheFolderWasListed) {
+    const struct {
+        const char* name;
+        std::vector<std::string> present;  // beside the playing "c.mkv"
+        int step;
+        std::vector<std::string> loads;
+        std::size_t listings;  // of the folder, the first included
+    } cases[] = {
+        {"the next is there", {"d.mkv", "e.mkv"}, +1, {"Load /m/d.mkv"}, 1},
+        {"the next is gone", {"e.mkv"}, +1, {"Load /m/e.mkv"}, 2},
+        {"the one before is gone", {"a.mkv"}, -1, {"Load /m/a.mkv"}, 2},
+        {"all after are gone", {"a.mkv"}, +1, {}, 2},
+    };
+    for (const auto& row : cases) {
+        FilmRig r;
+        for (const std::string& name : row.present) r.files.files["/m/" + name] = 1000;
+        r.player.reference = "/m/c.mkv";
+        r.film.MovieChanged();
+        r.film.FolderListed("/m", {"a.mkv", "b.mkv", "c.mkv", "d.mkv", "e.mkv"});
+        r.journal.clear();
+        r.film.Run({row.step > 0 ? FilmCommand::NextMovie : FilmCommand::PreviousMovie});
+        EXPECT_EQ(r.Calls("Load"), row.loads) << row.name;
+        EXPECT_EQ(r.services.listed.size(), row.listings) << row.name;
+    }
+}
+
 TEST(FilmControls, SaveFrameAsStartsInPicturesWithTheMovieAndTime) {
     const struct {
         std::string chosen, saved;
