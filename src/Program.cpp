@@ -148,6 +148,9 @@ void Program::StartFilm() {
     tracker_->takeDrop = [this](const std::vector<std::string>& files) {
         return film_->Dropped(files);
     };
+    QObject::connect(player_, &MpvPlayer::PlaybackChanged, player_, [this] {
+        if (!tracker_->unloaded) film_->PlaybackChanged();
+    });
     // Another movie: its folder is listed for the movies before and after.
     QObject::connect(player_, &MpvPlayer::LoadChanged, player_, [this] {
         if (!tracker_->unloaded) film_->MovieChanged();

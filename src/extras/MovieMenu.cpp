@@ -127,6 +127,7 @@ std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state) {
     menu.push_back(
         Item("Previous Movie in Folder", {FilmCommand::PreviousMovie}, state.canPrevious));
     menu.push_back(Item("Next Movie in Folder", {FilmCommand::NextMovie}, state.canNext));
+    menu.push_back(Check("Play Folder Through", {FilmCommand::PlayThrough}, state.playThrough));
     menu.push_back(kSeparator);
     menu.push_back(Item("Save Frame As...", {FilmCommand::SaveFrameAs}, state.hasPicture));
     menu.push_back(Item("Copy Frame", {FilmCommand::CopyFrame}, state.hasPicture));

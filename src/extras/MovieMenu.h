@@ -19,12 +19,13 @@ struct MovieMenuState {
     bool canPrevious = false;
     bool canNext = false;
     bool resume = true;
+    bool playThrough = false;
     bool fullScreen = false;
 };
 
 // The menu on the movie: Subtitles, Audio, Speed, Chapters (when the movie
-// has any), the movies before and after in its folder, frames, Resume Where
-// Left Off and Full Screen.
+// has any), the movies before and after in its folder and Play Folder
+// Through, frames, Resume Where Left Off and Full Screen.
 std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state);
 
 // "Commentary (fra)", "eng", "Commentary"; "Track 2" (the track's place,

@@ -30,7 +30,8 @@ enum class FilmCommand {
     Chapter,  // value: the chapter's time
     SaveFrameAs,
     CopyFrame,
-    Resume,  // turns Resume Where Left Off on or off
+    Resume,       // turns Resume Where Left Off on or off
+    PlayThrough,  // turns Play Folder Through on or off
     FullScreen,
 };
 

@@ -134,6 +134,9 @@ void FilmControls::Run(FilmAction action) {
         case FilmCommand::Resume:
             resume = !resume;
             return;
+        case FilmCommand::PlayThrough:
+            playThrough = !playThrough;
+            return;
         case FilmCommand::FullScreen:
             ToggleFullScreen(form_);
             return;
@@ -153,6 +156,7 @@ MovieMenuState FilmControls::MenuState() {
     state.canPrevious = Neighbour(-1).has_value();
     state.canNext = Neighbour(+1).has_value();
     state.resume = resume;
+    state.playThrough = playThrough;
     Step([&] { state.fullScreen = form_.window.FullScreen(); });
     return state;
 }
@@ -212,6 +216,18 @@ void FilmControls::OpenNeighbour(int step) {
     if (passedOver) ListAgain();
 }
 
+void FilmControls::PlaybackChanged() {
+    bool atEnd = false;
+    Step([&] { atEnd = player_.HasMovie() && player_.IsAtEnd(); });
+    const bool ended = atEnd && !atEnd_;
+    atEnd_ = atEnd;
+    if (!ended || !playThrough) return;
+    // A looping movie never ends; the check is for a loop turned on just now.
+    bool loop = false;
+    Step([&] { loop = form_.window.Checked(Menu::MovieLoop); });
+    if (!loop) OpenNeighbour(+1);
+}
+
 void FilmControls::ListAgain() {
     std::optional<LocalMovie> movie;
     Step([&] { movie = SplitLocalMovie(form_.player.Reference()); });
@@ -244,6 +260,7 @@ void FilmControls::ReadSettings() {
         return ParseBoolean(ReadSetting(store, kSettingsSection, key, ""));
     };
     if (const auto on = flag(kResumeKey)) resume = *on;
+    if (const auto on = flag(kPlayThroughKey)) playThrough = *on;
     if (const auto volume = ParseNumber(ReadSetting(store, kSettingsSection, kVolumeKey, ""))) {
         if (std::isfinite(*volume))
             Step([&] { player_.SetVolume(std::clamp(*volume, 0.0, 100.0)); });
@@ -256,6 +273,7 @@ void FilmControls::WriteSettings() {
     ISettingsStore& store = form_.settings;
     positions_.Write(store);
     Step([&] { store.Write(kSettingsSection, kResumeKey, FormatBoolean(resume)); });
+    Step([&] { store.Write(kSettingsSection, kPlayThroughKey, FormatBoolean(playThrough)); });
     Step([&] {
         const double volume = player_.Volume();
         store.Write(kSettingsSection, kVolumeKey,

@@ -54,6 +54,12 @@ class FilmControls {
 
     // Resume Where Left Off.
     bool resume = true;
+    // Play Folder Through: at the end of a movie the next of its folder
+    // opens, as Next Movie in Folder opens it.
+    bool playThrough = false;
+
+    // Playback went on, paused or reached the end.
+    void PlaybackChanged();
 
     // Start-up, before the first movie: where films were left, Resume Where
     // Left Off, the volume and mute as they were at the last exit.
@@ -87,6 +93,7 @@ class FilmControls {
     std::string listedFolder_;
     std::vector<std::string> names_;
     ResumeList positions_;
+    bool atEnd_ = false;  // the movie was at its end when playback last changed
 };
 
 }  // namespace rw

@@ -16,6 +16,7 @@ inline constexpr const char* kResumeSection = "Resume";
 inline constexpr const char* kResumeKey = "ResumeWhereLeftOff";
 inline constexpr const char* kVolumeKey = "Volume";
 inline constexpr const char* kMuteKey = "Mute";
+inline constexpr const char* kPlayThroughKey = "PlayFolderThrough";
 
 inline constexpr double kResumeMinimumLength = 300;  // seconds: films, not clips
 inline constexpr double kResumeEndShare = 0.05;      // the credits: the last 5%...

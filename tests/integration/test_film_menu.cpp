@@ -90,9 +90,15 @@ TEST_F(FilmMenuTest, SpeedAndTheMoviesOfTheFolderFromTheMenu) {
     bool nextEnabled = true;
     RightClickAndPick(p, "Next Movie in Folder", &nextEnabled);
     EXPECT_FALSE(nextEnabled);
+    // With Play Folder Through, Ep 2 gives way to Ep 10 at its end.
+    RightClickAndPick(p, "Play Folder Through");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.Film().playThrough; }, 5000));
     RightClickAndPick(p, "Previous Movie in Folder");
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return p.Player().Reference() == dir_.filePath("Ep 2.mp4").toStdString(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return p.Player().Reference() == dir_.filePath("Ep 10.mp4").toStdString(); },
+        15000));
     p.Window().close();
 }
 

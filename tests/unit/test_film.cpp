@@ -158,6 +158,7 @@ TEST(MovieMenu, ShowsThingsAsTheyAre) {
         {film, "Next Movie in Folder", "", true, true, false},
         {film, "Copy Frame", "", true, true, false},
         {film, "Resume Where Left Off", "", true, true, false},
+        {film, "Play Folder Through", "", true, true, false},
         {film, "Full Screen", "", true, true, true},
         {sound, "Audio", "", true, false, false},  // one track: nothing to choose
         {sound, "Copy Frame", "", true, false, false},
@@ -282,6 +283,36 @@ TEST(FilmControls, NextAndPreviousPassOverMoviesGoneSinceTheFolderWasListed) {
         r.film.Run({row.step > 0 ? FilmCommand::NextMovie : FilmCommand::PreviousMovie});
         EXPECT_EQ(r.Calls("Load"), row.loads) << row.name;
         EXPECT_EQ(r.services.listed.size(), row.listings) << row.name;
+    }
+}
+
+// Play Folder Through: the end of a movie opens the next of its folder,
+// once, and only while it is on and the movie does not loop.
+TEST(FilmControls, PlayFolderThroughOpensTheNextMovieAtTheEnd) {
+    const struct {
+        const char* name;
+        bool through, loop, last;
+        std::vector<std::string> loads;
+    } cases[] = {
+        {"off: the end stays", false, false, false, {}},
+        {"on", true, false, false, {"Load /m/b.mkv"}},
+        {"on, looping", true, true, false, {}},
+        {"on, the folder's last movie", true, false, true, {}},
+    };
+    for (const auto& row : cases) {
+        FilmRig r;
+        r.files.files["/m/b.mkv"] = 1000;
+        r.player.reference = row.last ? "/m/b.mkv" : "/m/a.mkv";
+        r.film.MovieChanged();
+        r.film.FolderListed("/m", {"a.mkv", "b.mkv"});
+        if (row.through) r.film.Run({FilmCommand::PlayThrough});
+        r.window.SetChecked(Menu::MovieLoop, row.loop);
+        r.film.PlaybackChanged();  // playing
+        r.journal.clear();
+        r.controls.atEnd = true;
+        r.film.PlaybackChanged();
+        r.film.PlaybackChanged();  // still at the end: nothing more
+        EXPECT_EQ(r.Calls("Load"), row.loads) << row.name;
     }
 }
 

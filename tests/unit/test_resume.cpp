@@ -120,9 +120,11 @@ TEST(Resume, FilmsStartWhereTheyWereLeft) {
     r.settings.values[{"Resume", "0"}] = "200|/m/b.mkv";
     r.settings.values[{"Settings", "Volume"}] = "35";
     r.settings.values[{"Settings", "Mute"}] = "True";
+    r.settings.values[{"Settings", "PlayFolderThrough"}] = "True";
     r.film.ReadSettings();
     EXPECT_EQ(r.controls.volume, 35);
     EXPECT_TRUE(r.controls.muted);
+    EXPECT_TRUE(r.film.playThrough);
 
     // a.mkv, ten minutes, left at 2 minutes for b.mkv, which starts at 200 s.
     r.player.reference = "/m/a.mkv";
@@ -154,6 +156,7 @@ TEST(Resume, FilmsStartWhereTheyWereLeft) {
     EXPECT_EQ(r.settings.Get("Settings", "ResumeWhereLeftOff"), "False");
     EXPECT_EQ(r.settings.Get("Settings", "Volume"), "72");
     EXPECT_EQ(r.settings.Get("Settings", "Mute"), "True");
+    EXPECT_EQ(r.settings.Get("Settings", "PlayFolderThrough"), "True");
     EXPECT_EQ(r.settings.Get("Resume", "0"), "120.0|/m/a.mkv");
 }
 
