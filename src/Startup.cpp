@@ -58,12 +58,9 @@ void CloseOnSignals(QWidget* window) {
 // that is not UTF-8 into one that does not exist. (Before QApplication, the
 // whole command line as typed.)
 std::string CommandLine(int argc, char* argv[]) {
-    std::string line;
-    for (int i = 1; i < argc && argv[i]; ++i) {
-        if (i > 1) line += ' ';
-        line += argv[i];
-    }
-    return line;
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc && argv[i]; ++i) arguments.emplace_back(argv[i]);
+    return MovieOfArguments(arguments);
 }
 
 // "reelwick --help" and "reelwick --version" from a terminal: answered on

@@ -7,6 +7,17 @@ namespace {
 
 bool IsSet(const char* value) { return value != nullptr && *value != '\0'; }
 
+bool IsAddress(std::string_view text) {
+    const std::size_t colon = text.find("://");
+    if (colon == 0 || colon == std::string_view::npos) return false;
+    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    if (!letter(text[0])) return false;
+    for (char c : text.substr(0, colon)) {
+        if (!letter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.') return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 LaunchRequest ReadLaunchRequest(std::string_view commandLine, bool nameExists) {
@@ -14,6 +25,15 @@ LaunchRequest ReadLaunchRequest(std::string_view commandLine, bool nameExists) {
     if (commandLine == "-h" || commandLine == "--help") return LaunchRequest::Help;
     if (commandLine == "-v" || commandLine == "--version") return LaunchRequest::Version;
     return LaunchRequest::Play;
+}
+
+std::string MovieOfArguments(const std::vector<std::string>& arguments) {
+    bool addresses = arguments.size() > 1;
+    for (const std::string& argument : arguments) addresses = addresses && IsAddress(argument);
+    if (addresses) return arguments.front();
+    std::string line;
+    for (std::size_t i = 0; i < arguments.size(); ++i) line += (i > 0 ? " " : "") + arguments[i];
+    return line;
 }
 
 std::string UsageText() {

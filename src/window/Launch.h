@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // What the program decides before the window toolkit starts: whether the
 // command line asks for the usage or the version instead of a movie, and
@@ -21,6 +22,12 @@ enum class LaunchRequest {
 // the current folder (`nameExists`): a movie may have any name, and one
 // named "--help" still plays.
 LaunchRequest ReadLaunchRequest(std::string_view commandLine, bool nameExists);
+
+// The one movie the program's arguments name: all of them joined with
+// single spaces, so that a path with spaces works quoted or not; but where
+// there are several and each is an address ("scheme://..."), as a file
+// manager passes the files chosen in it, the first.
+std::string MovieOfArguments(const std::vector<std::string>& arguments);
 
 // The usage, in the words of the manual page's synopsis (data/reelwick.1),
 // ending in a newline.

@@ -154,5 +154,40 @@ class OptionNamedFileTest(E2ETestCase):
                 os.remove(os.path.join(folder, name))
 
 
+def desktop_exec(files):
+    """The desktop entry's command for the chosen files, with its field code
+    expanded as a file manager expands it (URLs for %u and %U)."""
+    import urllib.parse
+    import urllib.request
+    with open(os.path.join(ROOT, "data", "net.ostrun.Reelwick.desktop"), encoding="utf-8") as f:
+        line = next(l for l in f if l.startswith("Exec="))
+    urls = ["file://" + urllib.request.pathname2url(path) for path in files]
+    args = []
+    for word in line[len("Exec="):].split():
+        args += {"%U": urls, "%u": urls[:1], "%F": files, "%f": files[:1]}.get(word, [word])
+    return args[1:]
+
+
+class DesktopEntryTest(E2ETestCase):
+
+    def test_files_chosen_in_a_file_manager_play_the_first(self):
+        folder = os.path.join(self.work, "Harbour films")
+        os.makedirs(folder)
+        red = make_clip(folder, "Harbour lights.mp4", "red")
+        blue = make_clip(folder, "second.mp4", "blue")
+        args = desktop_exec([red, blue])
+        self.assertTrue(args and all("://" in a for a in args), args)
+        p = RecordingPlayer(self.display, self.config, args, self.work,
+                            os.path.join(self.work, "stdout"))
+        self.players.append(p)
+
+        def red_shown():
+            image = screenshot(self, p, "from-the-desktop-entry")
+            x, y, w, h = client_area(image, p)
+            return is_colour(image.mean(x + w // 2 - 8, y + h // 3 - 8,
+                                        x + w // 2 + 8, y + h // 3 + 8), RED)
+        self.assertTrue(wait_for(red_shown, 15, 0.3), "the first file did not play")
+
+
 if __name__ == "__main__":
     unittest.main()

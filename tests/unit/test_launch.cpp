@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "AppInfo.h"
 #include "window/Launch.h"
@@ -51,6 +52,31 @@ TEST(Launch, OnlyAWholeOptionWithNoFileOfItsNameAsksForUsageOrVersion) {
     }
     // A line with a NUL byte after the option is not the option.
     EXPECT_EQ(ReadLaunchRequest(std::string_view("--help\0", 7), false), R::Play);
+}
+
+TEST(Launch, TheArgumentsNameOneMovieOrAFileManagersFirstAddress) {
+    using V = std::vector<std::string>;
+    const struct {
+        const char* name;
+        V arguments;
+        std::string movie;
+    } cases[] = {
+        {"none", {}, ""},
+        {"one path", {"/m/a.mov"}, "/m/a.mov"},
+        {"a path with spaces, unquoted", {"/m/Harbour", "lights.mov"}, "/m/Harbour lights.mov"},
+        {"an empty argument keeps its space", {"a", "", "b"}, "a  b"},
+        {"one address", {"file:///m/a%20b.mov"}, "file:///m/a%20b.mov"},
+        {"addresses from a file manager",
+         {"file:///m/a.mov", "smb://nas/b.mkv"},
+         "file:///m/a.mov"},
+        {"an address and a word",
+         {"file:///m/Harbour", "lights.mov"},
+         "file:///m/Harbour lights.mov"},
+        {"a word and an address", {"Clip", "http://x/y"}, "Clip http://x/y"},
+        {"no scheme before ://", {"://a", "://b"}, "://a ://b"},
+        {"a scheme that is no scheme", {"a b://x", "c://y"}, "a b://x c://y"},
+    };
+    for (const auto& row : cases) EXPECT_EQ(MovieOfArguments(row.arguments), row.movie) << row.name;
 }
 
 TEST(Launch, VersionIsTheNameAndTheFullVersion) {
