@@ -95,6 +95,28 @@ class FilmKeysTest(BusTestCase):
             self.assertTrue(wait_for(lambda: not open_menus(self.display), 5), keys)
         self.assertEqual(p.stop(), 0)
 
+    def test_keys_after_a_menu_of_the_bar_and_on_a_russian_layout(self):
+        p = self.start_second_episode()
+        # A menu of the bar opened and closed with Escape leaves the keys
+        # to the film.
+        p.key("alt+f")
+        self.assertTrue(wait_for(lambda: len(open_menus(self.display)) == 1, 5))
+        p.key("Escape")
+        self.assertTrue(wait_for(lambda: not open_menus(self.display), 5))
+        p.key("space")
+        self.assertTrue(wait_for(lambda: self.status() == "Paused", 5), self.status())
+        p.key("space")
+        self.assertTrue(wait_for(lambda: self.status() == "Playing", 5), self.status())
+        # The keys typed by their Russian letters act as the same keys on a
+        # US layout: Ъ is ], Ю is the period.
+        self.display.run(["setxkbmap", "-layout", "ru,us"], check=True)
+        p.key("Cyrillic_hardsign")
+        self.assertTrue(wait_for(lambda: self.player_property("Rate") == "1.25", 5),
+                        self.player_property("Rate"))
+        p.key("Cyrillic_yu")  # one frame forward, pausing
+        self.assertTrue(wait_for(lambda: self.status() == "Paused", 5), self.status())
+        self.assertEqual(p.stop(), 0)
+
     def player_property(self, name):
         done = subprocess.run(
             ["dbus-send", "--session", "--print-reply=literal", "--dest=" + SERVICE,

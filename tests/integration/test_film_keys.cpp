@@ -83,7 +83,7 @@ TEST_F(FilmKeysTest, TheFilmHasItsKeysOnceNoMenuIsOpenOnAnyLayout) {
     constexpr std::uint32_t kKeyM = 58, kKeyBracketRight = 35;
     constexpr int kSoftSign = 0x42C, kHa = 0x425;
     const std::map<std::uint32_t, std::uint32_t> latin = {{kKeyM, 'm'}, {kKeyBracketRight, ']'}};
-    window.Keys().SetLatinLookup([latin](std::uint32_t code) {
+    window.Keys().SetLatinLookup([latin](std::uint32_t code, bool) {
         const auto it = latin.find(code);
         return it != latin.end() ? it->second : 0;
     });

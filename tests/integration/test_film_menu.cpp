@@ -97,8 +97,7 @@ TEST_F(FilmMenuTest, SpeedAndTheMoviesOfTheFolderFromTheMenu) {
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return p.Player().Reference() == dir_.filePath("Ep 2.mp4").toStdString(); }, 10000));
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return p.Player().Reference() == dir_.filePath("Ep 10.mp4").toStdString(); },
-        15000));
+        [&] { return p.Player().Reference() == dir_.filePath("Ep 10.mp4").toStdString(); }, 15000));
     p.Window().close();
 }
 

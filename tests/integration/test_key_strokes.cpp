@@ -239,7 +239,7 @@ TEST_F(KeyStrokesTest, KeysOfANonLatinLayoutFollowTheirLatinLetter) {
         Program p("", ini);
         Start(p);
         const std::map<quint32, std::uint32_t> latin = {{kKeyH, 'h'}, {kKeyW, 'w'}, {kKeyC, 'c'}};
-        p.Window().Keys().SetLatinLookup([latin](std::uint32_t code) {
+        p.Window().Keys().SetLatinLookup([latin](std::uint32_t code, bool) {
             const auto it = latin.find(code);
             return it != latin.end() ? it->second : 0;
         });
@@ -316,13 +316,21 @@ TEST(LatinKeysTest, TheFirstLayoutWithALatinSymbolNamesTheKey) {
         const KeyboardGroups keyboard{8, row.keys};
         EXPECT_EQ(LatinKeysymOf(keyboard, row.keycode), row.latin);
     }
+    // By its place, a key is what the first layout of Latin letters has
+    // there: a Russian layout types a period on the slash key.
+    const KeyboardGroups russian{8, {{'.', '/'}, {0x6c0 /* ю */, '.'}, {er, 'h'}}};
+    EXPECT_EQ(LatinKeysymOf(russian, 9), 0u);
+    EXPECT_EQ(LatinKeysymOf(russian, 9, true), std::uint32_t{'.'});
+    EXPECT_EQ(LatinKeysymOf(russian, 8, true), std::uint32_t{'/'});
+    EXPECT_EQ(LatinKeysymOf(russian, 10, true), std::uint32_t{'h'});
+    EXPECT_EQ(LatinKeysymOf(KeyboardGroups{8, {{er}}}, 8, true), 0u);
     EXPECT_EQ(LatinKeysymOf(KeyboardGroups{}, 8), 0u);
 }
 
 TEST(LatinKeysTest, WithoutAnXServerThereIsNoLayoutToAsk) {
     if (QGuiApplication::platformName() == QLatin1String("xcb")) GTEST_SKIP() << "on X";
     EXPECT_TRUE(CurrentKeyboardGroups().keys.empty());
-    EXPECT_EQ(LatinKeysymOnX(43), 0u);
+    EXPECT_EQ(LatinKeysymOnX(43, true), 0u);
 }
 
 }  // namespace

@@ -136,7 +136,7 @@ bool FilmInput::eventFilter(QObject* watched, QEvent* event) {
                 Step([&] { onMenu(at); });
                 return true;
             }
-            const std::int16_t code = FilmKeyCode(keys_.LatinKey(key));
+            const std::int16_t code = FilmKeyCode(keys_.PhysicalKey(key));
             if (code == 0 || !onKey) return false;
             bool acted = false;
             Step([&] { acted = onKey(code, KeyPreview::ModifierBits(modifiers)); });

@@ -109,13 +109,16 @@ bool KeyPreview::Ours(const QObject* watched) const {
     return watched->isWidgetType() && static_cast<const QWidget*>(watched)->window() == window_;
 }
 
-int KeyPreview::LatinKey(const QKeyEvent& event) const {
+int KeyPreview::Read(const QKeyEvent& event, bool physical) const {
     const int key = event.key();
-    // Latin-1 characters, and keys that are no character at all, read the
-    // same on every layout. (With Ctrl held Qt already reads a key as Latin.)
-    if (key <= 0xff || key >= Qt::Key_Escape || !latin_ || event.nativeScanCode() == 0) return key;
+    // Keys that are no character at all read the same on every layout, and
+    // so do Latin-1 characters but where the key's place counts. (With Ctrl
+    // held Qt already reads a key as Latin.)
+    if ((key <= 0xff && !physical) || key >= Qt::Key_Escape || !latin_ ||
+        event.nativeScanCode() == 0)
+        return key;
     std::uint32_t sym = 0;
-    if (!Step([&] { sym = latin_(event.nativeScanCode()); }) || sym < 0x20 || sym > 0xff)
+    if (!Step([&] { sym = latin_(event.nativeScanCode(), physical); }) || sym < 0x20 || sym > 0xff)
         return key;
     return QChar(static_cast<char16_t>(sym)).toUpper().unicode();
 }

@@ -27,8 +27,8 @@ namespace rw {
 class KeyPreview final {
   public:
     // The Latin-1 keysym that the key with a native scan code gives on a
-    // Latin layout; 0 for none.
-    using LatinLookup = std::function<std::uint32_t(std::uint32_t scanCode)>;
+    // Latin layout; 0 for none. `physical`: as LatinKeysymOf reads it.
+    using LatinLookup = std::function<std::uint32_t(std::uint32_t scanCode, bool physical)>;
 
     // `window`: the main window; `files`: the folder list.
     KeyPreview(const QWidget* window, const QObject* files);
@@ -44,9 +44,12 @@ class KeyPreview final {
     bool Filter(QObject* watched, QEvent* event);
 
     // The Qt key of a key event as the window reads it: a key of a
-    // non-Latin layout as its Latin letter or symbol. The film's keys are
-    // read through this too, so that every key reads alike on any layout.
-    int LatinKey(const QKeyEvent& event) const;
+    // non-Latin layout as its Latin letter, as Qt's shortcuts read it.
+    int LatinKey(const QKeyEvent& event) const { return Read(event, false); }
+    // The Qt key of a key event by where the key is: what it gives on the
+    // first Latin layout, as the film's keys read it, so that the same keys
+    // act on any layout.
+    int PhysicalKey(const QKeyEvent& event) const { return Read(event, true); }
     // Modifiers as the logic's bits: 1 Shift, 2 Ctrl, 4 Alt.
     static std::int16_t ModifierBits(Qt::KeyboardModifiers m);
 
@@ -72,6 +75,7 @@ class KeyPreview final {
     bool Release(QObject* watched, const QKeyEvent& event);
     bool Forward(Stroke stroke, KeyHandler handler);
     bool Ours(const QObject* watched) const;
+    int Read(const QKeyEvent& event, bool physical) const;
     static StrokeId IdOf(const QKeyEvent& event);
 
     const QWidget* window_;

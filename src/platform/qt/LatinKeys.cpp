@@ -17,12 +17,28 @@ std::uint32_t SymbolAt(const KeyboardGroups& keyboard, std::uint32_t keycode, st
     return group < groups.size() ? groups[group] : 0;
 }
 
+// The first group whose letters are Latin: a Russian layout has Latin-1
+// punctuation, but on other keys than a Latin layout has it.
+std::size_t FirstLatinGroup(const KeyboardGroups& keyboard) {
+    std::size_t first = SIZE_MAX;
+    for (const auto& groups : keyboard.keys) {
+        for (std::size_t group = 0; group < groups.size() && group < first; ++group) {
+            if (groups[group] >= 'a' && groups[group] <= 'z') first = group;
+        }
+    }
+    return first;
+}
+
 }  // namespace
 
-std::uint32_t LatinKeysymOf(const KeyboardGroups& keyboard, std::uint32_t keycode) {
+std::uint32_t LatinKeysymOf(const KeyboardGroups& keyboard, std::uint32_t keycode, bool physical) {
     if (keycode < keyboard.minKeycode || keycode - keyboard.minKeycode >= keyboard.keys.size())
         return 0;
     const auto& groups = keyboard.keys[keycode - keyboard.minKeycode];
+    if (physical) {
+        const std::size_t latin = FirstLatinGroup(keyboard);
+        return latin < groups.size() && IsLatin1(groups[latin]) ? groups[latin] : 0;
+    }
     // Layouts count in the order the user listed them, as in Qt's own
     // shortcut matching.
     for (std::size_t group = 0; group < groups.size(); ++group) {
@@ -72,8 +88,8 @@ KeyboardGroups CurrentKeyboardGroups() {
     return keyboard;
 }
 
-std::uint32_t LatinKeysymOnX(std::uint32_t keycode) {
-    return LatinKeysymOf(CurrentKeyboardGroups(), keycode);
+std::uint32_t LatinKeysymOnX(std::uint32_t keycode, bool physical) {
+    return LatinKeysymOf(CurrentKeyboardGroups(), keycode, physical);
 }
 
 }  // namespace rw
