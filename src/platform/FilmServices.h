@@ -66,7 +66,9 @@ class IFilmServices {
     // none when it was closed without a choice.
     virtual std::optional<FilmAction> PopupMenu(const std::vector<MenuEntry>& entries) = 0;
     // A Save File dialog starting at `initialPath`; the chosen path, or
-    // empty text when cancelled.
+    // empty text when cancelled. A name chosen without the extension of the
+    // filter's first pattern gets it, and a file of the name returned is
+    // replaced only when the user said so in the dialog.
     virtual std::string SaveFileName(const std::string& title, const std::string& initialPath,
                                      const std::string& filter) = 0;
     // An Open File dialog for a file that goes with the movie (subtitles):

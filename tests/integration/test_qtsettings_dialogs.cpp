@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,12 +16,14 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
 
 #include "platform/Step.h"
 #include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtFilmServices.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtWindow.h"
 #include "sources/OpenDialog.h"
@@ -157,6 +161,70 @@ TEST(QtDialogsTest, InputBoxAndMessageBoxAnswerAsTheUserDoes) {
     };
     EXPECT_EQ(dialogs.MessageOkCancel("Visit <the> site?", "About"), MessageAnswer::Ok);
     EXPECT_EQ(shown, "About|Visit <the> site?");
+}
+
+// Runs `act` on the modal dialog or message box next shown, from inside its
+// own event loop.
+void WhenShown(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        QWidget* shown = QApplication::activeModalWidget();
+        ASSERT_NE(shown, nullptr);
+        act(shown);
+    });
+}
+
+// The user types a name in the Save Frame As dialog and presses Enter.
+void TypeAndEnter(QWidget* dialog, const QString& name) {
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(edit, nullptr);
+    edit->setText(name);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+TEST(QtFilmServicesTest, SaveFrameAsAsksAboutTheFileItWrites) {
+    QTemporaryDir dir;
+    for (const char* name : {"existing.png", "existing.v2.png"}) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const struct {
+        const char* name;
+        const char* typed;
+        QMessageBox::StandardButton answer;  // NoButton: no question expected
+        const char* asked;
+        const char* chosen;  // empty: nothing chosen
+    } cases[] = {
+        {"refused: left as it was", "existing", QMessageBox::No, "existing.png", ""},
+        {"replaced once asked", "existing", QMessageBox::Yes, "existing.png", "existing.png"},
+        {"a dot of its own", "existing.v2", QMessageBox::Yes, "existing.v2.png", "existing.v2.png"},
+        {"a new name: no question", "new", QMessageBox::NoButton, "", "new.png"},
+    };
+    QWidget parent;
+    QtFilmServices services(&parent, nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QString asked;
+        WhenShown([&](QWidget* dialog) {
+            // The question comes from inside the dialog's accept().
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (box == nullptr) return;
+                asked = box->text();
+                box->button(c.answer == QMessageBox::NoButton ? QMessageBox::No : c.answer)
+                    ->click();
+            });
+            // It starts where it was asked to, on the name offered.
+            EXPECT_EQ(qobject_cast<QFileDialog*>(dialog)->selectedFiles(),
+                      QStringList{dir.filePath("shot.png")});
+            TypeAndEnter(dialog, c.typed);
+            if (dialog->isVisible()) qobject_cast<QDialog*>(dialog)->reject();
+        });
+        const std::string chosen = services.SaveFileName(
+            "Save Frame As", dir.filePath("shot.png").toStdString(), "PNG Images|*.png");
+        EXPECT_EQ(chosen, *c.chosen ? dir.filePath(c.chosen).toStdString() : "");
+        EXPECT_EQ(asked.isEmpty(), c.answer == QMessageBox::NoButton) << asked.toStdString();
+        EXPECT_TRUE(asked.contains(c.asked)) << asked.toStdString();
+    }
 }
 
 }  // namespace

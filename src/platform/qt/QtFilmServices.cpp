@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPromise>
 #include <QStandardPaths>
 #include <QWidget>
@@ -18,6 +19,7 @@
 #include "platform/qt/FileList.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/Text.h"
+#include "sources/FolderNeighbours.h"
 #include "sources/OpenDialog.h"
 
 namespace rw {
@@ -56,6 +58,63 @@ NamePatterns MoviePatterns(const std::string& alsoExtension) {
     return NamePatterns(patterns);
 }
 
+// The extension of the filter's first pattern ("*.png": "png"); empty when
+// that pattern is no plain extension.
+QString FilterExtension(const std::string& filter) {
+    const auto filters = ParseFilter(filter);
+    if (filters.empty() || filters.front().patterns.empty()) return {};
+    const QString pattern = ToQString(filters.front().patterns.front()).trimmed();
+    const QString extension = pattern.mid(2);
+    if (!pattern.startsWith(QLatin1String("*.")) || extension.isEmpty() ||
+        extension.contains(QLatin1Char('*')) || extension.contains(QLatin1Char('?')))
+        return {};
+    return extension;
+}
+
+// A Save dialog whose chosen name always ends in its extension, and which
+// asks about replacing the file of that name, the one that is written. Qt's
+// default suffix alone is not enough: it is given only to a name without
+// any dot, and its question would be about "shot.v2" while "shot.v2.png" is
+// written.
+class SaveFileDialog final : public QFileDialog {
+  public:
+    SaveFileDialog(QWidget* parent, const QString& title, QString extension)
+        : QFileDialog(parent, title), extension_(std::move(extension)) {}
+
+    // The path to write, once accepted.
+    QString Chosen() const { return chosen_; }
+
+  protected:
+    void accept() override {
+        const QStringList files = selectedFiles();
+        // Qt's own handling enters a folder typed or picked.
+        if (files.size() != 1 || QFileInfo(files.first()).isDir()) {
+            QFileDialog::accept();
+            return;
+        }
+        QString path = files.first();
+        const std::string name = ToStdString(QFileInfo(path).fileName());
+        if (!extension_.isEmpty() && ExtensionOf(name) != ToStdString(extension_.toLower()))
+            path += QLatin1Char('.') + extension_;
+        const QFileInfo written(path);
+        if (written.exists()) {
+            const QString question =
+                QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                    .arg(written.fileName());
+            if (QMessageBox::warning(this, windowTitle(), question,
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) != QMessageBox::Yes)
+                return;
+        }
+        chosen_ = path;
+        QDialog::accept();
+    }
+
+  private:
+    QString extension_;
+    QString chosen_;
+};
+
 }  // namespace
 
 QtFilmServices::QtFilmServices(QWidget* parent, Listed listed)
@@ -81,10 +140,15 @@ std::optional<FilmAction> QtFilmServices::PopupMenu(const std::vector<MenuEntry>
 
 std::string QtFilmServices::SaveFileName(const std::string& title, const std::string& initialPath,
                                          const std::string& filter) {
-    const QString chosen =
-        QFileDialog::getSaveFileName(parent_, QString::fromStdString(title), ToQString(initialPath),
-                                     QtNameFilters(filter).join(QStringLiteral(";;")));
-    return chosen.isEmpty() ? std::string() : ToStdString(chosen);
+    SaveFileDialog dialog(parent_, QString::fromStdString(title), FilterExtension(filter));
+    // Qt's own dialog, as for Open: the same everywhere.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(QtNameFilters(filter));
+    dialog.selectFile(ToQString(initialPath));
+    if (dialog.exec() != QDialog::Accepted || dialog.Chosen().isEmpty()) return {};
+    return ToStdString(dialog.Chosen());
 }
 
 std::string QtFilmServices::OpenFileName(const std::string& title, const std::string& initialFolder,
