@@ -26,6 +26,7 @@
 #include "platform/qt/QtFilmServices.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtWindow.h"
+#include "sources/FolderNeighbours.h"
 #include "sources/OpenDialog.h"
 
 // Readable failure messages.
@@ -225,6 +226,38 @@ TEST(QtFilmServicesTest, SaveFrameAsAsksAboutTheFileItWrites) {
         EXPECT_EQ(asked.isEmpty(), c.answer == QMessageBox::NoButton) << asked.toStdString();
         EXPECT_TRUE(asked.contains(c.asked)) << asked.toStdString();
     }
+}
+
+TEST(QtFilmServicesTest, TheFrameAndSubtitleDialogsLeaveWhereOpenStarts) {
+    QTemporaryDir pictures, movies;
+    QFile subtitles(movies.filePath("film.srt"));
+    ASSERT_TRUE(subtitles.open(QIODevice::WriteOnly));
+    QWidget parent;
+    QtDialogs dialogs(&parent);
+    QtFilmServices services(&parent, nullptr);
+    const auto openStarts = [&] {
+        QString folder;
+        dialogs.onDialogShown = [&](QDialog* d) {
+            folder = qobject_cast<QFileDialog*>(d)->directory().absolutePath();
+            d->reject();
+        };
+        dialogs.OpenFile(kOpenFilter, "Open File", std::nullopt);
+        return folder;
+    };
+    const QString before = openStarts();
+    EXPECT_EQ(before, QDir::currentPath());
+
+    WhenShown([&](QWidget* d) { TypeAndEnter(d, "frame"); });
+    EXPECT_EQ(services.SaveFileName("Save Frame As", pictures.filePath("a.png").toStdString(),
+                                    "PNG Images|*.png"),
+              pictures.filePath("frame.png").toStdString());
+    EXPECT_EQ(openStarts(), before);
+
+    WhenShown([&](QWidget* d) { TypeAndEnter(d, "film.srt"); });
+    EXPECT_EQ(
+        services.OpenFileName("Load Subtitle File", movies.path().toStdString(), kSubtitleFilter),
+        subtitles.fileName().toStdString());
+    EXPECT_EQ(openStarts(), before);
 }
 
 }  // namespace

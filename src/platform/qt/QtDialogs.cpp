@@ -1,6 +1,7 @@
 #include "platform/qt/QtDialogs.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -85,8 +86,12 @@ int QtDialogs::Run(QDialog& dialog) {
 
 std::string QtDialogs::OpenFile(const std::string& filter, const std::string& title,
                                 const std::optional<std::string>& initialFolder) {
+    // Without a folder of its own the dialog starts in the current folder:
+    // where the program started, or the folder of the last file chosen here.
+    // Qt would start it where any file dialog of the program was last, the
+    // Pictures folder after a frame was saved.
     OpenFileDialog dialog(parent_, ToQString(title),
-                          initialFolder ? ToQString(*initialFolder) : QString());
+                          initialFolder ? ToQString(*initialFolder) : QDir::currentPath());
     // Qt's own dialog: the same everywhere, and a test can drive it.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
