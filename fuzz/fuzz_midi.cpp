@@ -28,6 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(timing->tempos[i].microsPerQuarter > 0);
         if (i > 0) FUZZ_CHECK(timing->tempos[i - 1].tick <= timing->tempos[i].tick);
     }
+    FUZZ_CHECK(timing->musicEndTick <= timing->lastTick);
     const double duration = timing->Duration();
     FUZZ_CHECK(std::isfinite(duration) && duration >= 0);
     // Seconds and ticks agree: a moment maps to a tick no later than it, and

@@ -1,6 +1,7 @@
 #include "formats/MidiFile.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cmath>
 #include <string_view>
 
@@ -77,11 +78,63 @@ int DataBytesOf(std::uint8_t status) {
     return kind == 0xC0 || kind == 0xD0 ? 1 : 2;
 }
 
+// The notes of one track, to tell when its last one ends. A note-off ends
+// every sounding note of its key on its channel, as it does in FluidSynth,
+// unless the sustain pedal holds the channel: the notes then end when the
+// pedal is let go.
+class Notes {
+  public:
+    void Event(std::uint64_t tick, std::uint8_t status, Bytes data) {
+        const int channel = status & 0x0F;
+        const int kind = status & 0xF0;
+        if (kind == 0x90 && data[1] != 0) {
+            sounding_.set(Key(channel, data[0]));
+            any_ = true;
+        } else if ((kind == 0x80 || kind == 0x90) && sounding_.test(Key(channel, data[0]))) {
+            sounding_.reset(Key(channel, data[0]));
+            if (pedal_.test(channel))
+                held_.set(channel);
+            else
+                Ended(tick);
+        } else if (kind == 0xB0 && data[0] == kSustainPedal) {
+            const bool down = data[1] >= 64;
+            if (!down && held_.test(channel)) Ended(tick);
+            if (!down) held_.reset(channel);
+            pedal_.set(channel, down);
+        }
+    }
+    // The tick the track's last note ends, the track ending at `end`; nothing
+    // for a track without notes.
+    std::optional<std::uint64_t> LastEnd(std::uint64_t end) const {
+        if (sounding_.any() || held_.any()) return end;
+        return any_ ? std::optional(last_) : std::nullopt;
+    }
+
+  private:
+    static constexpr std::uint8_t kSustainPedal = 64;
+    static std::size_t Key(int channel, std::uint8_t key) {
+        return static_cast<std::size_t>(channel) * 128 + (key & 0x7Fu);
+    }
+    void Ended(std::uint64_t tick) { last_ = std::max(last_, tick); }
+
+    std::bitset<16 * 128> sounding_;
+    std::bitset<16> pedal_;  // channels whose sustain pedal is down
+    std::bitset<16> held_;   // channels with notes ended under the pedal
+    bool any_ = false;
+    std::uint64_t last_ = 0;
+};
+
+struct TrackEnds {
+    std::uint64_t end = 0;                  // its end of track
+    std::optional<std::uint64_t> lastNote;  // when its last note ends
+};
+
 // One track: its tempo changes go to `tempos`, its events count against
-// `events`; the tick of its end, or nothing when it is malformed.
-std::optional<std::uint64_t> ReadTrack(Bytes track, std::vector<MidiTempoChange>& tempos,
-                                       std::size_t& events) {
+// `events`; where it and its notes end, or nothing when it is malformed.
+std::optional<TrackEnds> ReadTrack(Bytes track, std::vector<MidiTempoChange>& tempos,
+                                   std::size_t& events) {
     Cursor in(track);
+    Notes notes;
     std::uint64_t tick = 0;
     std::uint8_t running = 0;
     while (!in.AtEnd()) {
@@ -103,7 +156,7 @@ std::optional<std::uint64_t> ReadTrack(Bytes track, std::vector<MidiTempoChange>
             const auto length = type ? in.VarLen() : std::nullopt;
             const auto data = length ? in.Take(*length) : std::nullopt;
             if (!data) return std::nullopt;
-            if (*type == kMetaEndOfTrack) return tick;
+            if (*type == kMetaEndOfTrack) return TrackEnds{tick, notes.LastEnd(tick)};
             if (*type == kMetaTempo && data->size() >= 3) {
                 const std::uint32_t micros = static_cast<std::uint32_t>((*data)[0]) << 16 |
                                              static_cast<std::uint32_t>((*data)[1]) << 8 |
@@ -119,11 +172,13 @@ std::optional<std::uint64_t> ReadTrack(Bytes track, std::vector<MidiTempoChange>
             return std::nullopt;  // system messages have no place in a file
         } else {
             running = status;
-            if (!in.Take(static_cast<std::size_t>(DataBytesOf(status)))) return std::nullopt;
+            const auto data = in.Take(static_cast<std::size_t>(DataBytesOf(status)));
+            if (!data) return std::nullopt;
+            if (data->size() == 2) notes.Event(tick, status, *data);
         }
     }
     // A track without its end-of-track event ends with its last event.
-    return tick;
+    return TrackEnds{tick, notes.LastEnd(tick)};
 }
 
 }  // namespace
@@ -223,6 +278,7 @@ std::optional<MidiTiming> ReadMidiTiming(std::span<const unsigned char> bytes) {
     }
 
     std::size_t events = 0;
+    std::optional<std::uint64_t> lastNote;
     int found = 0;
     while (found < timing.tracks && !in.AtEnd()) {
         const auto tag = in.Take(4);
@@ -230,14 +286,18 @@ std::optional<MidiTiming> ReadMidiTiming(std::span<const unsigned char> bytes) {
         const auto chunk = length ? in.Take(*length) : std::nullopt;
         if (!chunk) return std::nullopt;  // cut short
         if (!HasTag(*tag, 0, "MTrk")) continue;
-        const auto end = ReadTrack(*chunk, timing.tempos, events);
-        if (!end) return std::nullopt;
-        timing.lastTick = std::max(timing.lastTick, *end);
+        const auto ends = ReadTrack(*chunk, timing.tempos, events);
+        if (!ends) return std::nullopt;
+        timing.lastTick = std::max(timing.lastTick, ends->end);
+        if (ends->lastNote) lastNote = std::max(lastNote.value_or(0), *ends->lastNote);
         ++found;
     }
     // FluidSynth reads as many tracks as the header names: fewer is a file
     // cut short.
     if (found < timing.tracks) return std::nullopt;
+    // Without a note there is no music to end at: the file lasts as long as
+    // its tracks.
+    timing.musicEndTick = lastNote.value_or(timing.lastTick);
     // Tempo changes of every track make one map (format 1 keeps them in the
     // first track, but nothing stops another from setting one).
     std::stable_sort(timing.tempos.begin(), timing.tempos.end(),

@@ -115,7 +115,51 @@ TEST(MidiFile, TimingOfWellFormedFiles) {
         const auto timing = ReadMidiTiming(c.bytes);
         ASSERT_TRUE(timing.has_value());
         EXPECT_EQ(timing->lastTick, c.lastTick);
-        EXPECT_NEAR(timing->Duration(), c.seconds, 1e-9);
+        EXPECT_NEAR(timing->SecondsAt(timing->lastTick), c.seconds, 1e-9);
+    }
+}
+
+// A file lasts until its last note has ended, however long its tracks run on.
+TEST(MidiFile, MusicEndsWithItsLastNote) {
+    // Four quarters of silence (2 s), then the end of track.
+    const Bytes kLateEnd = {0x83, 0x00, 0xFF, 0x2F, 0x00};
+    const struct {
+        const char* name;
+        Bytes bytes;
+        std::uint64_t musicEndTick;
+        double seconds;  // of music, before the release
+    } cases[] = {
+        {"note-off long before the end of track", Smf(Cat({kQuarterNote, kLateEnd})), 96, 0.5},
+        {"note-on of velocity 0 ends the note",
+         Smf(Cat({{0x00, 0x90, 0x3C, 0x40, 0x60, 0x90, 0x3C, 0x00}, kLateEnd})), 96, 0.5},
+        {"no notes at all: the end of track", Smf(Cat({{0x00, 0xC0, 0x05}, kLateEnd})), 384, 2.0},
+        {"a note held to the end of track",
+         Smf(Cat({{0x00, 0x90, 0x40, 0x40}, kQuarterNote, kLateEnd})), 480, 2.5},
+        {"a note-off ends only its own channel's note",
+         Smf(Cat({{0x00, 0x91, 0x3C, 0x40}, kQuarterNote, kLateEnd})), 480, 2.5},
+        {"a note-off with no note sounding",
+         Smf(Cat({kQuarterNote, {0x60, 0x80, 0x3E, 0x00}, kLateEnd})), 96, 0.5},
+        {"the sustain pedal holds a note until let go",
+         Smf(Cat({{0x00, 0xB0, 0x40, 0x7F}, kQuarterNote, {0x60, 0xB0, 0x40, 0x00}, kLateEnd})),
+         192, 1.0},
+        {"a pedal down at the end of track holds the note to it",
+         Smf(Cat({{0x00, 0xB0, 0x40, 0x7F}, kQuarterNote, kLateEnd})), 480, 2.5},
+        {"a tempo change after the last note",
+         Smf(Cat({kTempo60, kQuarterNote, {0x60, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90}, kLateEnd})),
+         96, 1.0},
+        {"tempo changes before the last note",
+         Smf(Cat({kTempo60, kQuarterNote, kTempo240, kQuarterNote, kLateEnd})), 192, 1.25},
+        {"format 1: the last note of any track",
+         Cat({Header(1, 2, 96), Track(Cat({kQuarterNote, kLateEnd})),
+              Track(Cat({kQuarterNote, kQuarterNote, kEnd}))}),
+         192, 1.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto timing = ReadMidiTiming(c.bytes);
+        ASSERT_TRUE(timing.has_value());
+        EXPECT_EQ(timing->musicEndTick, c.musicEndTick);
+        EXPECT_NEAR(timing->Duration(), c.seconds + kMidiReleaseSeconds, 1e-9);
     }
 }
 
@@ -228,7 +272,7 @@ TEST(MidiFile, TicksAndSecondsAgreeAcrossTempoChanges) {
     }
     EXPECT_EQ(timing->TickAt(-1), 0u);
     EXPECT_EQ(timing->TickAt(1.0 - 1e-6), 95u);
-    EXPECT_NEAR(timing->Duration(), 2.0, 1e-9);
+    EXPECT_NEAR(timing->Duration(), 2.0 + kMidiReleaseSeconds, 1e-9);
 }
 
 // The stream that plays MIDI files is the player's own: nobody may name it.

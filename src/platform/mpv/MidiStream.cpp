@@ -32,9 +32,6 @@ constexpr int kRate = 44'100;
 constexpr int kChannels = 2;
 constexpr int kFrameBytes = kChannels * 2;
 constexpr std::size_t kHeaderBytes = 44;
-// Notes still sounding at the last event (a release, the reverb) fade out
-// over this much silence after it.
-constexpr double kTailSeconds = 1.0;
 // Frames synthesised in one go: reads are split in pieces no larger.
 constexpr std::size_t kChunkFrames = 4096;
 
@@ -120,7 +117,7 @@ class MidiRender {
     MidiRender(std::vector<unsigned char> file, std::span<const unsigned char> smf,
                MidiTiming timing)
         : file_(std::move(file)), smf_(smf), timing_(std::move(timing)) {
-        const double seconds = timing_.Duration() + kTailSeconds;
+        const double seconds = timing_.Duration();
         frames_ = static_cast<std::uint64_t>(std::min(seconds, 24.0 * 3600) * kRate);
         const auto dataBytes = static_cast<std::uint32_t>(frames_ * kFrameBytes);
         header_ = {'R', 'I', 'F', 'F', 0, 0, 0,  0, 'W', 'A', 'V', 'E', 'f', 'm',
