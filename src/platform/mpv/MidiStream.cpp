@@ -222,17 +222,21 @@ class MidiRender {
     // Plays on from `frame`: a new player over the same synthesiser, silenced
     // and reset, jumps to the tick at that moment. FluidSynth's player runs
     // through the events before that tick (programs, controllers, tempo)
-    // without sounding their notes.
+    // without sounding their notes. Past the end of every track (in the
+    // release after music that ends there) there is nothing left to play:
+    // the synthesiser stays silent rather than start the file over.
     bool Reposition(std::uint64_t frame) {
         if (player_ != nullptr) delete_fluid_player(player_);
+        player_ = nullptr;
         fluid_synth_system_reset(synth_);
-        player_ = new_fluid_player(synth_);
-        if (player_ == nullptr) return false;
-        if (fluid_player_add_mem(player_, smf_.data(), smf_.size()) != FLUID_OK) return false;
         const std::uint64_t tick = timing_.TickAt(static_cast<double>(frame) / kRate);
-        if (tick > 0 && tick <= timing_.lastTick && tick <= INT32_MAX)
-            fluid_player_seek(player_, static_cast<int>(tick));
-        if (fluid_player_play(player_) != FLUID_OK) return false;
+        if (tick <= timing_.lastTick) {
+            player_ = new_fluid_player(synth_);
+            if (player_ == nullptr) return false;
+            if (fluid_player_add_mem(player_, smf_.data(), smf_.size()) != FLUID_OK) return false;
+            if (tick > 0 && tick <= INT32_MAX) fluid_player_seek(player_, static_cast<int>(tick));
+            if (fluid_player_play(player_) != FLUID_OK) return false;
+        }
         next_ = frame;
         haveLast_ = false;
         return true;
