@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)rw::PlaylistKindOf(name, text);
     }
     for (const auto kind : kinds) {
-        const auto entries = rw::ReadPlaylist(kind, text);
+        const auto entries = rw::ReadPlaylist(kind, text, {"en-GB", "en"});
         FUZZ_CHECK(entries.size() <= rw::kMaxPlaylistEntries);
         for (const auto& entry : entries) {
             FUZZ_CHECK(!entry.empty() && entry.size() <= rw::kMaxEntryBytes);

@@ -30,11 +30,14 @@ inline constexpr std::size_t kMaxEntryBytes = 8192;
 // #EXT-X- tags, which libmpv streams itself) or a SAMI subtitle file.
 std::optional<PlaylistKind> PlaylistKindOf(std::string_view fileName, std::string_view head);
 
-// The entries of a playlist as they are written, in order, in UTF-8: XML
-// entities decoded, surrounding blanks removed. Text in UTF-16 with a byte
-// order mark (either order) is read as its UTF-8 form, here and by
-// PlaylistKindOf. Empty for text over the size limit.
-std::vector<std::string> ReadPlaylist(PlaylistKind kind, std::string_view text);
+// The entries of a playlist as they are written, in order: XML entities
+// decoded, surrounding blanks removed; of a SMIL <switch>, only the
+// alternative it plays (see ReadSmil in Smil.h), `languages` being the
+// user's ("pt-BR", "pt"). Text in UTF-16 with a byte order mark (either
+// order) is read as its UTF-8 form, here and by PlaylistKindOf; other text
+// keeps its bytes. Empty for text over the size limit.
+std::vector<std::string> ReadPlaylist(PlaylistKind kind, std::string_view text,
+                                      const std::vector<std::string>& languages = {});
 
 // An entry as a reference: URLs ("scheme://...") and absolute paths as they
 // are, a relative path joined to the playlist's folder. Empty for an empty

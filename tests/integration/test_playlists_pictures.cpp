@@ -177,6 +177,40 @@ TEST_F(PlaylistsPicturesTest, APlaylistOpensItsFirstEntryThatPlays) {
     }
 }
 
+// Playlists of older programs: a SMIL <switch> plays the one alternative it
+// chooses, passing over one that needs an extension.
+TEST_F(PlaylistsPicturesTest, PlaylistsOfOlderProgramsPlayWhatTheyMean) {
+    const std::string red = ClipPath(Clip::Red43);
+    const std::string blue = ClipPath(Clip::Blue169);
+    ASSERT_FALSE(red.empty());
+    ASSERT_FALSE(blue.empty());
+    const struct {
+        const char* name;
+        std::string text;
+        const char* rect;
+    } cases[] = {
+        {"switch.smil",
+         "<smil><body><switch><video src=\"" + blue + "\" systemRequired=\"ext\"/><video src=\"" +
+             red + "\"/><video src=\"" + blue + "\"/></switch></body></smil>",
+         "0,0,320,240"},
+    };
+    for (const auto& c : cases) {
+        const std::string list = Write(c.name, c.text);
+        EXPECT_EQ(LoadRect(list), c.rect) << c.name;
+        EXPECT_EQ(player_->Reference(), list) << c.name;
+    }
+    // Those of other projects list their streams as they are written.
+    const QString media = test::MediaDir();
+    if (media.isEmpty()) return;
+    EXPECT_EQ(MovieFiles::Candidates((media + "/playlist/m3u/radios-freebox.m3u").toStdString()),
+              std::vector<std::string>{
+                  "rtsp://mafreebox.freebox.fr/fbxtv_pub/stream?namespace=1&service=100004"});
+    EXPECT_EQ(
+        MovieFiles::Candidates((media + "/playlist/smil/big5.smi").toStdString()),
+        (std::vector<std::string>{"rtsp://59.188.18.228/rthk/201007/radio1/12/2010071223.ra",
+                                  "rtsp://59.188.18.228/rthk/201007/radio1/13/2010071300.ra"}));
+}
+
 TEST_F(PlaylistsPicturesTest, PlaylistsWithNothingToPlayFailQuietly) {
     const std::string red = ClipPath(Clip::Red43);
     ASSERT_FALSE(red.empty());

@@ -147,6 +147,51 @@ const ReadCase kReads[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Reads, ReadPlaylistTest, testing::ValuesIn(kReads));
 
+// A <switch> plays one alternative: the first whose tests pass for a user
+// of Canadian French, and that holds something to play.
+TEST(ReadPlaylist, SmilSwitchPlaysItsFirstAlternativeThatPlays) {
+    const struct {
+        const char* name;
+        std::string body;
+        V entries;
+    } cases[] = {
+        {"the first alternative, then what follows the switch",
+         "<seq><switch><video src='a'/><video src='b'/></switch><audio src='c'/></seq>",
+         V{"a", "c"}},
+        {"another language passed over",
+         "<switch><audio src='en' systemLanguage='en'/><audio src='fr' systemLanguage='fr'/>"
+         "<audio src='any'/></switch>",
+         V{"fr"}},
+        {"SMIL 1 spelling, a more precise language",
+         "<switch><audio src='de' system-language='de'/><audio src='fr' system-language='de, "
+         "fr-FR'/></switch>",
+         V{"fr"}},
+        {"no language matches", "<switch><audio src='de' systemLanguage='de'/><audio src='x'/>",
+         V{"x"}},
+        {"an extension required",
+         "<switch><video src='ext' systemRequired='ext1'/><video src='plain'/></switch>",
+         V{"plain"}},
+        {"nothing to play in the first",
+         "<switch><text src='t.txt'/><par><video src='v'/><audio src='a'/></par></switch>",
+         V{"v", "a"}},
+        {"no alternative plays",
+         "<switch><video src='x' systemLanguage='de'/></switch><video src='after'/>", V{"after"}},
+        {"a failed test outside a switch",
+         "<par systemLanguage='de'><video src='x'/></par><video src='y'/>", V{"y"}},
+        {"nested switches",
+         "<switch><switch><video src='a' systemLanguage='de'/><video src='b'/></switch>"
+         "<video src='c'/></switch>",
+         V{"b"}},
+        {"left open at the end", "<switch><video src='a'/><video src='b'/>", V{"a"}},
+        {"an end tag of nothing open",
+         "<switch><video src='a'></video></par><video src='b'/></switch>", V{"a"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReadPlaylist(Kind::Smil, "<smil><body>" + c.body, {"fr-CA", "fr"}), c.entries)
+            << c.name;
+    }
+}
+
 TEST(ReadPlaylist, KeepsToItsLimits) {
     std::string many;
     for (std::size_t i = 0; i < kMaxPlaylistEntries + 10; ++i)

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 #include <cctype>
@@ -42,6 +43,7 @@ std::optional<std::string> ReadFile(const std::string& path, std::size_t limit, 
 struct Expansion {
     std::vector<std::string> candidates;
     int reads = 0;
+    std::vector<std::string> languages;  // the user's, for SMIL's tests
 };
 
 void Expand(const std::string& reference, int depth, Expansion& out) {
@@ -59,7 +61,7 @@ void Expand(const std::string& reference, int depth, Expansion& out) {
             const auto text = ReadFile(*path, kMaxPlaylistBytes, true);
             if (!text) return;
             const auto folder = fs::path(*path).parent_path().string();
-            for (const auto& entry : ReadPlaylist(*kind, *text)) {
+            for (const auto& entry : ReadPlaylist(*kind, *text, out.languages)) {
                 Expand(ResolveEntry(entry, folder), depth + 1, out);
             }
             return;
@@ -112,6 +114,8 @@ bool IsOpenable(const std::string& reference) {
 
 std::vector<std::string> MovieFiles::Candidates(const std::string& reference) {
     Expansion out;
+    for (const QString& language : QLocale::system().uiLanguages())
+        out.languages.push_back(language.toStdString());
     Expand(reference, 0, out);
     return out.candidates;
 }
