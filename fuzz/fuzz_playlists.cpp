@@ -18,6 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(!entry.empty() && entry.size() <= rw::kMaxEntryBytes);
             const auto resolved = rw::ResolveEntry(entry, "/lists");
             FUZZ_CHECK(rw::fuzz::EndsWith(resolved, entry) || resolved.size() < entry.size() + 8);
+            // With no file to be found, an entry is taken as it is written.
+            FUZZ_CHECK(rw::FindEntry(entry, "/lists", true,
+                                     [](const std::string&) { return false; }) == resolved);
         }
     }
     return 0;

@@ -109,6 +109,49 @@ bool IsUrl(std::string_view entry) {
            });
 }
 
+// Whether the bytes are UTF-8: no stray or missing continuation byte, no
+// overlong form, no surrogate, nothing past U+10FFFF.
+bool IsUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<std::uint8_t>(text[i]);
+        const int length = lead < 0x80   ? 1
+                           : lead < 0xC2 ? 0
+                           : lead < 0xE0 ? 2
+                           : lead < 0xF0 ? 3
+                           : lead < 0xF5 ? 4
+                                         : 0;
+        if (length == 0 || text.size() - i < static_cast<std::size_t>(length)) return false;
+        std::uint32_t code = lead & (0x7Fu >> length);
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<std::uint8_t>(text[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            code = code << 6 | (next & 0x3Fu);
+        }
+        if ((length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) ||
+            (length == 4 && (code < 0x10000 || code > 0x10FFFF))) {
+            return false;
+        }
+        i += static_cast<std::size_t>(length);
+    }
+    return true;
+}
+
+// Latin-1 text in UTF-8, read as Windows writes it (Windows-1252): the
+// printable characters it puts where Latin-1 has control codes (the euro
+// sign, dashes, curly quotes) are what a file name written there holds.
+std::string FromLatin1(std::string_view text) {
+    static constexpr std::uint16_t kWindows80[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<std::uint8_t>(c);
+        AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kWindows80[byte - 0x80] : byte);
+    }
+    return out;
+}
+
 }  // namespace
 
 std::optional<PlaylistKind> PlaylistKindOf(std::string_view fileName, std::string_view head) {
@@ -173,6 +216,33 @@ std::string ResolveEntry(std::string_view entry, std::string_view folder) {
     if (joined.back() != '/') joined += '/';
     joined += entry;
     return joined;
+}
+
+bool MayHoldLatin1(PlaylistKind kind, std::string_view fileName) {
+    return kind == PlaylistKind::M3u && !EndsWithNoCase(fileName, ".m3u8");
+}
+
+std::string FindEntry(std::string_view entry, std::string_view folder, bool latin1,
+                      const std::function<bool(const std::string& path)>& exists) {
+    const std::string asWritten = ResolveEntry(entry, folder);
+    entry = Trim(entry);
+    if (entry.empty() || IsUrl(entry)) return asWritten;
+    // The bytes as written, then read as Latin-1; each with its back slashes
+    // as written, then as slashes.
+    std::vector<std::string> names;
+    const auto addSpelling = [&names](std::string name) {
+        names.push_back(name);
+        if (name.find('\\') == std::string::npos) return;
+        std::replace(name.begin(), name.end(), '\\', '/');
+        names.push_back(std::move(name));
+    };
+    addSpelling(std::string(entry));
+    if (latin1 && !IsUtf8(entry)) addSpelling(FromLatin1(entry));
+    for (const auto& name : names) {
+        std::string path = ResolveEntry(name, folder);
+        if (exists(path)) return path;
+    }
+    return asWritten;
 }
 
 }  // namespace rw

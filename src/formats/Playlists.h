@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,5 +44,22 @@ std::vector<std::string> ReadPlaylist(PlaylistKind kind, std::string_view text,
 // are, a relative path joined to the playlist's folder. Empty for an empty
 // entry.
 std::string ResolveEntry(std::string_view entry, std::string_view folder);
+
+// Whether a playlist's entries may be in Latin-1: those of an .m3u file, as
+// older programs wrote them in the system's 8-bit encoding (an .m3u8 is
+// UTF-8 by its name).
+bool MayHoldLatin1(PlaylistKind kind, std::string_view fileName);
+
+// An entry as a reference (as ResolveEntry makes it), found as a program of
+// another system may have meant it when no file of its name as written
+// exists: a path with back slashes (written on Windows) with slashes, and,
+// when `latin1` allows, a path that is not UTF-8 read as Latin-1 (as
+// Windows-1252, which puts printable characters where Latin-1 has control
+// codes). On Linux a file name is bytes and a back slash an ordinary
+// character, so the name as written comes first; the first reading whose
+// path `exists` wins, and with none the entry as written. URLs are taken as
+// they are.
+std::string FindEntry(std::string_view entry, std::string_view folder, bool latin1,
+                      const std::function<bool(const std::string& path)>& exists);
 
 }  // namespace rw

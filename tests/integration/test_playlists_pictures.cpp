@@ -177,18 +177,22 @@ TEST_F(PlaylistsPicturesTest, APlaylistOpensItsFirstEntryThatPlays) {
     }
 }
 
-// Playlists of older programs: a SMIL <switch> plays the one alternative it
-// chooses, passing over one that needs an extension.
+// Playlists of other systems and older programs: an .m3u written on Windows
+// in Latin-1 with back slashes finds its file, and a SMIL <switch> plays the
+// one alternative it chooses, passing over one that needs an extension.
 TEST_F(PlaylistsPicturesTest, PlaylistsOfOlderProgramsPlayWhatTheyMean) {
     const std::string red = ClipPath(Clip::Red43);
     const std::string blue = ClipPath(Clip::Blue169);
     ASSERT_FALSE(red.empty());
     ASSERT_FALSE(blue.empty());
+    QDir(dir_.path()).mkdir("folder");
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(blue), dir_.filePath("folder/caf\u00e9.mp4")));
     const struct {
         const char* name;
         std::string text;
         const char* rect;
     } cases[] = {
+        {"windows.m3u", "#EXTM3U\r\nfolder\\caf\xE9.mp4\r\n", "0,0,640,360"},
         {"switch.smil",
          "<smil><body><switch><video src=\"" + blue + "\" systemRequired=\"ext\"/><video src=\"" +
              red + "\"/><video src=\"" + blue + "\"/></switch></body></smil>",

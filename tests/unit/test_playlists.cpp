@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -234,6 +235,80 @@ const ResolveCase kResolves[] = {
     {"  ", "/m", ""},
 };
 INSTANTIATE_TEST_SUITE_P(Resolves, ResolveEntryTest, testing::ValuesIn(kResolves));
+
+// An entry of a playlist in a folder holding `files`.
+struct FindCase {
+    const char* name;
+    const char* list;
+    Kind kind;
+    std::string entry;
+    std::set<std::string> files;
+    std::string found;
+};
+
+std::string Find(const FindCase& c) {
+    return FindEntry(c.entry, "/m", MayHoldLatin1(c.kind, c.list),
+                     [&c](const std::string& path) { return c.files.count(path) > 0; });
+}
+
+TEST(FindEntry, ReadsAnOldM3uEntryAsLatin1WhenOnlyThatFileExists) {
+    const std::string latin1 = "caf\xE9.mp3", utf8 = "caf\xC3\xA9.mp3";
+    const FindCase cases[] = {
+        {"only the Latin-1 name", "a.m3u", Kind::M3u, latin1, {"/m/" + utf8}, "/m/" + utf8},
+        {"the raw name exists",
+         "a.m3u",
+         Kind::M3u,
+         latin1,
+         {"/m/" + latin1, "/m/" + utf8},
+         "/m/" + latin1},
+        {"neither exists", "a.m3u", Kind::M3u, latin1, {}, "/m/" + latin1},
+        {"Windows' dash",
+         "a.m3u",
+         Kind::M3u,
+         "a\x96"
+         "b",
+         {"/m/a\xE2\x80\x93"
+          "b"},
+         "/m/a\xE2\x80\x93"
+         "b"},
+        {"an .m3u8 is UTF-8", "a.m3u8", Kind::M3u, latin1, {"/m/" + utf8}, "/m/" + latin1},
+        {"a .pls is not", "a.pls", Kind::Pls, latin1, {"/m/" + utf8}, "/m/" + latin1},
+        {"UTF-8 stays UTF-8",
+         "a.m3u",
+         Kind::M3u,
+         utf8,
+         {"/m/caf\xC3\x83\xC2\xA9.mp3"},
+         "/m/" + utf8},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Find(c), c.found) << c.name;
+}
+
+TEST(FindEntry, TriesBackSlashesAsSlashesWhenTheNameAsWrittenIsMissing) {
+    const std::string windows = "Clips\\clip two.mp4";
+    const FindCase cases[] = {
+        {"slashes",
+         "a.pls",
+         Kind::Pls,
+         windows,
+         {"/m/Clips/clip two.mp4"},
+         "/m/Clips/clip two.mp4"},
+        {"a name with a back slash exists",
+         "a.m3u",
+         Kind::M3u,
+         windows,
+         {"/m/" + windows, "/m/Clips/clip two.mp4"},
+         "/m/" + windows},
+        {"neither exists", "a.m3u", Kind::M3u, windows, {}, "/m/" + windows},
+        {"and in Latin-1",
+         "a.m3u",
+         Kind::M3u,
+         "Caf\xE9\\a.mp3",
+         {"/m/Caf\xC3\xA9/a.mp3"},
+         "/m/Caf\xC3\xA9/a.mp3"},
+        {"a URL as it is", "a.m3u", Kind::M3u, "http://h/a\\b", {"http://h/a/b"}, "http://h/a\\b"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Find(c), c.found) << c.name;
+}
 
 }  // namespace
 }  // namespace rw

@@ -46,6 +46,11 @@ struct Expansion {
     std::vector<std::string> languages;  // the user's, for SMIL's tests
 };
 
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return fs::exists(path, error);
+}
+
 void Expand(const std::string& reference, int depth, Expansion& out) {
     if (out.candidates.size() >= MovieFiles::kMaxTries) return;
     if (!IsAllowedReference(reference) || !IsOpenable(reference)) return;
@@ -61,8 +66,9 @@ void Expand(const std::string& reference, int depth, Expansion& out) {
             const auto text = ReadFile(*path, kMaxPlaylistBytes, true);
             if (!text) return;
             const auto folder = fs::path(*path).parent_path().string();
+            const bool latin1 = MayHoldLatin1(*kind, *path);
             for (const auto& entry : ReadPlaylist(*kind, *text, out.languages)) {
-                Expand(ResolveEntry(entry, folder), depth + 1, out);
+                Expand(FindEntry(entry, folder, latin1, &Exists), depth + 1, out);
             }
             return;
         }
