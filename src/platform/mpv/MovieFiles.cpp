@@ -8,12 +8,16 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 
 #include "formats/MacPaint.h"
 #include "formats/Pict.h"
 #include "formats/Playlists.h"
 #include "formats/StillPicture.h"
+#include "formats/SubtitleScript.h"
+#include "platform/Step.h"
 #include "platform/mpv/pure/References.h"
+#include "platform/mpv/pure/SubtitleNames.h"
 
 namespace rw {
 namespace {
@@ -107,6 +111,33 @@ QImage Composed(StillPicture& picture) {
     return image;
 }
 
+// Reports what became of a subtitle file (reelwick.player).
+void Report(const std::string& what) {
+    if (const FailureSink sink = CurrentFailureSink().load()) sink(Service::Player, what.c_str());
+}
+
+// The regular files of `folder` that are subtitles of `movie`, sorted. A
+// VobSub .sub goes with the .idx of its name, which libmpv opens instead.
+std::vector<std::string> SubtitlesIn(const fs::path& folder, const std::string& movie) {
+    std::vector<std::string> found;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        std::error_code type;
+        if (IsSubtitleFor(movie, name) && it->is_regular_file(type)) {
+            found.push_back(it->path().string());
+        }
+    }
+    std::sort(found.begin(), found.end());
+    std::erase_if(found, [&](const std::string& path) {
+        const fs::path file(path);
+        if (file.extension() != ".sub") return false;
+        return std::binary_search(found.begin(), found.end(),
+                                  fs::path(file).replace_extension(".idx").string());
+    });
+    return found;
+}
+
 }  // namespace
 
 bool IsOpenable(const std::string& reference) {
@@ -157,6 +188,55 @@ std::optional<std::string> MovieFiles::MpvTarget(const std::string& reference) {
     previous_ = name.toStdString();
     if (!written) return std::nullopt;
     return previous_;
+}
+
+std::vector<std::string> MovieFiles::SubtitlesFor(const std::string& reference) {
+    subtitleDir_.reset();
+    const auto path = LocalPathOf(reference);
+    if (!path) return {};
+    const fs::path movie(*path);
+    std::vector<std::string> files = SubtitlesIn(movie.parent_path(), movie.filename().string());
+    for (const std::string_view folder : kSubtitleFolders) {
+        const auto more = SubtitlesIn(movie.parent_path() / folder, movie.filename().string());
+        files.insert(files.end(), more.begin(), more.end());
+    }
+    std::vector<std::string> targets;
+    for (const auto& file : files) {
+        if (auto target = SubtitleTarget(file)) targets.push_back(std::move(*target));
+    }
+    return targets;
+}
+
+std::optional<std::string> MovieFiles::SubtitleTarget(const std::string& path) {
+    const auto text = ReadFile(path, kMaxSubtitleBytes, true);
+    if (!text) {
+        Report("subtitle file left out (no regular file, unreadable or too large): " + path);
+        return std::nullopt;
+    }
+    // Pictures (VobSub, PGS) and Matroska files are not text to check.
+    if (text->find('\0') != std::string::npos) return path;
+    const BoundedSubtitle bounded = BoundSubtitleText(*text);
+    if (bounded.changed == 0) return path;
+    if (!subtitleDir_) subtitleDir_ = std::make_unique<QTemporaryDir>();
+    // The copy keeps the file's name, which libmpv shows and takes the
+    // language from; a folder of its own keeps it apart from other copies.
+    const fs::path folder = fs::path(QFile::encodeName(subtitleDir_->path()).toStdString()) /
+                            std::to_string(++subtitleCount_);
+    const fs::path copy = folder / fs::path(path).filename();
+    std::error_code error;
+    bool written = subtitleDir_->isValid() && fs::create_directory(folder, error);
+    if (written) {
+        std::ofstream out(copy, std::ios::binary);
+        written = static_cast<bool>(
+            out.write(bounded.text.data(), static_cast<std::streamsize>(bounded.text.size())));
+    }
+    if (!written) {
+        Report("subtitle file left out (its sizes could not be brought down): " + path);
+        return std::nullopt;
+    }
+    Report("subtitle file shown with " + std::to_string(bounded.changed) +
+           " sizes brought within the screen: " + path);
+    return copy.string();
 }
 
 }  // namespace rw

@@ -33,10 +33,27 @@ class MovieFiles {
     // know it). Nothing when a decoded picture cannot be written.
     std::optional<std::string> MpvTarget(const std::string& reference);
 
+    // The subtitle files to show with a movie, each as SubtitleTarget gives
+    // it: for a local movie the regular files of its subtitles beside it and
+    // in its folders subs, Subs and subtitles (see IsSubtitleFor); none for
+    // other references. A named pipe or a device named like them would hold
+    // libmpv's core until it delivers, so libmpv does not search itself.
+    // Starts the movie's own set of checked copies; the previous movie's go.
+    std::vector<std::string> SubtitlesFor(const std::string& reference);
+
+    // What libmpv is given for a subtitle file: the file itself, or a copy
+    // whose sizes are brought within a screen (see BoundSubtitleText), kept
+    // while the movie is; nothing for anything but a regular file, a file
+    // that cannot be read or one too large to check. Each copy or refusal is
+    // reported (reelwick.player).
+    std::optional<std::string> SubtitleTarget(const std::string& path);
+
   private:
     std::unique_ptr<QTemporaryDir> dir_;
-    std::string previous_;  // the last picture written, removed with the next
+    std::unique_ptr<QTemporaryDir> subtitleDir_;  // the movie's checked copies
+    std::string previous_;                        // the last picture written, removed with the next
     int count_ = 0;
+    int subtitleCount_ = 0;
 };
 
 // Whether libmpv may open what a reference names. A directory would become

@@ -51,10 +51,8 @@ constexpr const char* kOptions[][2] = {
     {"keepaspect", "no"},
     {"video-timing-offset", "0"},
     {"pause", "yes"},
-    // Subtitle files beside the movie whose names start with the movie's
-    // ("Film.en.srt"), also in the usual sub-folders.
-    {"sub-auto", "fuzzy"},
-    {"sub-file-paths", "subs:Subs:subtitles"},
+    // The movie's subtitle files are found by the player (see StartLoad).
+    {"sub-auto", "no"},
 };
 
 // Blocks from this size up get mappings of their own (see StartMpv).
@@ -252,8 +250,8 @@ void MpvPlayer::Load(const std::string& reference) {
         position_ = 0;
         duration_ = 0;
         std::optional<std::string> path;
-        if (next < candidates.size()) {
-            const auto& candidate = candidates[next++];
+        const std::string candidate = next < candidates.size() ? candidates[next++] : "";
+        if (!candidate.empty()) {
             // A MIDI file is synthesised (see MidiStream.h).
             path = MidiStreamUri(candidate);
             if (!path) path = files_.MpvTarget(candidate);
@@ -268,8 +266,7 @@ void MpvPlayer::Load(const std::string& reference) {
             // the previous one was playing.
             SetFlag("pause", true);
             ResetPerMovie();
-            const char* args[] = {"loadfile", path->c_str(), "replace", nullptr};
-            if (mpv_command_async(mpv_, Tag(serial, Reply::Load), args) < 0) load_.Fail();
+            if (!StartLoad(Tag(serial, Reply::Load), *path, candidate)) load_.Fail();
         }
         AfterLoadChange();
         // The entries share one wait: a playlist of dead links holds the

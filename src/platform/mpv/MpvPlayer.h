@@ -230,6 +230,10 @@ class MpvPlayer final : public QWidget, public IPlayer, public IPlayerControls {
     void FrameArrived(const mpv_event& event);
     void ResetPerMovie();
 
+    // Starts loading `path` in place of the movie, with the subtitle files
+    // of the reference it stands for (MpvSubtitles.cpp); false when libmpv
+    // refused the request.
+    bool StartLoad(std::uint64_t tag, const std::string& path, const std::string& reference);
     void WaitForLoad(std::uint64_t serial, int ms);
     void AfterLoadChange();
     void ReportLateSettle();

@@ -143,7 +143,11 @@ void MpvPlayer::AddSubtitleFile(const std::string& path) {
         throw PlatformError(Service::Player, "not a subtitle file: " + path);
     }
     if (!HasMovie()) throw PlatformError(Service::Player, "no movie to add subtitles to");
-    Command({"sub-add", path.c_str(), "select"});
+    // Sizes no screen can show are brought down first, as for the files
+    // found beside the movie.
+    const auto target = files_.SubtitleTarget(path);
+    if (!target) throw PlatformError(Service::Player, "subtitle file not shown: " + path);
+    Command({"sub-add", target->c_str(), "select"});
 }
 
 void MpvPlayer::SetSubtitleDelay(double seconds) {
