@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <optional>
 #include <system_error>
 #include <vector>
@@ -63,8 +64,11 @@ std::optional<Number> NumberAt(std::string_view text, std::size_t at) {
             i = e;
         }
     }
-    number.end = i;
     const auto [ptr, error] = std::from_chars(text.data() + digits, text.data() + i, number.value);
+    // What follows the number and could be read as more of it is part of
+    // its extent: a value written in its place must not run on into it.
+    while (i < text.size() && text[i] != '\0' && std::strchr("0123456789.eE+-", text[i])) ++i;
+    number.end = i;
     if (error == std::errc::result_out_of_range) {
         // Too small to matter, or too large to be anything but huge.
         const auto exponent = text.substr(digits, i - digits).find_first_of("eE");
@@ -114,7 +118,7 @@ class Bounder {
         if (y <= 0 && x <= 0) y = kDefaultPlayResY;
         if (y <= 0) y = x == 1280 ? 1024 : static_cast<int>(static_cast<long long>(x) * 3 / 4);
         maxFont_ = std::max(y, kMinPlayRes);
-        maxBorder_ = maxFont_ / 4;
+        maxBorder_ = std::floor(maxFont_ / 4);  // whole, as it is written whole
     }
 
     static int PlayResOf(std::string_view line) {
@@ -233,7 +237,8 @@ class Bounder {
         std::size_t copied = 0;
         const auto replace = [&](std::size_t at, double bound, bool relative) {
             const auto number = NumberAt(line, at);
-            if (!number) return;
+            // A number already passed (a <font> tag within another) is done.
+            if (!number || number->begin < copied) return;
             const bool grows = relative && (line[number->begin] == '+');
             if (!grows && std::abs(number->value) <= bound) return;
             if (grows && number->value <= 0) return;
@@ -267,7 +272,9 @@ class Bounder {
                 }
             }
             if (c == '<' && StartsWithNoCase(line.substr(i), "<font")) {
-                const std::size_t close = std::min(line.find('>', i), line.size());
+                // The tag ends before anything else that is read here, so
+                // that values are brought down in the order they come.
+                const std::size_t close = std::min(line.find_first_of("><{\\", i + 1), line.size());
                 const std::string_view font = line.substr(i, close - i);
                 std::size_t size = 0;
                 while ((size = LowerFind(font, "size", size)) != std::string_view::npos) {
