@@ -278,6 +278,10 @@ TEST_F(MprisTest, LoopStatusIsTheLoopMovieOption) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return std::abs(p->Player().Volume() - 25) < 0.01; }, 5000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !client.ChangesOf("Volume").isEmpty(); }, 5000));
     EXPECT_DOUBLE_EQ(client.ChangesOf("Volume").last().toDouble(), 0.25);
+    // Beyond 100% is held to it, as the player's keys and stored Volume are.
+    ASSERT_TRUE(client.Set(kPlayer, "Volume", 10.0));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p->Player().Volume() == 100; }, 5000));
+    EXPECT_DOUBLE_EQ(client.Get(kPlayer, "Volume").toDouble(), 1.0);
     // The speed, within the Speed menu's range.
     ASSERT_TRUE(client.Set(kPlayer, "Rate", 2.0));
     EXPECT_TRUE(QTest::qWaitFor([&] { return p->Player().Speed() == 2.0; }, 5000));

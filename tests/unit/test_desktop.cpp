@@ -254,6 +254,31 @@ TEST(MprisValues, SetPositionOutsideTheMovieIsIgnored) {
     EXPECT_EQ(PositionTarget(-1, 10.0), std::nullopt);
 }
 
+TEST(MprisValues, VolumeStaysWithinWhatThePlayerPlays) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* name;
+        double asked;
+        std::optional<double> percent;
+    } asked[] = {
+        {"within range", 0.25, 25.0}, {"full", 1.0, 100.0},    {"above range", 10.0, 100.0},
+        {"infinite", inf, 100.0},     {"negative", -0.5, 0.0}, {"not a number", nan, std::nullopt},
+    };
+    for (const auto& c : asked) EXPECT_EQ(VolumePercentOf(c.asked), c.percent) << c.name;
+    const struct {
+        const char* name;
+        double percent, reported;
+    } reported[] = {
+        {"within range", 40, 0.4},
+        {"above range", 130, 1.0},
+        {"negative", -5, 0.0},
+        {"not a number", nan, 1.0},
+    };
+    for (const auto& c : reported)
+        EXPECT_DOUBLE_EQ(VolumeOfPercent(c.percent), c.reported) << c.name;
+}
+
 TEST(MprisValues, MicrosecondsOfSeconds) {
     EXPECT_EQ(ToMicroseconds(1.5), 1'500'000);
     EXPECT_EQ(ToMicroseconds(0), 0);

@@ -169,10 +169,10 @@ QVariantMap Mpris::Metadata() const {
     return data;
 }
 
-double Mpris::Volume() const { return player_.Volume() / 100.0; }
+double Mpris::Volume() const { return VolumeOfPercent(player_.Volume()); }
 
 void Mpris::SetVolume(double volume) {
-    Step([&] { player_.SetVolume(std::max(volume, 0.0) * 100.0); });
+    if (const auto percent = VolumePercentOf(volume)) Step([&] { player_.SetVolume(*percent); });
 }
 
 double Mpris::Rate() const { return player_.Speed(); }

@@ -85,6 +85,16 @@ std::optional<double> PositionTarget(std::int64_t us, double duration) {
     return seconds;
 }
 
+std::optional<double> VolumePercentOf(double volume) {
+    if (std::isnan(volume)) return std::nullopt;
+    return std::clamp(volume, 0.0, 1.0) * 100.0;
+}
+
+double VolumeOfPercent(double percent) {
+    if (std::isnan(percent)) return 1.0;  // the player's own default
+    return std::clamp(percent / 100.0, 0.0, 1.0);
+}
+
 std::string TrackIdOf(std::uint64_t serial) {
     return "/net/ostrun/Reelwick/Movie/" + std::to_string(serial);
 }

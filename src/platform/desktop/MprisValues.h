@@ -41,6 +41,13 @@ double SeekTarget(double position, std::int64_t offsetUs, double duration);
 // start or after the end (MPRIS asks that such a call be ignored).
 std::optional<double> PositionTarget(std::int64_t us, double duration);
 
+// Volume: MPRIS speaks of 0 to 1 for the player's 0 to 100%, which is all
+// the program plays at (its keys and its stored Volume stop at 100). A
+// value asked for beyond that range is held to it, and not-a-number asks
+// for nothing; the player's volume is reported within the same range.
+std::optional<double> VolumePercentOf(double volume);
+double VolumeOfPercent(double percent);
+
 // The D-Bus object path naming the movie of load `serial`.
 std::string TrackIdOf(std::uint64_t serial);
 // The track id that stands for "nothing loaded".
