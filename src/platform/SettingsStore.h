@@ -14,6 +14,9 @@ class ISettingsStore {
     virtual std::optional<std::string> Read(const std::string& section, const std::string& key) = 0;
     virtual void Write(const std::string& section, const std::string& key,
                        const std::string& value) = 0;
+    // Stores what was written so far and reads the store afresh, so that
+    // Read sees what another copy of the program stored meanwhile.
+    virtual void Reload() = 0;
 };
 
 }  // namespace rw

@@ -261,25 +261,59 @@ void FilmControls::ReadSettings() {
     };
     if (const auto on = flag(kResumeKey)) resume = *on;
     if (const auto on = flag(kPlayThroughKey)) playThrough = *on;
-    if (const auto volume = ParseNumber(ReadSetting(store, kSettingsSection, kVolumeKey, ""))) {
-        if (std::isfinite(*volume))
-            Step([&] { player_.SetVolume(std::clamp(*volume, 0.0, 100.0)); });
+    std::optional<double> volume;
+    if (const auto read = ParseNumber(ReadSetting(store, kSettingsSection, kVolumeKey, ""))) {
+        if (std::isfinite(*read)) volume = std::clamp(*read, 0.0, 100.0);
     }
-    if (const auto muted = flag(kMuteKey)) Step([&] { player_.SetMuted(*muted); });
+    if (volume) Step([&] { player_.SetVolume(*volume); });
+    const auto muted = flag(kMuteKey);
+    if (muted) Step([&] { player_.SetMuted(*muted); });
+
+    // The player may tell what it was asked only later: the texts of what
+    // was read are taken as they are.
+    for (const auto& [key, text] : OptionTexts()) {
+        if (text) optionsKept_[key] = *text;
+    }
+    if (volume) optionsKept_[kVolumeKey] = std::to_string(std::lround(*volume));
+    if (muted) optionsKept_[kMuteKey] = FormatBoolean(*muted);
 }
 
 void FilmControls::WriteSettings() {
     RememberPlaying();
-    ISettingsStore& store = form_.settings;
-    positions_.Write(store);
-    Step([&] { store.Write(kSettingsSection, kResumeKey, FormatBoolean(resume)); });
-    Step([&] { store.Write(kSettingsSection, kPlayThroughKey, FormatBoolean(playThrough)); });
-    Step([&] {
-        const double volume = player_.Volume();
-        store.Write(kSettingsSection, kVolumeKey,
-                    std::to_string(static_cast<int>(std::lround(VolumeAfter(volume, 0)))));
+    SaveKept(true);
+}
+
+std::vector<std::pair<const char*, std::optional<std::string>>> FilmControls::OptionTexts() {
+    std::optional<std::string> volume, muted;
+    Step([&] { volume = std::to_string(std::lround(VolumeAfter(player_.Volume(), 0))); });
+    Step([&] { muted = FormatBoolean(player_.IsMuted()); });
+    return {{kResumeKey, FormatBoolean(resume)},
+            {kPlayThroughKey, FormatBoolean(playThrough)},
+            {kVolumeKey, volume},
+            {kMuteKey, muted}};
+}
+
+void FilmControls::SaveKept(bool always) {
+    const auto options = OptionTexts();
+    const bool optionsChanged = std::any_of(options.begin(), options.end(), [&](const auto& o) {
+        return o.second && optionsKept_[o.first] != *o.second;
     });
-    Step([&] { store.Write(kSettingsSection, kMuteKey, FormatBoolean(player_.IsMuted())); });
+    if (!always && !optionsChanged && !positions_.Changed()) return;
+
+    ISettingsStore& store = form_.settings;
+    positions_.Save(store);  // reloads the store
+    for (const auto& [key, text] : options) {
+        if (!text) continue;
+        // Written when changed here, and where the store holds no usable
+        // value, so that the file always has one.
+        const std::string stored = ReadSetting(store, kSettingsSection, key, "");
+        const auto number = ParseNumber(stored);
+        const bool usable = key == std::string(kVolumeKey) ? number && std::isfinite(*number)
+                                                           : ParseBoolean(stored).has_value();
+        if (optionsKept_[key] == *text && usable) continue;
+        if (Step([&] { store.Write(kSettingsSection, key, *text); })) optionsKept_[key] = *text;
+    }
+    Step([&] { store.Reload(); });
 }
 
 // A film left part way is kept; one watched to its credits, or hardly
@@ -301,6 +335,7 @@ void FilmControls::RememberPlaying() {
 
 void FilmControls::MovieStarting(const std::string& reference) {
     RememberPlaying();
+    SaveKept(false);
     if (!resume) return;
     if (const auto at = positions_.Find(reference)) Step([&] { player_.StartNextLoadAt(*at); });
 }

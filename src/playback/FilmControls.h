@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -64,11 +65,14 @@ class FilmControls {
     // Start-up, before the first movie: where films were left, Resume Where
     // Left Off, the volume and mute as they were at the last exit.
     void ReadSettings();
-    // Exit: the playing movie's place, and the rest as ReadSettings reads it.
+    // Exit: the playing movie's place, and the rest as ReadSettings reads
+    // it. Another copy of the program may have stored places and options
+    // meanwhile: only what changed here is laid over them.
     void WriteSettings();
     // The player is about to load `reference` in place of the movie it
-    // has: that one's place is kept, and the new one starts where it was
-    // left.
+    // has: that one's place is kept (and stored at once, so that of two
+    // windows the one that left a movie later has the last word on its
+    // place), and the new one starts where it was left.
     void MovieStarting(const std::string& reference);
     const ResumeList& Positions() const { return positions_; }
 
@@ -86,6 +90,11 @@ class FilmControls {
     void SaveFrameAs();
     void LoadSubtitleFile();
     void RememberPlaying();
+    // Stores the places and the options changed since the last time.
+    void SaveKept(bool always);
+    // Resume Where Left Off, Volume and Mute as they would be stored now;
+    // none for a value the player cannot tell.
+    std::vector<std::pair<const char*, std::optional<std::string>>> OptionTexts();
 
     Form& form_;
     IPlayerControls& player_;
@@ -94,6 +103,9 @@ class FilmControls {
     std::vector<std::string> names_;
     ResumeList positions_;
     bool atEnd_ = false;  // the movie was at its end when playback last changed
+    // Each option's text as last read or stored here: an option still at
+    // it was not changed in this run, and the store's value stands.
+    std::map<std::string, std::string> optionsKept_;
 };
 
 }  // namespace rw

@@ -48,14 +48,21 @@ std::string FormatResumeEntry(double seconds, const std::string& reference) {
 
 void ResumeList::Remember(const std::string& reference, double seconds) {
     if (reference.empty() || !std::isfinite(seconds) || seconds <= 0) return;
-    Forget(reference);
-    entries_.insert(entries_.begin(), {Key(reference), seconds});
-    if (entries_.size() > kResumeCapacity) entries_.resize(kResumeCapacity);
+    Apply(reference, seconds);
+    changes_.emplace_back(reference, seconds);
 }
 
 void ResumeList::Forget(const std::string& reference) {
+    Apply(reference, std::nullopt);
+    changes_.emplace_back(reference, std::nullopt);
+}
+
+void ResumeList::Apply(const std::string& reference, std::optional<double> seconds) {
     const std::string key = Key(reference);
     std::erase_if(entries_, [&](const auto& entry) { return SameReference(entry.first, key); });
+    if (!seconds) return;
+    entries_.insert(entries_.begin(), {key, *seconds});
+    if (entries_.size() > kResumeCapacity) entries_.resize(kResumeCapacity);
 }
 
 std::optional<double> ResumeList::Find(const std::string& reference) const {
@@ -66,17 +73,19 @@ std::optional<double> ResumeList::Find(const std::string& reference) const {
     return std::nullopt;
 }
 
-void ResumeList::Read(ISettingsStore& store) {
+bool ResumeList::Read(ISettingsStore& store) {
     entries_.clear();
+    changes_.clear();
     for (std::size_t i = 0; i < kResumeCapacity; ++i) {
         std::optional<std::string> text;
-        if (!Step([&] { text = store.Read(kResumeSection, std::to_string(i)); })) return;
+        if (!Step([&] { text = store.Read(kResumeSection, std::to_string(i)); })) return false;
         if (!text) continue;
         storedKeys_ = i + 1;
         const auto entry = ParseResumeEntry(*text);
         // Oldest last; a reference listed twice keeps its newer place.
         if (entry && !Find(entry->second)) entries_.emplace_back(Key(entry->second), entry->first);
     }
+    return true;
 }
 
 void ResumeList::Write(ISettingsStore& store) {
@@ -87,6 +96,22 @@ void ResumeList::Write(ISettingsStore& store) {
             i < entries_.size() ? FormatResumeEntry(entries_[i].second, entries_[i].first) : "";
         if (!Step([&] { store.Write(kResumeSection, std::to_string(i), text); })) return;
     }
+}
+
+void ResumeList::Save(ISettingsStore& store) {
+    // A store that cannot be read afresh is written from this list alone,
+    // which already holds every change.
+    ResumeList now;
+    if (Step([&] { store.Reload(); }) && now.Read(store)) {
+        for (const auto& [reference, seconds] : changes_) now.Apply(reference, seconds);
+        entries_ = std::move(now.entries_);
+        storedKeys_ = std::max(storedKeys_, now.storedKeys_);
+    }
+    changes_.clear();
+    Write(store);
+    // Into the file now: kept back, these keys would later overwrite what
+    // another window stores meanwhile.
+    Step([&] { store.Reload(); });
 }
 
 }  // namespace rw

@@ -37,24 +37,41 @@ std::string FormatResumeEntry(double seconds, const std::string& reference);
 // The positions of the last kResumeCapacity movies, newest first. A
 // reference is kept as a local path where it is a file:/// address, so that
 // every road to the same file finds it.
+//
+// Several copies of the program may share the store. Each keeps what it
+// changed since it last saved, and Save lays only that over what the store
+// holds by then: a place another copy stored stays unless this one changed
+// the same movie's place later.
 class ResumeList {
   public:
     void Remember(const std::string& reference, double seconds);
     void Forget(const std::string& reference);
     std::optional<double> Find(const std::string& reference) const;
     std::size_t Size() const { return entries_.size(); }
+    // Places remembered or forgotten since the last Read or Save.
+    bool Changed() const { return !changes_.empty(); }
 
     // Entries "0" (newest) to "99"; a damaged or foreign key is skipped, a
-    // store that fails leaves the list as read so far. Never throws.
-    void Read(ISettingsStore& store);
+    // movie listed twice keeps its newer place. Never throws; false when
+    // the store failed, the list then holding what was read so far.
+    bool Read(ISettingsStore& store);
     // Writes the entries, and empties the keys that held entries before, so
     // that no stale entry remains.
     void Write(ISettingsStore& store);
+    // Reloads the store, applies this list's changes to the places found
+    // there, writes the result, which becomes this list, and stores it at
+    // once. Never throws.
+    void Save(ISettingsStore& store);
 
   private:
+    void Apply(const std::string& reference, std::optional<double> seconds);
+
     std::vector<std::pair<std::string, double>> entries_;
     // How many keys the store may hold: those read or written before.
     std::size_t storedKeys_ = 0;
+    // Since the last Read or Save, oldest first: a place, or none where
+    // the movie's place was forgotten.
+    std::vector<std::pair<std::string, std::optional<double>>> changes_;
 };
 
 }  // namespace rw

@@ -26,6 +26,7 @@
 #include "platform/qt/QtFilmServices.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtWindow.h"
+#include "playback/Resume.h"
 #include "sources/FolderNeighbours.h"
 #include "sources/OpenDialog.h"
 
@@ -95,6 +96,49 @@ TEST(QtSettingsStoreTest, UserFileFollowsXdgConfigHome) {
     QtSettingsStore().Write("Settings", "TopMost", "True");
     qputenv("XDG_CONFIG_HOME", old);  // empty counts as unset
     EXPECT_TRUE(QFile::exists(dir.path() + "/Ostrun's Reelwick/Ostrun's Reelwick.ini"));
+}
+
+// Two windows on one file: each stores a film's place when it leaves it,
+// and each exits writing its window's keys, the second window first.
+TEST(QtSettingsStoreTest, TwoWindowsKeepEachOthersPlaces) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Ostrun's Reelwick.ini");
+    QtSettingsStore(file.toStdString()).Write("Resume", "0", "100.0|/m/c.mkv");
+    // The second window reaches the file by another name, so that QSettings
+    // keeps a cache of its own for it, as in another process.
+    const QString link = dir.filePath("link.ini");
+    ASSERT_TRUE(QFile::link(file, link));
+    QtSettingsStore one(file.toStdString()), two(link.toStdString());
+    ResumeList first, second;
+    first.Read(one);
+    second.Read(two);
+
+    first.Remember("/m/a.mkv", 153);  // film A left at 2:33
+    first.Remember("/m/c.mkv", 1000);
+    first.Save(one);
+    second.Remember("/m/b.mkv", 230);          // film B at 3:50
+    second.Remember("file:///m/c.mkv", 2000);  // C left later, in the other window
+    second.Save(two);
+
+    two.Write("Settings", "Left", "200");
+    second.Save(two);
+    two.Sync();
+    one.Write("Settings", "Left", "100");
+    first.Save(one);
+    one.Sync();
+
+    EXPECT_TRUE(QFileInfo(link).isSymLink()) << "the file was written where it is";
+    // What the file holds, read through a copy no cache has seen.
+    const QString copy = dir.filePath("copy.ini");
+    ASSERT_TRUE(QFile::copy(file, copy));
+    QtSettingsStore reader(copy.toStdString());
+    ResumeList kept;
+    kept.Read(reader);
+    EXPECT_EQ(kept.Size(), 3u);
+    EXPECT_EQ(kept.Find("/m/a.mkv"), 153);
+    EXPECT_EQ(kept.Find("/m/b.mkv"), 230);
+    EXPECT_EQ(kept.Find("/m/c.mkv"), 2000);
+    EXPECT_EQ(reader.Read("Settings", "Left"), "100") << "the window's keys: the last exit";
 }
 
 TEST(QtDialogsTest, FilterPairsBecomeQtNameFilters) {

@@ -1,5 +1,7 @@
 #include "Fakes.h"
 
+#include <utility>
+
 namespace rw::test {
 
 FakeWindow::FakeWindow(Journal& j) : journal(j) {
@@ -202,6 +204,12 @@ void FakeSettings::Write(const std::string& s, const std::string& k, const std::
     if (failAll) throw PlatformError(Service::Settings, "store refuses writes");
     writes.push_back(s + "/" + k);
     values[{s, k}] = v;
+}
+
+void FakeSettings::Reload() {
+    if (failAll) throw PlatformError(Service::Settings, "store unreadable");
+    ++reloads;
+    if (onReload) std::exchange(onReload, nullptr)();
 }
 
 std::optional<std::string> FakeSettings::Get(const std::string& s, const std::string& k) const {

@@ -146,6 +146,11 @@ class FakeSettings final : public ISettingsStore {
 
     std::optional<std::string> Read(const std::string& s, const std::string& k) override;
     void Write(const std::string& s, const std::string& k, const std::string& v) override;
+    // What another copy of the program stores meanwhile reaches `values`
+    // here, as a reloaded file would.
+    std::function<void()> onReload;
+    int reloads = 0;
+    void Reload() override;
     std::optional<std::string> Get(const std::string& s, const std::string& k) const;
 };
 

@@ -109,6 +109,83 @@ TEST(Resume, TheListKeepsTheNewestHundredAndIgnoresDamage) {
     EXPECT_EQ(failing.Size(), 0u);
 }
 
+// Two windows share the store: what the other one stored by the time this
+// one saves is kept, with this run's own changes laid over it.
+TEST(Resume, SavingMergesWithWhatAnotherWindowStored) {
+    using Entries = std::vector<std::string>;
+    struct Change {
+        const char* reference;
+        double seconds;  // 0: forgotten
+    };
+    const Entries start = {"200.0|/m/a.mkv", "300.0|/m/b.mkv"};
+    const struct {
+        const char* name;
+        Entries other;  // the store as the other window left it
+        std::vector<Change> changes;
+        Entries saved;
+    } cases[] = {
+        {"other added",
+         {"50.0|/m/c.mkv", "200.0|/m/a.mkv", "300.0|/m/b.mkv"},
+         {},
+         {"50.0|/m/c.mkv", "200.0|/m/a.mkv", "300.0|/m/b.mkv"}},
+        {"other changed",
+         {"400.0|/m/a.mkv", "300.0|/m/b.mkv"},
+         {},
+         {"400.0|/m/a.mkv", "300.0|/m/b.mkv"}},
+        {"other forgot", {"300.0|/m/b.mkv"}, {}, {"300.0|/m/b.mkv"}},
+        {"this run added",
+         start,
+         {{"/m/d.mkv", 60}},
+         {"60.0|/m/d.mkv", "200.0|/m/a.mkv", "300.0|/m/b.mkv"}},
+        {"this run changed", start, {{"/m/b.mkv", 90}}, {"90.0|/m/b.mkv", "200.0|/m/a.mkv"}},
+        {"this run forgot", start, {{"/m/a.mkv", 0}}, {"300.0|/m/b.mkv"}},
+        {"other added, this run forgot",
+         {"50.0|/m/c.mkv", "200.0|/m/a.mkv", "300.0|/m/b.mkv"},
+         {{"/m/a.mkv", 0}},
+         {"50.0|/m/c.mkv", "300.0|/m/b.mkv"}},
+        {"both changed one: this run's later change",
+         {"400.0|/m/a.mkv", "300.0|/m/b.mkv"},
+         {{"/m/a.mkv", 500}},
+         {"500.0|/m/a.mkv", "300.0|/m/b.mkv"}},
+        {"duplicates in the file",
+         {"400.0|/m/a.mkv", "100.0|file:///m/a.mkv", "300.0|/m/b.mkv", "20.0|/m/b.mkv"},
+         {},
+         {"400.0|/m/a.mkv", "300.0|/m/b.mkv"}},
+        {"two spellings in this run",
+         start,
+         {{"file:///m/b.mkv", 90}, {"/m/b.mkv", 95}},
+         {"95.0|/m/b.mkv", "200.0|/m/a.mkv"}},
+    };
+    for (const auto& c : cases) {
+        test::FakeSettings store;
+        for (std::size_t i = 0; i < start.size(); ++i)
+            store.values[{"Resume", std::to_string(i)}] = start[i];
+        ResumeList list;
+        list.Read(store);
+        for (const auto& change : c.changes) {
+            if (change.seconds > 0) {
+                list.Remember(change.reference, change.seconds);
+            } else {
+                list.Forget(change.reference);
+            }
+        }
+        store.onReload = [&] {
+            for (int i = 0; i < 10; ++i) store.values.erase({"Resume", std::to_string(i)});
+            for (std::size_t i = 0; i < c.other.size(); ++i)
+                store.values[{"Resume", std::to_string(i)}] = c.other[i];
+        };
+        list.Save(store);
+        Entries saved;
+        for (int i = 0; i < 10; ++i) {
+            const auto text = store.Get("Resume", std::to_string(i));
+            if (text && !text->empty()) saved.push_back(*text);
+            EXPECT_EQ(text.value_or("").empty(), saved.size() <= static_cast<std::size_t>(i))
+                << c.name << ": a gap at key " << i;
+        }
+        EXPECT_EQ(saved, c.saved) << c.name;
+    }
+}
+
 struct ResumeRig : Rig {
     FakeControls controls{journal};
     FakeFilmServices services{journal};
@@ -158,6 +235,33 @@ TEST(Resume, FilmsStartWhereTheyWereLeft) {
     EXPECT_EQ(r.settings.Get("Settings", "Mute"), "True");
     EXPECT_EQ(r.settings.Get("Settings", "PlayFolderThrough"), "True");
     EXPECT_EQ(r.settings.Get("Resume", "0"), "120.0|/m/a.mkv");
+}
+
+TEST(Resume, APlaceLeftIsStoredAtOnceAndOnlyOptionsChangedHereAreWritten) {
+    ResumeRig r;
+    r.settings.values[{"Settings", "Volume"}] = "35";
+    r.settings.values[{"Settings", "Mute"}] = "False";
+    r.film.ReadSettings();
+    r.player.reference = "/m/a.mkv";
+    r.controls.position = 120;
+    r.controls.duration = 600;
+    r.settings.onReload = [&] {  // the other window stores its place and its volume
+        r.settings.values[{"Resume", "0"}] = "50.0|/m/c.mkv";
+        r.settings.values[{"Settings", "Volume"}] = "60";
+        r.settings.values[{"Settings", "Mute"}] = "True";
+    };
+    r.film.MovieStarting("/m/b.mkv");
+    EXPECT_EQ(r.settings.Get("Resume", "0"), "120.0|/m/a.mkv");
+    EXPECT_EQ(r.settings.Get("Resume", "1"), "50.0|/m/c.mkv");
+    EXPECT_GE(r.settings.reloads, 2) << "read afresh, then stored";
+
+    r.player.reference = "/m/b.mkv";
+    r.controls.position = 2;  // hardly begun: no place
+    r.film.Run({FilmCommand::Resume});
+    r.film.WriteSettings();
+    EXPECT_EQ(r.settings.Get("Settings", "ResumeWhereLeftOff"), "False") << "changed here";
+    EXPECT_EQ(r.settings.Get("Settings", "Volume"), "60") << "only the other window changed it";
+    EXPECT_EQ(r.settings.Get("Settings", "Mute"), "True");
 }
 
 TEST(Resume, DamagedOptionsAreIgnored) {

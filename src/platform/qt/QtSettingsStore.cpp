@@ -83,6 +83,8 @@ void QtSettingsStore::Write(const std::string& section, const std::string& key,
     settings_.setValue(SettingsKey(section, key), ToQString(ToStoredText(value)));
 }
 
+void QtSettingsStore::Reload() { settings_.sync(); }
+
 void QtSettingsStore::Sync() {
     settings_.sync();
     if (writeRefused_ || settings_.status() == QSettings::AccessError) {

@@ -30,6 +30,10 @@ class QtSettingsStore final : public ISettingsStore {
     std::optional<std::string> Read(const std::string& section, const std::string& key) override;
     void Write(const std::string& section, const std::string& key,
                const std::string& value) override;
+    // QSettings re-reads the file when another process changed it, and
+    // writes back only the keys set here. A failure to write is left for
+    // Sync to report.
+    void Reload() override;
     // Writes pending changes to the file (atomically: a failed write leaves
     // the old file whole); throws PlatformError naming the file and the
     // reason when it cannot be written or a write was refused.
