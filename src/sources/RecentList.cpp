@@ -1,5 +1,7 @@
 #include "sources/RecentList.h"
 
+#include <algorithm>
+
 #include "platform/Step.h"
 #include "playback/OpenMovie.h"
 #include "sources/Paths.h"
@@ -49,6 +51,28 @@ void mnuRecent_Click(Form& form, int index) {
     if (Step([&] { reference = form.window.Tag(RecentItem(index)); })) {
         OpenMovie(form, reference);
     }
+}
+
+std::vector<std::optional<std::string>> RecentKeysToWrite(
+    const std::vector<std::optional<std::string>>& visible,
+    const std::vector<std::optional<std::string>>& stored) {
+    std::vector<std::string> listed;  // path forms, from key 0 down
+    const auto repeats = [&](const std::string& reference) {
+        const std::string path = UrlToPath(reference);
+        const bool seen = std::any_of(listed.begin(), listed.end(),
+                                      [&](const std::string& p) { return SameReference(p, path); });
+        if (!seen) listed.push_back(path);
+        return seen;
+    };
+    std::vector<std::optional<std::string>> writes(visible.size());
+    for (std::size_t i = 0; i < visible.size(); ++i) {
+        if (visible[i]) {
+            writes[i] = !visible[i]->empty() && repeats(*visible[i]) ? "" : *visible[i];
+        } else if (i < stored.size() && stored[i] && !stored[i]->empty() && repeats(*stored[i])) {
+            writes[i] = "";
+        }
+    }
+    return writes;
 }
 
 }  // namespace rw

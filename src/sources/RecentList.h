@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "window/Form.h"
 
@@ -19,5 +21,16 @@ void AddRecentEntry(Form& form, const std::string& reference, std::int16_t& slot
 void PushRecentEntry(Form& form, const std::string& reference);
 
 void mnuRecent_Click(Form& form, int index);
+
+// What shutdown writes to the recent keys, one entry per item: the tag of a
+// visible item (`visible`, none for a hidden one), and nothing for a hidden
+// item, whose key keeps what the store holds (`stored`). But no movie is
+// stored twice, under its path or a file:// address: a visible item naming
+// a movie listed above it, and a kept key repeating one, are emptied, which
+// start-up reads as no entry. Two windows' lists, or an old duplicate in the
+// file, would otherwise show one movie twice.
+std::vector<std::optional<std::string>> RecentKeysToWrite(
+    const std::vector<std::optional<std::string>>& visible,
+    const std::vector<std::optional<std::string>>& stored);
 
 }  // namespace rw

@@ -1,6 +1,10 @@
+#include <algorithm>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Step.h"
+#include "sources/RecentList.h"
 #include "window/Handlers.h"
 #include "window/Numbers.h"
 #include "window/Settings.h"
@@ -49,13 +53,27 @@ void Form_Unload(Form& form) {
     Step([&] { WriteOption(form, "MovieLoop", Menu::MovieLoop); });
     Step([&] { WriteOption(form, "MovieControls", Menu::MovieControls); });
 
+    // The visible items' tags, each under its own index. A hidden item's
+    // key keeps what the file holds now, which another window may have
+    // written since start-up: it is read afresh, so that no movie is
+    // written twice.
+    std::vector<std::optional<std::string>> visible(kRecentUpperBound + 1), stored(visible.size());
     for (int i = 0; i <= kRecentUpperBound; ++i) {
         Step([&] {
-            const Menu item = RecentItem(i);
-            if (form.window.Visible(item)) {
-                form.settings.Write(kMruSection, std::to_string(i), form.window.Tag(item));
-            }
+            if (form.window.Visible(RecentItem(i))) visible[i] = form.window.Tag(RecentItem(i));
         });
+    }
+    if (std::find(visible.begin(), visible.end(), std::nullopt) != visible.end()) {
+        Step([&] { form.settings.Reload(); });
+        for (int i = 0; i <= kRecentUpperBound; ++i) {
+            if (!visible[i])
+                Step([&] { stored[i] = form.settings.Read(kMruSection, std::to_string(i)); });
+        }
+    }
+    const auto writes = RecentKeysToWrite(visible, stored);
+    for (int i = 0; i <= kRecentUpperBound; ++i) {
+        if (writes[i])
+            Step([&] { form.settings.Write(kMruSection, std::to_string(i), *writes[i]); });
     }
 }
 

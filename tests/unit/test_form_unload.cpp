@@ -77,6 +77,27 @@ TEST(FormUnload, OnlyVisibleRecentItemsAreWritten) {
         EXPECT_EQ(r.settings.Get("MRU", std::to_string(i)), "old" + std::to_string(i));
 }
 
+// Another window exited meanwhile with a longer list: its keys below this
+// window's list are kept, but none may name a movie listed above it.
+TEST(FormUnload, AKeptRecentKeyNeverRepeatsAListedMovie) {
+    Rig r;
+    for (int i = 0; i < 2; ++i) {
+        r.window.visible[RecentItem(i)] = true;
+        r.window.tags[RecentItem(i)] = "/m/" + std::to_string(i) + ".mov";
+    }
+    r.settings.onReload = [&] {
+        r.settings.values[{"MRU", "2"}] = "/m/other.mov";
+        r.settings.values[{"MRU", "3"}] = "file:///m/0.mov";
+        r.settings.values[{"MRU", "4"}] = "/m/other.mov";
+    };
+    Form_Unload(r.form);
+    EXPECT_EQ(r.settings.Get("MRU", "0"), "/m/0.mov");
+    EXPECT_EQ(r.settings.Get("MRU", "1"), "/m/1.mov");
+    EXPECT_EQ(r.settings.Get("MRU", "2"), "/m/other.mov");
+    EXPECT_EQ(r.settings.Get("MRU", "3"), "");
+    EXPECT_EQ(r.settings.Get("MRU", "4"), "");
+}
+
 TEST(FormUnload, NoRecentItemWritesNoMruKey) {
     Rig r;
     Form_Unload(r.form);

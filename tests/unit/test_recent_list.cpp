@@ -133,5 +133,38 @@ TEST(RecentClick, OpensTheItemAndKeepsTheOrder) {
     EXPECT_EQ(r.Calls("Load").size(), 1u);
 }
 
+TEST(RecentKeysToWrite, NoMovieIsStoredTwice) {
+    using Keys = std::vector<std::optional<std::string>>;
+    const auto none = std::nullopt;
+    const struct {
+        const char* name;
+        Keys visible, stored, writes;
+    } cases[] = {
+        {"visible written, hidden kept",
+         {"/m/a", none, "/m/b"},
+         {"/m/x", "/m/y", "/m/z"},
+         {"/m/a", none, "/m/b"}},
+        {"a path and its file:// address", {"file:///m/a", "/m/a"}, {}, {"file:///m/a", ""}},
+        {"a kept key repeating a visible item",
+         {"/m/a", none, none},
+         {none, "/m/b", "/m/a"},
+         {"/m/a", none, ""}},
+        {"two kept keys repeating each other",
+         {none, none, none},
+         {"/m/a", "file:///m/a", "/m/b"},
+         {none, "", none}},
+        {"empty and absent keys are no movie",
+         {"/m/a", none, none},
+         {none, "", none},
+         {"/m/a", none, none}},
+        {"letter case names another file", {"/m/A", none}, {none, "/m/a"}, {"/m/A", none}},
+    };
+    for (const auto& c : cases) {
+        Keys stored = c.stored;
+        stored.resize(c.visible.size());
+        EXPECT_EQ(RecentKeysToWrite(c.visible, stored), c.writes) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace rw
