@@ -182,6 +182,18 @@ TEST_F(FilmMenuTest, AFilmComesBackWhereItWasLeftAndRewindStillStartsOver) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return p.Player().Position() < 5; }, 5000));
         p.Window().close();
     }
+    // A place past the film's end, as a hand-edited file may hold: the film
+    // starts from the beginning, not at its last frame.
+    QSettings(QString::fromStdString(ini_), QSettings::IniFormat)
+        .setValue("Resume/0", QString::fromStdString("1e308|" + film));
+    {
+        Program p("\"" + film + "\"", ini_);
+        p.Start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return p.Player().HasPicture(); }, 10000));
+        EXPECT_LT(p.Player().Position(), 60);
+        EXPECT_FALSE(p.Player().IsAtEnd());
+        p.Window().close();
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/mpv/pure/LoadTracker.h"
@@ -28,6 +30,27 @@ std::uint64_t Loaded(LoadTracker& load, const std::string& reference, std::int64
     const auto serial = Started(load, reference, entry);
     EXPECT_TRUE(load.FileLoaded());
     return serial;
+}
+
+TEST(StartPlace, APlaceAtOrPastTheEndStartsFromTheBeginning) {
+    const double inf = INFINITY, nan = NAN;
+    const struct {
+        const char* name;
+        double place, duration;
+        std::optional<double> start;
+    } cases[] = {
+        {"within the movie", 153, 600, 153},
+        {"just before the end", 599.5, 600, 599.5},
+        {"at the end", 600, 600, std::nullopt},
+        {"past the end", 900, 600, std::nullopt},
+        {"a hand-edited 1e308", 1e308, 600, std::nullopt},
+        {"infinite", inf, 600, std::nullopt},
+        {"not a number", nan, 600, std::nullopt},
+        {"negative", -5, 600, std::nullopt},
+        {"length unknown", 153, 0, 153},
+        {"length not a number", 153, nan, 153},
+    };
+    for (const auto& c : cases) EXPECT_EQ(StartPlace(c.place, c.duration), c.start) << c.name;
 }
 
 TEST(LoadTracker, StartsIdleWithoutReference) {

@@ -4,11 +4,13 @@
 #include <mpv/client.h>
 
 #include <cstring>
+#include <string_view>
 #include <tuple>
 
 #include "platform/mpv/ControllerBar.h"
 #include "platform/mpv/FrameRenderer.h"
 #include "platform/mpv/MpvPlayer.h"
+#include "platform/mpv/pure/LoadTracker.h"
 #include "platform/qt/Logging.h"
 
 namespace rw {
@@ -131,6 +133,9 @@ void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
                             end.playlist_insert_num_entries);
             break;
         }
+        case MPV_EVENT_HOOK:
+            StartWithinTheMovie(*static_cast<mpv_event_hook*>(event.data));
+            break;
         case MPV_EVENT_PLAYBACK_RESTART:
             // The jump is reported with the position libmpv answers after
             // it: the observed time-pos may change before this event, and a
@@ -289,6 +294,22 @@ void MpvPlayer::RenderFrame() {
     if (shown && renderer_->PaintedByWidget()) {
         update(QRect(area->left, area->top, area->Width(), area->Height()));
     }
+}
+
+// The movie is open and its length known, and it has not started yet: a
+// start place that StartPlace refuses is dropped, so that the movie plays
+// from the beginning rather than from its last frame. libmpv waits for the
+// hook to be continued, so it is continued whatever happens here.
+void MpvPlayer::StartWithinTheMovie(const mpv_event_hook& hook) {
+    if (startSet_ && std::string_view(hook.name) == "on_preloaded") {
+        double duration = 0;
+        if (mpv_get_property(mpv_, "duration", MPV_FORMAT_DOUBLE, &duration) < 0) duration = 0;
+        if (!StartPlace(startAt_, duration)) {
+            startSet_ = false;
+            mpv_set_property_string(mpv_, "start", "none");
+        }
+    }
+    mpv_hook_continue(mpv_, hook.id);
 }
 
 }  // namespace rw

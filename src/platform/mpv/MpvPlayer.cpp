@@ -130,6 +130,8 @@ void MpvPlayer::StartMpv() {
         mpv_observe_property(mpv_, static_cast<std::uint64_t>(property.id), property.name,
                              property.format);
     }
+    // Each movie's length, before it starts: a start place past it is dropped.
+    mpv_hook_add(mpv_, 0, "on_preloaded", 0);
     // The render context must exist before the first loadfile, or libmpv
     // would open a video window of its own.
     if (gl) {

@@ -21,6 +21,7 @@
 class QTimer;
 struct mpv_handle;
 struct mpv_event;
+struct mpv_event_hook;
 
 namespace rw {
 
@@ -229,6 +230,7 @@ class MpvPlayer final : public QWidget, public IPlayer, public IPlayerControls {
     void RequestFrame(std::optional<std::string> path);
     void FrameArrived(const mpv_event& event);
     void ResetPerMovie();
+    void StartWithinTheMovie(const mpv_event_hook& hook);
 
     // Starts loading `path` in place of the movie, with the subtitle files
     // of the reference it stands for (MpvSubtitles.cpp); false when libmpv
@@ -307,6 +309,7 @@ class MpvPlayer final : public QWidget, public IPlayer, public IPlayerControls {
     // (a movie that loops goes back to its beginning).
     std::optional<double> nextStart_;
     bool startSet_ = false;
+    double startAt_ = 0;  // the place startSet_ asked for
     // Frames asked for and not yet come: where each goes (none: clipboard).
     std::map<std::uint64_t, std::optional<std::string>> frameRequests_;
     std::uint64_t frameSerial_ = 0;

@@ -102,6 +102,7 @@ void MpvPlayer::ResetPerMovie() {
     SetNumber("sub-delay", 0.0);
     const std::string start = nextStart_ ? "+" + Number(*nextStart_) : "none";
     startSet_ = nextStart_.has_value();
+    startAt_ = nextStart_.value_or(0);
     nextStart_.reset();
     SetText("start", start.c_str());
 }

@@ -1,9 +1,17 @@
 #include "platform/mpv/pure/LoadTracker.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace rw {
+
+std::optional<double> StartPlace(double place, double duration) {
+    if (!std::isfinite(place) || place <= 0) return std::nullopt;
+    if (!std::isfinite(duration) || duration <= 0) return place;
+    if (place >= duration) return std::nullopt;
+    return place;
+}
 
 std::uint64_t LoadTracker::Begin(std::string reference) {
     const auto serial = serial_ + 1;

@@ -1,10 +1,18 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace rw {
+
+// Where a load asked to start at `place` seconds starts, once its length is
+// known: there when it lies within the movie, else (none) from the
+// beginning. A stored place may be stale or hand-edited; one at or past the
+// end would show the last frame and end at once. A movie of unknown length
+// (a stream) starts at the place; one that is not a number, at the start.
+std::optional<double> StartPlace(double place, double duration);
 
 // Follows the newest movie load through what libmpv reports about it, and
 // decides when the load has settled: the display size is known, the movie
