@@ -49,7 +49,7 @@ endif()
 
 # The launcher runs the installed program and shows the installed icon.
 file(STRINGS ${root}/usr/share/applications/net.ostrun.Reelwick.desktop entry)
-if(NOT "Exec=reelwick %f" IN_LIST entry OR NOT "Icon=net.ostrun.Reelwick" IN_LIST entry)
+if(NOT "Exec=reelwick %U" IN_LIST entry OR NOT "Icon=net.ostrun.Reelwick" IN_LIST entry)
   message(FATAL_ERROR "the desktop entry does not start reelwick with its icon:\n${entry}")
 endif()
 file(READ ${root}/usr/share/metainfo/net.ostrun.Reelwick.metainfo.xml metainfo)
