@@ -9,7 +9,7 @@
 #include <limits>
 
 #include "FuzzCheck.h"
-#include "playback/Resume.h"
+#include "film/Resume.h"
 #include "window/Numbers.h"
 #include "window/Placement.h"
 

@@ -7,7 +7,7 @@
 #include <exception>
 #include <functional>
 
-#include "extras/FilmKeys.h"
+#include "film/FilmKeys.h"
 #include "platform/Step.h"
 #include "platform/desktop/QtDesktop.h"
 #include "platform/mpv/MpvPlayer.h"
@@ -16,9 +16,9 @@
 #include "platform/qt/QtFilmServices.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtWindow.h"
-#include "playback/FilmControls.h"
+#include "film/FilmControls.h"
 #include "playback/OpenMovie.h"
-#include "window/DesktopEvents.h"
+#include "film/DesktopEvents.h"
 #include "window/FullScreen.h"
 #include "window/Handlers.h"
 

@@ -79,4 +79,13 @@ std::string EscapeAmpersands(const std::string& text) {
     return out;
 }
 
+std::string ExtensionOf(const std::string& name) {
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0 || dot + 1 == name.size()) return {};
+    std::string extension = name.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
 }  // namespace rw

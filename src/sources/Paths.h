@@ -20,6 +20,9 @@ std::string UrlToPath(const std::string& reference, PathStyle style = kNativePat
 // The part after the last separator; the whole text when there is none.
 std::string FileNameOf(const std::string& path, PathStyle style = kNativePathStyle);
 
+// The lower-case extension of a file name, without the dot; empty for none.
+std::string ExtensionOf(const std::string& name);
+
 // True when the reference names a regular file longer than zero bytes. Never
 // throws.
 bool MovieFileExists(IFileSystem& files, const std::string& reference,

@@ -1,7 +1,7 @@
 #include "window/FormEvents.h"
 
-#include "extras/About.h"
-#include "extras/Keyboard.h"
+#include "window/About.h"
+#include "window/Keyboard.h"
 #include "playback/Transport.h"
 #include "sources/FolderList.h"
 #include "sources/OpenDialog.h"

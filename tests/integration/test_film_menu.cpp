@@ -19,7 +19,7 @@
 #include "platform/mpv/MpvPlayer.h"
 #include "platform/qt/QtFilmServices.h"
 #include "platform/qt/QtWindow.h"
-#include "playback/FilmControls.h"
+#include "film/FilmControls.h"
 
 namespace rw {
 namespace {

@@ -26,8 +26,8 @@
 #include "platform/qt/QtFilmServices.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtWindow.h"
-#include "playback/Resume.h"
-#include "sources/FolderNeighbours.h"
+#include "film/Resume.h"
+#include "film/FolderNeighbours.h"
 #include "sources/OpenDialog.h"
 
 // Readable failure messages.

@@ -9,7 +9,7 @@
 #include "Fakes.h"
 #include "platform/FilmServices.h"
 #include "platform/PlayerControls.h"
-#include "playback/FilmControls.h"
+#include "film/FilmControls.h"
 
 namespace rw::test {
 

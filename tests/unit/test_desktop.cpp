@@ -10,7 +10,7 @@
 #include "platform/Desktop.h"
 #include "platform/desktop/MprisValues.h"
 #include "platform/desktop/ScreenHold.h"
-#include "window/DesktopEvents.h"
+#include "film/DesktopEvents.h"
 
 namespace rw {
 namespace {

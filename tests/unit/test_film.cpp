@@ -7,9 +7,9 @@
 #include <cstdio>
 
 #include "FilmFakes.h"
-#include "extras/MovieMenu.h"
-#include "playback/FilmControls.h"
-#include "sources/FolderNeighbours.h"
+#include "film/MovieMenu.h"
+#include "film/FilmControls.h"
+#include "film/FolderNeighbours.h"
 
 namespace rw {
 namespace {

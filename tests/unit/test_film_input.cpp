@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "FilmFakes.h"
-#include "extras/FilmKeys.h"
+#include "film/FilmKeys.h"
 #include "platform/Keys.h"
 
 namespace rw {

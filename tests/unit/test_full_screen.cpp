@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
-#include "extras/Keyboard.h"
+#include "window/Keyboard.h"
 #include "playback/Transport.h"
 #include "window/FullScreen.h"
 #include "window/Handlers.h"

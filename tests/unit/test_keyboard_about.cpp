@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
-#include "extras/About.h"
-#include "extras/Keyboard.h"
+#include "window/About.h"
+#include "window/Keyboard.h"
 
 namespace rw {
 namespace {

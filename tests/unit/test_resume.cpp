@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "FilmFakes.h"
-#include "playback/FilmControls.h"
-#include "playback/Resume.h"
+#include "film/FilmControls.h"
+#include "film/Resume.h"
 
 namespace rw {
 namespace {

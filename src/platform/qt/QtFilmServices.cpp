@@ -19,7 +19,7 @@
 #include "platform/qt/FileList.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/Text.h"
-#include "sources/FolderNeighbours.h"
+#include "sources/Paths.h"
 #include "sources/OpenDialog.h"
 
 namespace rw {

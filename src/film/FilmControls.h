@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "extras/MovieMenu.h"
+#include "film/MovieMenu.h"
 #include "platform/FilmServices.h"
 #include "platform/PlayerControls.h"
-#include "playback/Resume.h"
+#include "film/Resume.h"
 #include "window/Form.h"
 
 namespace rw {

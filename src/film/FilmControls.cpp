@@ -1,4 +1,4 @@
-#include "playback/FilmControls.h"
+#include "film/FilmControls.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include "platform/Step.h"
 #include "playback/OpenMovie.h"
 #include "playback/Transport.h"
-#include "sources/FolderNeighbours.h"
+#include "film/FolderNeighbours.h"
 #include "sources/Paths.h"
 #include "window/FullScreen.h"
 #include "window/Numbers.h"

@@ -1,4 +1,4 @@
-#include "extras/About.h"
+#include "window/About.h"
 
 #include "platform/Step.h"
 

@@ -1,4 +1,4 @@
-#include "playback/Resume.h"
+#include "film/Resume.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "extras/FilmKeys.h"
+#include "film/FilmKeys.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
-#include "extras/MovieMenu.h"
+#include "film/MovieMenu.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "playback/FilmControls.h"
+#include "film/FilmControls.h"
 
 namespace rw {
 namespace {

@@ -1,4 +1,4 @@
-#include "sources/FolderNeighbours.h"
+#include "film/FolderNeighbours.h"
 
 #include <algorithm>
 #include <cctype>
@@ -19,15 +19,6 @@ std::optional<LocalMovie> SplitLocalMovie(const std::string& reference) {
     LocalMovie movie{path.substr(0, slash == 0 ? 1 : slash), path.substr(slash + 1)};
     if (movie.name.empty()) return std::nullopt;
     return movie;
-}
-
-std::string ExtensionOf(const std::string& name) {
-    const std::size_t dot = name.rfind('.');
-    if (dot == std::string::npos || dot == 0 || dot + 1 == name.size()) return {};
-    std::string extension = name.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
 }
 
 std::optional<std::string> NeighbourName(const std::vector<std::string>& names,

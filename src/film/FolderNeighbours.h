@@ -14,9 +14,6 @@ struct LocalMovie {
 };
 std::optional<LocalMovie> SplitLocalMovie(const std::string& reference);
 
-// The lower-case extension of a file name, without the dot; empty for none.
-std::string ExtensionOf(const std::string& name);
-
 // The name `step` places after `current` (negative: before) in a folder's
 // names as the folder list orders them; none past either end, or when
 // `current` is not among them.

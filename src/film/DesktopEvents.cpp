@@ -1,4 +1,4 @@
-#include "window/DesktopEvents.h"
+#include "film/DesktopEvents.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "extras/Keyboard.h"
+#include "window/Keyboard.h"
 
 #include <string>
 

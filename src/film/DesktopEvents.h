@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/Desktop.h"
-#include "playback/FilmControls.h"
+#include "film/FilmControls.h"
 #include "window/Form.h"
 
 namespace rw {
