@@ -7,6 +7,8 @@
 #include <exception>
 #include <functional>
 
+#include "film/DesktopEvents.h"
+#include "film/FilmControls.h"
 #include "film/FilmKeys.h"
 #include "platform/Step.h"
 #include "platform/desktop/QtDesktop.h"
@@ -16,9 +18,7 @@
 #include "platform/qt/QtFilmServices.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtWindow.h"
-#include "film/FilmControls.h"
 #include "playback/OpenMovie.h"
-#include "film/DesktopEvents.h"
 #include "window/FullScreen.h"
 #include "window/Handlers.h"
 

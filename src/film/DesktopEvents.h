@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "platform/Desktop.h"
 #include "film/FilmControls.h"
+#include "platform/Desktop.h"
 #include "window/Form.h"
 
 namespace rw {

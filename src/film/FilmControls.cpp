@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <iterator>
 
+#include "film/FolderNeighbours.h"
 #include "platform/Step.h"
 #include "playback/OpenMovie.h"
 #include "playback/Transport.h"
-#include "film/FolderNeighbours.h"
 #include "sources/Paths.h"
 #include "window/FullScreen.h"
 #include "window/Numbers.h"

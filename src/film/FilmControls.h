@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "film/MovieMenu.h"
+#include "film/Resume.h"
 #include "platform/FilmServices.h"
 #include "platform/PlayerControls.h"
-#include "film/Resume.h"
 #include "window/Form.h"
 
 namespace rw {

@@ -1,13 +1,13 @@
 #include "window/FormEvents.h"
 
-#include "window/About.h"
-#include "window/Keyboard.h"
 #include "playback/Transport.h"
 #include "sources/FolderList.h"
 #include "sources/OpenDialog.h"
 #include "sources/RecentList.h"
 #include "sources/UrlAndDrops.h"
+#include "window/About.h"
 #include "window/Handlers.h"
+#include "window/Keyboard.h"
 
 namespace rw {
 

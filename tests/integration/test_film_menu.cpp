@@ -16,10 +16,10 @@
 
 #include "Program.h"
 #include "TestSupport.h"
+#include "film/FilmControls.h"
 #include "platform/mpv/MpvPlayer.h"
 #include "platform/qt/QtFilmServices.h"
 #include "platform/qt/QtWindow.h"
-#include "film/FilmControls.h"
 
 namespace rw {
 namespace {

@@ -21,13 +21,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "film/FolderNeighbours.h"
+#include "film/Resume.h"
 #include "platform/Step.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtFilmServices.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtWindow.h"
-#include "film/Resume.h"
-#include "film/FolderNeighbours.h"
 #include "sources/OpenDialog.h"
 
 // Readable failure messages.

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "Fakes.h"
+#include "film/FilmControls.h"
 #include "platform/FilmServices.h"
 #include "platform/PlayerControls.h"
-#include "film/FilmControls.h"
 
 namespace rw::test {
 

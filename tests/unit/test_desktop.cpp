@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "Fakes.h"
+#include "film/DesktopEvents.h"
 #include "platform/Desktop.h"
 #include "platform/desktop/MprisValues.h"
 #include "platform/desktop/ScreenHold.h"
-#include "film/DesktopEvents.h"
 
 namespace rw {
 namespace {

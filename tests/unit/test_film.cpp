@@ -7,9 +7,9 @@
 #include <cstdio>
 
 #include "FilmFakes.h"
-#include "film/MovieMenu.h"
 #include "film/FilmControls.h"
 #include "film/FolderNeighbours.h"
+#include "film/MovieMenu.h"
 
 namespace rw {
 namespace {

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
-#include "window/Keyboard.h"
 #include "playback/Transport.h"
 #include "window/FullScreen.h"
 #include "window/Handlers.h"
+#include "window/Keyboard.h"
 
 namespace rw {
 namespace {

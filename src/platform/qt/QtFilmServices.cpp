@@ -19,8 +19,8 @@
 #include "platform/qt/FileList.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/Text.h"
-#include "sources/Paths.h"
 #include "sources/OpenDialog.h"
+#include "sources/Paths.h"
 
 namespace rw {
 namespace {
