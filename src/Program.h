@@ -6,7 +6,6 @@
 #include "platform/StdFileSystem.h"
 #include "platform/desktop/SessionBus.h"
 #include "window/Form.h"
-#include "window/FormEvents.h"
 
 namespace rw {
 
@@ -17,6 +16,7 @@ class QtDialogs;
 class QtDesktop;
 class DesktopEvents;
 class FilmControls;
+class Commands;
 class FilmInput;
 class QtFilmServices;
 
@@ -40,6 +40,7 @@ class Program {
     QtSettingsStore& Settings() { return *settings_; }
     QtDesktop& Desktop() { return *desktop_; }
     FilmControls& Film() { return *film_; }
+    Commands& Dispatcher() { return *commands_; }
     QtFilmServices& FilmServices() { return *filmServices_; }
 
   private:
@@ -48,21 +49,19 @@ class Program {
     // otherwise start a bus of its own where there is none.
     const bool sessionBus_ = PrepareSessionBus();
 
-    class Tracker;
     MpvPlayer* player_;  // owned by the window
     std::unique_ptr<QtWindow> window_;
     std::unique_ptr<QtSettingsStore> settings_;
     StdFileSystem files_;
     std::unique_ptr<QtDialogs> dialogs_;
     std::unique_ptr<Form> form_;
-    std::unique_ptr<FormEvents> handlers_;
-    std::unique_ptr<Tracker> tracker_;
 
     // The film commands around the described window: the menu on the movie,
     // the added keys, tracks, speed, the next movie, frames.
     void StartFilm();
     std::unique_ptr<QtFilmServices> filmServices_;
     std::unique_ptr<FilmControls> film_;
+    std::unique_ptr<Commands> commands_;
     FilmInput* filmInput_ = nullptr;  // owned by the window
 
     // Desktop services: the screen held on while a movie plays, media keys

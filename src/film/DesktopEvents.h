@@ -2,36 +2,31 @@
 
 #include <string>
 
-#include "film/FilmControls.h"
+#include "film/Commands.h"
 #include "platform/Desktop.h"
-#include "window/Form.h"
 
 namespace rw {
 
-// Routes the desktop's media commands to the window's handlers, as
-// FormEvents does for the window's own events.
+// The desktop's media commands, run as the program's commands.
 class DesktopEvents final : public IDesktopEvents {
   public:
-    // `film`: the film commands, for the next and previous movie and the
-    // speed; without them there are none.
-    explicit DesktopEvents(Form& form, FilmControls* film = nullptr) : form_(form), film_(film) {}
+    explicit DesktopEvents(Commands& commands) : commands_(commands) {}
 
-    void OnPlay() override;
-    void OnPause() override;
-    void OnStop() override;
+    void OnPlay() override { commands_.Run({Command::PlayIfLoaded}); }
+    void OnPause() override { commands_.Run({Command::Pause}); }
+    void OnStop() override { commands_.Run({Command::Stop}); }
     void OnOpen(const std::string& reference) override;
-    void OnLoop(bool on) override;
-    void OnQuit() override;
+    void OnLoop(bool on) override { commands_.Run({Command::SetLoop, on ? 1.0 : 0.0}); }
+    void OnQuit() override { commands_.Run({Command::Exit}); }
     bool LoopOn() override;
-    void OnNext() override;
-    void OnPrevious() override;
+    void OnNext() override { commands_.Run({Command::NextMovie}); }
+    void OnPrevious() override { commands_.Run({Command::PreviousMovie}); }
     bool CanGoNext() override;
     bool CanGoPrevious() override;
-    void OnRate(double rate) override;
+    void OnRate(double rate) override { commands_.Run({Command::SetSpeed, rate}); }
 
   private:
-    Form& form_;
-    FilmControls* film_;
+    Commands& commands_;
 };
 
 }  // namespace rw

@@ -55,94 +55,6 @@ std::string FrameFileName(const std::string& movieName, double seconds) {
     return stem + time;
 }
 
-void FilmControls::Run(FilmAction action) {
-    IPlayerControls& p = player_;
-    switch (action.command) {
-        case FilmCommand::PlayPause:
-            // What Play and Pause in the Movie menu do; nothing without a
-            // movie (Play would ask for one).
-            if (!p.HasMovie()) return;
-            if (p.IsPaused() || p.IsAtEnd()) {
-                mnuMoviePlay_Click(form_);
-            } else {
-                mnuMoviePause_Click(form_);
-            }
-            return;
-        case FilmCommand::SeekBy:
-            Step([&] { p.SeekBy(action.value); });
-            return;
-        case FilmCommand::VolumeBy:
-            Step([&] {
-                p.SetVolume(VolumeAfter(p.Volume(), action.value));
-                if (p.IsMuted() && action.value > 0) p.SetMuted(false);
-            });
-            return;
-        case FilmCommand::Mute:
-            Step([&] { p.SetMuted(!p.IsMuted()); });
-            return;
-        case FilmCommand::SpeedDown:
-            Step([&] { p.SetSpeed(SpeedStep(p.Speed(), -1)); });
-            return;
-        case FilmCommand::SpeedUp:
-            Step([&] { p.SetSpeed(SpeedStep(p.Speed(), +1)); });
-            return;
-        case FilmCommand::SpeedNormal:
-            Step([&] { p.SetSpeed(1); });
-            return;
-        case FilmCommand::SetSpeed:
-            Step([&] { p.SetSpeed(action.value); });
-            return;
-        case FilmCommand::PreviousMovie:
-            OpenNeighbour(-1);
-            return;
-        case FilmCommand::NextMovie:
-            OpenNeighbour(+1);
-            return;
-        case FilmCommand::FrameBack:
-        case FilmCommand::FrameForward:
-            Step([&] { p.StepFrame(action.command == FilmCommand::FrameForward); });
-            return;
-        case FilmCommand::SubtitlesSooner:
-        case FilmCommand::SubtitlesLater: {
-            const double by =
-                action.command == FilmCommand::SubtitlesLater ? kSubtitleStep : -kSubtitleStep;
-            // Rounded to the step, so that ten presses make exactly a second.
-            Step([&] { p.SetSubtitleDelay(std::round((p.SubtitleDelay() + by) * 10) / 10); });
-            return;
-        }
-        case FilmCommand::SubtitlesOff:
-            Step([&] { p.SelectSubtitle(0); });
-            return;
-        case FilmCommand::SubtitleTrack:
-            Step([&] { p.SelectSubtitle(static_cast<std::int64_t>(action.value)); });
-            return;
-        case FilmCommand::AudioTrack:
-            Step([&] { p.SelectAudio(static_cast<std::int64_t>(action.value)); });
-            return;
-        case FilmCommand::LoadSubtitleFile:
-            LoadSubtitleFile();
-            return;
-        case FilmCommand::Chapter:
-            Step([&] { p.SeekTo(action.value); });
-            return;
-        case FilmCommand::SaveFrameAs:
-            SaveFrameAs();
-            return;
-        case FilmCommand::CopyFrame:
-            Step([&] { p.CopyFrame(); });
-            return;
-        case FilmCommand::Resume:
-            resume = !resume;
-            return;
-        case FilmCommand::PlayThrough:
-            playThrough = !playThrough;
-            return;
-        case FilmCommand::FullScreen:
-            ToggleFullScreen(form_);
-            return;
-    }
-}
-
 MovieMenuState FilmControls::MenuState() {
     MovieMenuState state;
     Step([&] {
@@ -161,10 +73,10 @@ MovieMenuState FilmControls::MenuState() {
     return state;
 }
 
-void FilmControls::ShowMenu() {
-    std::optional<FilmAction> chosen;
-    if (!Step([&] { chosen = services_.PopupMenu(BuildMovieMenu(MenuState())); })) return;
-    if (chosen) Run(*chosen);
+std::optional<Action> FilmControls::ChooseFromMenu(bool overMovie) {
+    std::optional<Action> chosen;
+    Step([&] { chosen = services_.PopupMenu(BuildMovieMenu(MenuState()), overMovie); });
+    return chosen;
 }
 
 void FilmControls::MovieChanged() {

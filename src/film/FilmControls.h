@@ -29,19 +29,25 @@ double VolumeAfter(double volume, double by);
 // the time, "Harbour lights 00-12-34.png"; "frame 00-00-00.png" without a name.
 std::string FrameFileName(const std::string& movieName, double seconds);
 
-// The film commands around the described window: what the menu on the
-// movie, the added keys and the desktop's media controls run.
+// The film's state and its longer handlers, which the commands of the menu
+// on the movie, the film's keys and the desktop's media controls run
+// (film/Commands.h).
 class FilmControls {
   public:
     FilmControls(Form& form, IPlayerControls& player, IFilmServices& services)
         : form_(form), player_(player), services_(services) {}
 
-    // Runs one command; each of its steps that fails is skipped.
-    void Run(FilmAction action);
-    // Builds the menu on the movie for things as they are, shows it and
-    // runs the choice.
-    void ShowMenu();
+    IPlayerControls& Player() { return player_; }
+
+    // Builds the menu on the movie for things as they are and shows it,
+    // where the pointer is or, asked from the keyboard, over the movie; the
+    // choice, none when it was closed without one.
+    std::optional<Action> ChooseFromMenu(bool overMovie);
     MovieMenuState MenuState();
+    // Opens the movie `step` places from the loaded one in its folder.
+    void OpenNeighbour(int step);
+    void SaveFrameAs();
+    void LoadSubtitleFile();
 
     // The player loaded another movie (or none): its folder is listed for
     // the movies before and after it.
@@ -85,10 +91,7 @@ class FilmControls {
     std::function<void()> onNeighboursChanged;
 
   private:
-    void OpenNeighbour(int step);
     void ListAgain();
-    void SaveFrameAs();
-    void LoadSubtitleFile();
     void RememberPlaying();
     // Stores the places and the options changed since the last time.
     void SaveKept(bool always);

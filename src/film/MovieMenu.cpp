@@ -8,7 +8,7 @@
 namespace rw {
 namespace {
 
-MenuEntry Item(std::string caption, FilmAction action, bool enabled = true) {
+MenuEntry Item(std::string caption, Action action, bool enabled = true) {
     MenuEntry entry;
     entry.caption = std::move(caption);
     entry.action = action;
@@ -16,7 +16,7 @@ MenuEntry Item(std::string caption, FilmAction action, bool enabled = true) {
     return entry;
 }
 
-MenuEntry Check(std::string caption, FilmAction action, bool checked, bool enabled = true) {
+MenuEntry Check(std::string caption, Action action, bool checked, bool enabled = true) {
     MenuEntry entry = Item(std::move(caption), action, enabled);
     entry.checkable = true;
     entry.checked = checked;
@@ -83,33 +83,31 @@ std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state) {
     std::vector<MenuEntry> subtitles;
     bool anyShown = false;
     for (const Track& track : state.subtitles) anyShown = anyShown || track.selected;
-    subtitles.push_back(
-        Check("Off", {FilmCommand::SubtitlesOff}, !anyShown, !state.subtitles.empty()));
+    subtitles.push_back(Check("Off", {Command::SubtitlesOff}, !anyShown, !state.subtitles.empty()));
     for (std::size_t i = 0; i < state.subtitles.size(); ++i) {
         const Track& track = state.subtitles[i];
         subtitles.push_back(Check(TrackCaption(track, i + 1),
-                                  {FilmCommand::SubtitleTrack, IdValue(track)}, track.selected));
+                                  {Command::SubtitleTrack, IdValue(track)}, track.selected));
     }
     subtitles.push_back(kSeparator);
-    subtitles.push_back(
-        Item("Load Subtitle File...", {FilmCommand::LoadSubtitleFile}, state.hasMovie));
-    subtitles.push_back(Item("Sooner", {FilmCommand::SubtitlesSooner}, state.hasMovie));
-    subtitles.push_back(Item("Later", {FilmCommand::SubtitlesLater}, state.hasMovie));
+    subtitles.push_back(Item("Load Subtitle File...", {Command::LoadSubtitleFile}, state.hasMovie));
+    subtitles.push_back(Item("Sooner", {Command::SubtitlesSooner}, state.hasMovie));
+    subtitles.push_back(Item("Later", {Command::SubtitlesLater}, state.hasMovie));
     menu.push_back(Submenu("Subtitles", std::move(subtitles)));
 
     std::vector<MenuEntry> audio;
     for (std::size_t i = 0; i < state.audio.size(); ++i) {
         const Track& track = state.audio[i];
-        audio.push_back(Check(TrackCaption(track, i + 1), {FilmCommand::AudioTrack, IdValue(track)},
+        audio.push_back(Check(TrackCaption(track, i + 1), {Command::AudioTrack, IdValue(track)},
                               track.selected));
     }
     // A submenu needs an entry to be one: without tracks it shows "None".
-    if (audio.empty()) audio.push_back(Item("None", {FilmCommand::AudioTrack}, false));
+    if (audio.empty()) audio.push_back(Item("None", {Command::AudioTrack}, false));
     menu.push_back(Submenu("Audio", std::move(audio), state.audio.size() > 1));
 
     std::vector<MenuEntry> speeds;
     for (double speed : kSpeeds) {
-        speeds.push_back(Check(SpeedCaption(speed), {FilmCommand::SetSpeed, speed},
+        speeds.push_back(Check(SpeedCaption(speed), {Command::SetSpeed, speed},
                                std::abs(state.speed - speed) < 1e-6, state.hasMovie));
     }
     menu.push_back(Submenu("Speed", std::move(speeds)));
@@ -118,22 +116,21 @@ std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state) {
         std::vector<MenuEntry> chapters;
         for (std::size_t i = 0; i < state.chapters.size(); ++i) {
             chapters.push_back(Item(ChapterCaption(state.chapters[i], i + 1),
-                                    {FilmCommand::Chapter, state.chapters[i].time}));
+                                    {Command::Chapter, state.chapters[i].time}));
         }
         menu.push_back(Submenu("Chapters", std::move(chapters)));
     }
 
     menu.push_back(kSeparator);
-    menu.push_back(
-        Item("Previous Movie in Folder", {FilmCommand::PreviousMovie}, state.canPrevious));
-    menu.push_back(Item("Next Movie in Folder", {FilmCommand::NextMovie}, state.canNext));
-    menu.push_back(Check("Play Folder Through", {FilmCommand::PlayThrough}, state.playThrough));
+    menu.push_back(Item("Previous Movie in Folder", {Command::PreviousMovie}, state.canPrevious));
+    menu.push_back(Item("Next Movie in Folder", {Command::NextMovie}, state.canNext));
+    menu.push_back(Check("Play Folder Through", {Command::PlayThrough}, state.playThrough));
     menu.push_back(kSeparator);
-    menu.push_back(Item("Save Frame As...", {FilmCommand::SaveFrameAs}, state.hasPicture));
-    menu.push_back(Item("Copy Frame", {FilmCommand::CopyFrame}, state.hasPicture));
+    menu.push_back(Item("Save Frame As...", {Command::SaveFrameAs}, state.hasPicture));
+    menu.push_back(Item("Copy Frame", {Command::CopyFrame}, state.hasPicture));
     menu.push_back(kSeparator);
-    menu.push_back(Check("Resume Where Left Off", {FilmCommand::Resume}, state.resume));
-    menu.push_back(Check("Full Screen", {FilmCommand::FullScreen}, state.fullScreen));
+    menu.push_back(Check("Resume Where Left Off", {Command::Resume}, state.resume));
+    menu.push_back(Check("Full Screen", {Command::FullScreen}, state.fullScreen));
     return menu;
 }
 

@@ -4,48 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/Commands.h"
+
 namespace rw {
-
-// The film commands around the described window: the menu on the movie, the
-// added keys and the desktop's media controls all run these.
-enum class FilmCommand {
-    PlayPause,
-    SeekBy,    // value: seconds, negative for back
-    VolumeBy,  // value: percent points
-    Mute,
-    SpeedDown,
-    SpeedUp,
-    SpeedNormal,
-    SetSpeed,  // value: the speed
-    PreviousMovie,
-    NextMovie,
-    FrameBack,
-    FrameForward,
-    SubtitlesSooner,
-    SubtitlesLater,
-    SubtitlesOff,
-    SubtitleTrack,  // value: the track's id
-    AudioTrack,     // value: the track's id
-    LoadSubtitleFile,
-    Chapter,  // value: the chapter's time
-    SaveFrameAs,
-    CopyFrame,
-    Resume,       // turns Resume Where Left Off on or off
-    PlayThrough,  // turns Play Folder Through on or off
-    FullScreen,
-};
-
-struct FilmAction {
-    FilmCommand command = FilmCommand::PlayPause;
-    double value = 0;
-    bool operator==(const FilmAction&) const = default;
-};
 
 // One entry of the menu on the movie: an item, a separator, or a submenu
 // (an entry with children).
 struct MenuEntry {
     std::string caption;  // empty: a separator
-    FilmAction action;
+    Action action;
     bool enabled = true;
     bool checkable = false;
     bool checked = false;
@@ -61,10 +28,11 @@ class IFilmServices {
   public:
     virtual ~IFilmServices() = default;
 
-    // Shows the menu on the movie where the pointer is (or over the movie
-    // when opened from the keyboard) and returns the chosen item's action;
-    // none when it was closed without a choice.
-    virtual std::optional<FilmAction> PopupMenu(const std::vector<MenuEntry>& entries) = 0;
+    // Shows the menu on the movie where the pointer is (`overMovie`: over
+    // the movie, as when opened from the keyboard) and returns the chosen
+    // item's action; none when it was closed without a choice.
+    virtual std::optional<Action> PopupMenu(const std::vector<MenuEntry>& entries,
+                                            bool overMovie) = 0;
     // A Save File dialog starting at `initialPath`; the chosen path, or
     // empty text when cancelled. A name chosen without the extension of the
     // filter's first pattern gets it, and a file of the name returned is

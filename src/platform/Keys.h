@@ -30,6 +30,15 @@ inline constexpr std::int16_t kComma = 188;
 inline constexpr std::int16_t kPeriod = 190;
 inline constexpr std::int16_t kBracketLeft = 219;
 inline constexpr std::int16_t kBracketRight = 221;
+inline constexpr std::int16_t kMenu = 93;
+inline constexpr std::int16_t kF10 = 121;
+// The menu items' shortcut letters and F5.
+inline constexpr std::int16_t kO = 79;
+inline constexpr std::int16_t kP = 80;
+inline constexpr std::int16_t kR = 82;
+inline constexpr std::int16_t kT = 84;
+inline constexpr std::int16_t kU = 85;
+inline constexpr std::int16_t kF5 = 116;
 
 inline constexpr std::int16_t kShift = 1;
 inline constexpr std::int16_t kCtrl = 2;

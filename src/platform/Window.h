@@ -129,6 +129,10 @@ class IFormEvents {
     virtual void OnMenu(Menu item) = 0;
     // keyCode may be set to 0 to consume the release.
     virtual void OnKeyUp(std::int16_t& keyCode, std::int16_t shift) = 0;
+    // A key pressed (or repeating) while no menu, dialog or focused folder
+    // list takes it, read by where it is on the keyboard; true when it ran
+    // a command, which keeps it from the focused control.
+    virtual bool OnKeyDown(std::int16_t /*keyCode*/, std::int16_t /*shift*/) { return false; }
     // The dropped files as local paths, in drop order; empty when the drop
     // carried no files.
     virtual void OnDrop(DropTarget target, const std::vector<std::string>& files) = 0;

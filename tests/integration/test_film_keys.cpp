@@ -13,7 +13,6 @@
 
 #include "Program.h"
 #include "platform/Keys.h"
-#include "platform/qt/FilmInput.h"
 #include "platform/qt/QtWindow.h"
 
 namespace rw {
@@ -87,14 +86,23 @@ TEST_F(FilmKeysTest, TheFilmHasItsKeysOnceNoMenuIsOpenOnAnyLayout) {
         const auto it = latin.find(code);
         return it != latin.end() ? it->second : 0;
     });
-    // Installed last, it sees the keys before the program's own film input.
-    FilmInput input(&window, window.Keys(), window.Player(), window.Logo(), window.FilesList());
-    std::vector<std::int16_t> heard;
-    input.onKey = [&](std::int16_t code, std::int16_t) {
-        heard.push_back(code);
-        return true;
-    };
-    qApp->installEventFilter(&input);
+    // The key router's presses, heard in place of the program's commands.
+    struct Spy final : IFormEvents {
+        std::vector<std::int16_t> heard;
+        void OnResize() override {}
+        void OnUnload() override {}
+        void OnMenu(Menu) override {}
+        void OnKeyUp(std::int16_t&, std::int16_t) override {}
+        bool OnKeyDown(std::int16_t code, std::int16_t) override {
+            heard.push_back(code);
+            return true;
+        }
+        void OnDrop(DropTarget, const std::vector<std::string>&) override {}
+        void OnFilesDblClick() override {}
+        void OnFilesKeyDown(std::int16_t&, std::int16_t) override {}
+    } spy;
+    window.Keys().SetEvents(&spy);
+    std::vector<std::int16_t>& heard = spy.heard;
     QMenuBar* bar = window.menuBar();
 
     for (const Case& row : cases) {
@@ -120,7 +128,7 @@ TEST_F(FilmKeysTest, TheFilmHasItsKeysOnceNoMenuIsOpenOnAnyLayout) {
         const std::vector<std::int16_t> all = {keys::kSpace, 'M', keys::kBracketRight};
         EXPECT_EQ(heard, row.filmHears ? all : std::vector<std::int16_t>{});
     }
-    qApp->removeEventFilter(&input);
+    window.Keys().SetEvents(nullptr);
     window.close();
 }
 

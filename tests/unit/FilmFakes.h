@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Fakes.h"
+#include "film/Commands.h"
 #include "film/FilmControls.h"
 #include "platform/FilmServices.h"
 #include "platform/PlayerControls.h"
@@ -84,13 +85,15 @@ class FakeFilmServices final : public IFilmServices {
     explicit FakeFilmServices(Journal& j) : journal(j) {}
     Journal& journal;
     // What the menu returns, and the last menu shown.
-    std::optional<FilmAction> choice;
+    std::optional<Action> choice;
     std::vector<MenuEntry> shown;
     std::string saveResult, lastInitialPath, pictures = "/home/u/Pictures";
     std::vector<std::string> listed;  // "folder|extension"
 
-    std::optional<FilmAction> PopupMenu(const std::vector<MenuEntry>& entries) override {
+    bool overMovie = false;
+    std::optional<Action> PopupMenu(const std::vector<MenuEntry>& entries, bool over) override {
         shown = entries;
+        overMovie = over;
         return choice;
     }
     std::string SaveFileName(const std::string&, const std::string& initialPath,
@@ -120,6 +123,7 @@ struct FilmRig : Rig {
     FakeControls controls{journal};
     FakeFilmServices services{journal};
     FilmControls film{form, controls, services};
+    Commands commands{form, &film};
 
     // The player has /m/Ep 2.mkv, and its folder has been listed.
     void InFolder() {

@@ -311,23 +311,24 @@ TEST(DesktopEvents, PlayRunsPlayOnlyWithAMovieLoaded) {
     r.player.reference = "/m/a.mov";
     r.window.checked[Menu::MovieLoop] = true;
     r.window.checked[Menu::MovieControls] = false;
-    DesktopEvents(r.form).OnPlay();
+    Commands(r.form).Run({Command::PlayIfLoaded});
     EXPECT_EQ(r.journal, (std::vector<std::string>{"Play", "SetLoop 1", "SetController 0"}));
 
     // The menu's Play would run the Open dialog here.
     Rig empty;
-    DesktopEvents(empty.form).OnPlay();
+    Commands(empty.form).Run({Command::PlayIfLoaded});
     EXPECT_TRUE(empty.journal.empty());
 
     Rig failing;
     failing.player.failing.insert("Reference");
-    DesktopEvents(failing.form).OnPlay();
+    Commands(failing.form).Run({Command::PlayIfLoaded});
     EXPECT_TRUE(failing.journal.empty());
 }
 
 TEST(DesktopEvents, PauseAndStop) {
     Rig r;
-    DesktopEvents events(r.form);
+    Commands commands(r.form);
+    DesktopEvents events(commands);
     events.OnPause();
     EXPECT_EQ(r.journal, std::vector<std::string>{"Pause"});
     r.journal.clear();
@@ -346,7 +347,8 @@ TEST(DesktopEvents, LoopTogglesTheOptionOnlyWhenItDiffers) {
     for (const auto& [checked, asked, after, calls] : cases) {
         Rig r;
         r.window.checked[Menu::MovieLoop] = checked;
-        DesktopEvents events(r.form);
+        Commands commands(r.form);
+        DesktopEvents events(commands);
         EXPECT_EQ(events.LoopOn(), checked);
         events.OnLoop(asked);
         EXPECT_EQ(r.window.checked[Menu::MovieLoop], after) << checked << asked;
@@ -358,7 +360,10 @@ TEST(DesktopEvents, LoopTogglesTheOptionOnlyWhenItDiffers) {
 TEST(DesktopEvents, OpenGoesThroughOpenMovieAndTheRecentList) {
     Rig r;
     r.files.files["/m/a.mov"] = 1000;
-    DesktopEvents(r.form).OnOpen("/m/a.mov");
+    {
+        Commands commands(r.form);
+        DesktopEvents(commands).OnOpen("/m/a.mov");
+    }
     EXPECT_EQ(r.Calls("Load"), std::vector<std::string>{"Load /m/a.mov"});
     EXPECT_EQ(r.Calls("Play"), std::vector<std::string>{"Play"});
     EXPECT_EQ(r.window.tags[Menu::Recent0], "/m/a.mov");
@@ -367,7 +372,7 @@ TEST(DesktopEvents, OpenGoesThroughOpenMovieAndTheRecentList) {
 
 TEST(DesktopEvents, QuitClosesTheWindow) {
     Rig r;
-    DesktopEvents(r.form).OnQuit();
+    Commands(r.form).Run({Command::Exit});
     EXPECT_EQ(r.journal, std::vector<std::string>{"Close"});
 }
 
@@ -375,7 +380,8 @@ TEST(DesktopEvents, AFailingWindowLeavesLoopAsItWas) {
     Rig r;
     r.window.checked[Menu::MovieLoop] = true;
     r.window.failing.insert("Checked");
-    DesktopEvents events(r.form);
+    Commands commands(r.form);
+    DesktopEvents events(commands);
     EXPECT_FALSE(events.LoopOn());
     events.OnLoop(false);  // read as off already: nothing to do
     EXPECT_TRUE(r.window.checked[Menu::MovieLoop]);

@@ -174,44 +174,43 @@ TEST(MovieMenu, ShowsThingsAsTheyAre) {
         EXPECT_EQ(entry->checked, c.checked) << c.caption;
     }
     const auto menu = BuildMovieMenu(film);
-    EXPECT_EQ(Find(menu, "ger", "Subtitles")->action, (FilmAction{FilmCommand::SubtitleTrack, 4}));
-    EXPECT_EQ(Find(menu, "0:03  Ending", "Chapters")->action,
-              (FilmAction{FilmCommand::Chapter, 3}));
+    EXPECT_EQ(Find(menu, "ger", "Subtitles")->action, (Action{Command::SubtitleTrack, 4}));
+    EXPECT_EQ(Find(menu, "0:03  Ending", "Chapters")->action, (Action{Command::Chapter, 3}));
 }
 
 TEST(FilmControls, CommandsReachThePlayer) {
     const struct {
-        FilmAction action;
+        Action action;
         std::vector<std::string> calls;
     } cases[] = {
-        {{FilmCommand::SeekBy, -5}, {"SeekBy -5"}},
-        {{FilmCommand::VolumeBy, 5}, {"SetVolume 55"}},
-        {{FilmCommand::VolumeBy, -60}, {"SetVolume 0"}},
-        {{FilmCommand::Mute}, {"Mute"}},
-        {{FilmCommand::SpeedUp}, {"SetSpeed 1.25"}},
-        {{FilmCommand::SpeedDown}, {"SetSpeed 0.75"}},
-        {{FilmCommand::SpeedNormal}, {"SetSpeed 1"}},
-        {{FilmCommand::SetSpeed, 2}, {"SetSpeed 2"}},
-        {{FilmCommand::FrameBack}, {"StepFrame back"}},
-        {{FilmCommand::FrameForward}, {"StepFrame forward"}},
-        {{FilmCommand::SubtitlesLater}, {"SetSubtitleDelay 0.3"}},
-        {{FilmCommand::SubtitlesSooner}, {"SetSubtitleDelay 0.1"}},
-        {{FilmCommand::SubtitlesOff}, {"SelectSubtitle 0"}},
-        {{FilmCommand::SubtitleTrack, 4}, {"SelectSubtitle 4"}},
-        {{FilmCommand::AudioTrack, 2}, {"SelectAudio 2"}},
-        {{FilmCommand::Chapter, 3}, {"SeekTo 3"}},
-        {{FilmCommand::CopyFrame}, {"CopyFrame"}},
+        {{Command::SeekBy, -5}, {"SeekBy -5"}},
+        {{Command::VolumeBy, 5}, {"SetVolume 55"}},
+        {{Command::VolumeBy, -60}, {"SetVolume 0"}},
+        {{Command::Mute}, {"Mute"}},
+        {{Command::SpeedUp}, {"SetSpeed 1.25"}},
+        {{Command::SpeedDown}, {"SetSpeed 0.75"}},
+        {{Command::SpeedNormal}, {"SetSpeed 1"}},
+        {{Command::SetSpeed, 2}, {"SetSpeed 2"}},
+        {{Command::FrameBack}, {"StepFrame back"}},
+        {{Command::FrameForward}, {"StepFrame forward"}},
+        {{Command::SubtitlesLater}, {"SetSubtitleDelay 0.3"}},
+        {{Command::SubtitlesSooner}, {"SetSubtitleDelay 0.1"}},
+        {{Command::SubtitlesOff}, {"SelectSubtitle 0"}},
+        {{Command::SubtitleTrack, 4}, {"SelectSubtitle 4"}},
+        {{Command::AudioTrack, 2}, {"SelectAudio 2"}},
+        {{Command::Chapter, 3}, {"SeekTo 3"}},
+        {{Command::CopyFrame}, {"CopyFrame"}},
     };
     for (const auto& c : cases) {
         FilmRig r;
         r.controls.volume = 50;
         r.controls.delay = 0.2;
-        r.film.Run(c.action);
+        r.commands.Run(c.action);
         EXPECT_EQ(r.journal, c.calls) << static_cast<int>(c.action.command);
         // A player that fails leaves the program running, and nothing done.
         FilmRig failing;
         failing.controls.failAll = true;
-        failing.film.Run(c.action);
+        failing.commands.Run(c.action);
         EXPECT_TRUE(failing.journal.empty());
     }
 }
@@ -219,14 +218,14 @@ TEST(FilmControls, CommandsReachThePlayer) {
 TEST(FilmControls, PlayPauseRunsTheMovieMenusItems) {
     FilmRig r;
     r.controls.movie = false;
-    r.film.Run({FilmCommand::PlayPause});
+    r.commands.Run({Command::PlayPause});
     EXPECT_TRUE(r.journal.empty());  // no Open dialog for a key
     r.controls.movie = true;
     r.player.reference = "/m/a.mov";
-    r.film.Run({FilmCommand::PlayPause});
+    r.commands.Run({Command::PlayPause});
     EXPECT_EQ(r.Calls("Play"), std::vector<std::string>{"Play"});
     r.controls.paused = false;
-    r.film.Run({FilmCommand::PlayPause});
+    r.commands.Run({Command::PlayPause});
     EXPECT_EQ(r.Calls("Pause"), std::vector<std::string>{"Pause"});
 }
 
@@ -242,14 +241,14 @@ TEST(FilmControls, NextAndPreviousMovieOpenThroughOpenMovie) {
     r.film.FolderListed("/m", {"Ep 1.mkv", "Ep 2.mkv", "Ep 10.mkv"});
     EXPECT_EQ(r.film.Neighbour(+1), "/m/Ep 10.mkv");
     r.journal.clear();
-    r.film.Run({FilmCommand::NextMovie});
+    r.commands.Run({Command::NextMovie});
     EXPECT_EQ(r.Calls("Load"), std::vector<std::string>{"Load /m/Ep 10.mkv"});
     EXPECT_EQ(r.window.tags[Menu::Recent0], "/m/Ep 10.mkv");  // like any other road
     // At the end of the folder nothing opens; the same folder is not listed
     // again for every movie in it.
     r.film.MovieChanged();
     r.journal.clear();
-    r.film.Run({FilmCommand::NextMovie});
+    r.commands.Run({Command::NextMovie});
     EXPECT_TRUE(r.Calls("Load").empty());
     EXPECT_EQ(r.services.listed.size(), 1u);
     // An address has no folder.
@@ -280,7 +279,7 @@ TEST(FilmControls, NextAndPreviousPassOverMoviesGoneSinceTheFolderWasListed) {
         r.film.MovieChanged();
         r.film.FolderListed("/m", {"a.mkv", "b.mkv", "c.mkv", "d.mkv", "e.mkv"});
         r.journal.clear();
-        r.film.Run({row.step > 0 ? FilmCommand::NextMovie : FilmCommand::PreviousMovie});
+        r.commands.Run({row.step > 0 ? Command::NextMovie : Command::PreviousMovie});
         EXPECT_EQ(r.Calls("Load"), row.loads) << row.name;
         EXPECT_EQ(r.services.listed.size(), row.listings) << row.name;
     }
@@ -305,7 +304,7 @@ TEST(FilmControls, PlayFolderThroughOpensTheNextMovieAtTheEnd) {
         r.player.reference = row.last ? "/m/b.mkv" : "/m/a.mkv";
         r.film.MovieChanged();
         r.film.FolderListed("/m", {"a.mkv", "b.mkv"});
-        if (row.through) r.film.Run({FilmCommand::PlayThrough});
+        if (row.through) r.commands.Run({Command::PlayThrough});
         r.window.SetChecked(Menu::MovieLoop, row.loop);
         r.film.PlaybackChanged();  // playing
         r.journal.clear();
@@ -330,7 +329,7 @@ TEST(FilmControls, SaveFrameAsStartsInPicturesWithTheMovieAndTime) {
         r.InFolder();
         r.controls.position = 75;
         r.services.saveResult = c.chosen;
-        r.film.Run({FilmCommand::SaveFrameAs});
+        r.commands.Run({Command::SaveFrameAs});
         EXPECT_EQ(r.services.lastInitialPath, "/home/u/Pictures/Ep 2 00-01-15.png");
         EXPECT_EQ(r.Calls("SaveFrame"),
                   c.saved.empty() ? std::vector<std::string>{} : std::vector{c.saved});
@@ -340,18 +339,18 @@ TEST(FilmControls, SaveFrameAsStartsInPicturesWithTheMovieAndTime) {
 TEST(FilmControls, TheMenuRunsItsChoice) {
     FilmRig r;
     r.InFolder();
-    r.services.choice = FilmAction{FilmCommand::Resume};
-    r.film.ShowMenu();
+    r.services.choice = Action{Command::Resume};
+    r.commands.Run({Command::MovieMenu});
     EXPECT_FALSE(r.film.resume);
     EXPECT_TRUE(Find(r.services.shown, "Next Movie in Folder")->enabled);
-    r.film.ShowMenu();
+    r.commands.Run({Command::MovieMenu});
     EXPECT_TRUE(r.film.resume);
     r.services.choice.reset();  // closed without a choice
-    r.film.ShowMenu();
+    r.commands.Run({Command::MovieMenu});
     EXPECT_TRUE(r.film.resume);
     r.services.openResult = "/m/Ep 2.en.srt";
-    r.services.choice = FilmAction{FilmCommand::LoadSubtitleFile};
-    r.film.ShowMenu();
+    r.services.choice = Action{Command::LoadSubtitleFile};
+    r.commands.Run({Command::MovieMenu});
     EXPECT_EQ(r.services.lastOpenFilter, kSubtitleFilter);
     EXPECT_EQ(r.services.lastOpenFolder, "/m");
     EXPECT_EQ(r.Calls("AddSubtitleFile"),

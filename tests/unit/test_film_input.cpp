@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "FilmFakes.h"
-#include "film/FilmKeys.h"
+#include "film/CommandTable.h"
 #include "platform/Keys.h"
 
 namespace rw {
@@ -16,28 +16,28 @@ using test::FilmRig;
 
 TEST(FilmKeys, AddedKeysActAndTheWindowsOwnKeysComeFirst) {
     using namespace keys;
-    using C = FilmCommand;
+    using C = Command;
     const struct {
         std::int16_t code, shift;
-        std::optional<FilmAction> action;
+        std::optional<Action> action;
     } cases[] = {
-        {kSpace, 0, FilmAction{C::PlayPause}},
-        {kLeft, 0, FilmAction{C::SeekBy, -5}},
-        {kRight, 0, FilmAction{C::SeekBy, 5}},
-        {kLeft, kCtrl, FilmAction{C::SeekBy, -60}},
-        {kRight, kCtrl, FilmAction{C::SeekBy, 60}},
-        {kUp, 0, FilmAction{C::VolumeBy, 5}},
-        {kDown, 0, FilmAction{C::VolumeBy, -5}},
-        {kM, 0, FilmAction{C::Mute}},
-        {kBracketLeft, 0, FilmAction{C::SpeedDown}},
-        {kBracketRight, 0, FilmAction{C::SpeedUp}},
-        {kBackspace, 0, FilmAction{C::SpeedNormal}},
-        {kPageUp, 0, FilmAction{C::PreviousMovie}},
-        {kPageDown, 0, FilmAction{C::NextMovie}},
-        {kComma, 0, FilmAction{C::FrameBack}},
-        {kPeriod, 0, FilmAction{C::FrameForward}},
-        {kZ, 0, FilmAction{C::SubtitlesSooner}},
-        {kX, 0, FilmAction{C::SubtitlesLater}},
+        {kSpace, 0, Action{C::PlayPause}},
+        {kLeft, 0, Action{C::SeekBy, -5}},
+        {kRight, 0, Action{C::SeekBy, 5}},
+        {kLeft, kCtrl, Action{C::SeekBy, -60}},
+        {kRight, kCtrl, Action{C::SeekBy, 60}},
+        {kUp, 0, Action{C::VolumeBy, 5}},
+        {kDown, 0, Action{C::VolumeBy, -5}},
+        {kM, 0, Action{C::Mute}},
+        {kBracketLeft, 0, Action{C::SpeedDown}},
+        {kBracketRight, 0, Action{C::SpeedUp}},
+        {kBackspace, 0, Action{C::SpeedNormal}},
+        {kPageUp, 0, Action{C::PreviousMovie}},
+        {kPageDown, 0, Action{C::NextMovie}},
+        {kComma, 0, Action{C::FrameBack}},
+        {kPeriod, 0, Action{C::FrameForward}},
+        {kZ, 0, Action{C::SubtitlesSooner}},
+        {kX, 0, Action{C::SubtitlesLater}},
         // The window's own keys and shortcuts keep their meaning.
         {kW, 0, std::nullopt},
         {kH, kCtrl, std::nullopt},
@@ -54,10 +54,11 @@ TEST(FilmKeys, AddedKeysActAndTheWindowsOwnKeysComeFirst) {
         {0, 0, std::nullopt},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FilmKeyAction(c.code, c.shift), c.action) << c.code << " " << c.shift;
-    EXPECT_EQ(WheelAction(1), (FilmAction{C::VolumeBy, 5}));
-    EXPECT_EQ(WheelAction(-2), (FilmAction{C::VolumeBy, -10}));
-    EXPECT_EQ(WheelAction(std::nan("")), (FilmAction{C::VolumeBy, 0}));
+        EXPECT_EQ(KeyCommand(c.code, c.shift, KeyTime::Press), c.action)
+            << c.code << " " << c.shift;
+    EXPECT_EQ(WheelAction(1), (Action{C::VolumeBy, 5}));
+    EXPECT_EQ(WheelAction(-2), (Action{C::VolumeBy, -10}));
+    EXPECT_EQ(WheelAction(std::nan("")), (Action{C::VolumeBy, 0}));
 }
 
 TEST(FilmControls, DroppedSubtitlesGoToTheLoadedMovie) {

@@ -190,6 +190,7 @@ struct ResumeRig : Rig {
     FakeControls controls{journal};
     FakeFilmServices services{journal};
     FilmControls film{form, controls, services};
+    Commands commands{form, &film};
 };
 
 TEST(Resume, FilmsStartWhereTheyWereLeft) {
@@ -220,7 +221,7 @@ TEST(Resume, FilmsStartWhereTheyWereLeft) {
     EXPECT_EQ(r.film.Positions().Find("/m/b.mkv"), std::nullopt);
 
     // Unchecked: nothing is kept or used.
-    r.film.Run({FilmCommand::Resume});
+    r.commands.Run({Command::Resume});
     r.controls.nextStart.reset();
     r.player.reference = "/m/a.mkv";
     r.controls.position = 300;
@@ -257,7 +258,7 @@ TEST(Resume, APlaceLeftIsStoredAtOnceAndOnlyOptionsChangedHereAreWritten) {
 
     r.player.reference = "/m/b.mkv";
     r.controls.position = 2;  // hardly begun: no place
-    r.film.Run({FilmCommand::Resume});
+    r.commands.Run({Command::Resume});
     r.film.WriteSettings();
     EXPECT_EQ(r.settings.Get("Settings", "ResumeWhereLeftOff"), "False") << "changed here";
     EXPECT_EQ(r.settings.Get("Settings", "Volume"), "60") << "only the other window changed it";

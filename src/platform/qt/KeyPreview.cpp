@@ -1,7 +1,11 @@
 #include "platform/qt/KeyPreview.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QShortcutEvent>
+#include <QTimer>
 #include <QWidget>
 
 #include "platform/Keys.h"
@@ -12,11 +16,50 @@ namespace rw {
 namespace {
 
 // Qt keys as the logic's key codes (platform/Keys.h); 0 for keys the logic
-// never looks at.
+// never looks at. The one translation of Qt's keys, for the window's keys
+// and the film's alike.
 std::int16_t KeyCodeOf(int key) {
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) return keys::kEnter;
-    if (key == Qt::Key_Escape) return keys::kEscape;
-    if (key == Qt::Key_F11) return keys::kF11;
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return keys::kEnter;
+        case Qt::Key_Escape:
+            return keys::kEscape;
+        case Qt::Key_F5:
+            return keys::kF5;
+        case Qt::Key_F10:
+            return keys::kF10;
+        case Qt::Key_F11:
+            return keys::kF11;
+        case Qt::Key_Menu:
+            return keys::kMenu;
+        case Qt::Key_Space:
+            return keys::kSpace;
+        case Qt::Key_Left:
+            return keys::kLeft;
+        case Qt::Key_Right:
+            return keys::kRight;
+        case Qt::Key_Up:
+            return keys::kUp;
+        case Qt::Key_Down:
+            return keys::kDown;
+        case Qt::Key_PageUp:
+            return keys::kPageUp;
+        case Qt::Key_PageDown:
+            return keys::kPageDown;
+        case Qt::Key_Backspace:
+            return keys::kBackspace;
+        case Qt::Key_BracketLeft:
+            return keys::kBracketLeft;
+        case Qt::Key_BracketRight:
+            return keys::kBracketRight;
+        case Qt::Key_Comma:
+            return keys::kComma;
+        case Qt::Key_Period:
+            return keys::kPeriod;
+        default:
+            break;
+    }
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return static_cast<std::int16_t>(key);
     return 0;
@@ -37,8 +80,15 @@ bool KeyPreview::Delivery::Onward(QObject* to, const QEvent* e) {
     return onward;
 }
 
-KeyPreview::KeyPreview(const QWidget* window, const QObject* files)
-    : window_(window), files_(files), latin_(&LatinKeysymOnX) {}
+KeyPreview::KeyPreview(const QWidget* window, const QWidget* files)
+    : window_(window), files_(files), latin_(&LatinKeysymOnX) {
+    QObject::connect(qApp, &QApplication::focusChanged, &context_,
+                     [this](QWidget* old, QWidget* now) {
+                         if (qobject_cast<QMenuBar*>(now) != nullptr && old != nullptr &&
+                             qobject_cast<QMenuBar*>(old) == nullptr && old->window() == window_)
+                             focusBeforeBar_ = old;
+                     });
+}
 
 bool KeyPreview::Filter(QObject* watched, QEvent* event) {
     switch (event->type()) {
@@ -51,6 +101,12 @@ bool KeyPreview::Filter(QObject* watched, QEvent* event) {
             return Press(watched, *static_cast<QKeyEvent*>(event));
         case QEvent::KeyRelease:
             return Release(watched, *static_cast<QKeyEvent*>(event));
+        case QEvent::Hide:
+            // After the hide is done, and after another menu of the bar
+            // (Left, Right) has opened in its place.
+            if (qobject_cast<QMenu*>(watched) != nullptr)
+                QTimer::singleShot(0, &context_, [this] { Step([&] { MenuClosed(); }); });
+            return false;
         default:
             return false;
     }
@@ -65,6 +121,18 @@ bool KeyPreview::Press(QObject* watched, const QKeyEvent& event) {
         pressStroke_ = {key, KeyCodeOf(key), ModifierBits(event.modifiers())};
         if (!event.isAutoRepeat()) shortcutKeys_.erase(key);  // no shortcut took it
         const StrokeId id = IdOf(event);
+        // The film's keys, on their press: a key that runs a command is not
+        // a stroke of the window's, and the focused control never sees it.
+        if (Ours(watched) && KeysAreFree() && events_) {
+            const std::int16_t code = KeyCodeOf(PhysicalKey(event));
+            const auto shift = ModifierBits(event.modifiers() & ~Qt::KeypadModifier);
+            bool acted = false;
+            if (code != 0) Step([&] { acted = events_->OnKeyDown(code, shift); });
+            if (acted) {
+                strokes_.erase(id);
+                return true;
+            }
+        }
         if (!Ours(watched))
             strokes_.erase(id);
         else if (event.isAutoRepeat())
@@ -103,6 +171,30 @@ bool KeyPreview::Forward(Stroke stroke, KeyHandler handler) {
     if (code == 0 || !events_) return false;
     Step([&] { (events_->*handler)(code, stroke.shift); });
     return code == 0;  // consumed: the focused control never sees it
+}
+
+bool KeyPreview::KeysAreFree() const {
+    if (QApplication::activePopupWidget() != nullptr) return false;
+    if (QApplication::activeModalWidget() != nullptr) return false;
+    // The menu bar while it is worked with the keyboard (after Alt, a title
+    // lit). It may keep the focus after that, when nothing had it before.
+    if (const auto* bar = qobject_cast<QMenuBar*>(QApplication::focusWidget()))
+        if (bar->activeAction() != nullptr) return false;
+    return !(files_ != nullptr && files_->isVisible() && files_->hasFocus());
+}
+
+void KeyPreview::MenuClosed() {
+    // Qt leaves the menu bar in its keyboard mode, a title lit, when a menu
+    // opened from it closes with Escape or after a choice. Once no menu is
+    // open the keys are the film's again: the bar leaves that mode as it
+    // does when it loses the focus, which goes back to where it was.
+    if (QApplication::activePopupWidget() != nullptr) return;
+    auto* bar = qobject_cast<QMenuBar*>(QApplication::focusWidget());
+    if (bar == nullptr || bar->window() != window_ || bar->activeAction() == nullptr) return;
+    if (focusBeforeBar_ && focusBeforeBar_->window() == window_ && focusBeforeBar_->isVisible())
+        focusBeforeBar_->setFocus(Qt::MenuBarFocusReason);
+    else
+        bar->clearFocus();
 }
 
 bool KeyPreview::Ours(const QObject* watched) const {

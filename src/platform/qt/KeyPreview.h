@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QObject>
 #include <QPointer>
+#include <QWidget>
 #include <Qt>
 #include <cstdint>
 #include <functional>
@@ -16,9 +18,11 @@ class QWidget;
 
 namespace rw {
 
-// The main window's key preview: sees every key event of the program before
-// the control with the focus, and tells the logic of the releases of the
-// window's own keys (and of key presses on the folder list).
+// The main window's key router: sees every key event of the program before
+// the control with the focus. It tells the logic of the presses of the
+// film's keys (while no menu, dialog or focused folder list takes them), of
+// the releases of the window's own keys, and of key presses on the folder
+// list.
 //
 // A keystroke is a key's press and release. Its key code and modifiers are
 // those of the press: a quick hand often lets go of Ctrl before the letter.
@@ -31,7 +35,7 @@ class KeyPreview final {
     using LatinLookup = std::function<std::uint32_t(std::uint32_t scanCode, bool physical)>;
 
     // `window`: the main window; `files`: the folder list.
-    KeyPreview(const QWidget* window, const QObject* files);
+    KeyPreview(const QWidget* window, const QWidget* files);
 
     // Where the keys go; nullptr for nowhere.
     void SetEvents(IFormEvents* events) { events_ = events; }
@@ -75,11 +79,14 @@ class KeyPreview final {
     bool Release(QObject* watched, const QKeyEvent& event);
     bool Forward(Stroke stroke, KeyHandler handler);
     bool Ours(const QObject* watched) const;
+    // No menu, dialog or focused folder list takes keys now.
+    bool KeysAreFree() const;
+    void MenuClosed();
     int Read(const QKeyEvent& event, bool physical) const;
     static StrokeId IdOf(const QKeyEvent& event);
 
     const QWidget* window_;
-    const QObject* files_;
+    const QWidget* files_;
     IFormEvents* events_ = nullptr;
     LatinLookup latin_;
 
@@ -90,6 +97,10 @@ class KeyPreview final {
     Delivery press_;
     Stroke pressStroke_;  // of the press being delivered
     Delivery release_;
+    // What had the focus before the menu bar took it.
+    QPointer<QWidget> focusBeforeBar_;
+    // The context of the connections and timers above: they end with it.
+    QObject context_;
 };
 
 }  // namespace rw

@@ -26,8 +26,7 @@ namespace rw {
 namespace {
 
 // Each item tells `chosen` when it is triggered, from a submenu as well.
-void AddEntries(QMenu& menu, const std::vector<MenuEntry>& entries,
-                std::optional<FilmAction>& chosen) {
+void AddEntries(QMenu& menu, const std::vector<MenuEntry>& entries, std::optional<Action>& chosen) {
     for (const MenuEntry& entry : entries) {
         if (entry.IsSeparator()) {
             menu.addSeparator();
@@ -124,14 +123,21 @@ QtFilmServices::~QtFilmServices() {
     if (reader_) reader_->future().cancel();
 }
 
-std::optional<FilmAction> QtFilmServices::PopupMenu(const std::vector<MenuEntry>& entries) {
+QPoint QtFilmServices::MovieCentre() const {
+    const QWidget* over = player_ && player_->isVisible() ? player_.data() : logo_.data();
+    if (over == nullptr || !over->isVisible()) over = parent_;
+    return over != nullptr ? over->mapToGlobal(over->rect().center()) : QCursor::pos();
+}
+
+std::optional<Action> QtFilmServices::PopupMenu(const std::vector<MenuEntry>& entries,
+                                                bool overMovie) {
     if (open_) throw PlatformError(Service::Window, "the menu on the movie is already open");
     QMenu menu(parent_);
     menu.setObjectName(QStringLiteral("movieMenu"));
-    std::optional<FilmAction> chosen;
+    std::optional<Action> chosen;
     AddEntries(menu, entries, chosen);
     open_ = &menu;
-    const QPoint at = anchor_.value_or(QCursor::pos());
+    const QPoint at = overMovie ? MovieCentre() : anchor_.value_or(QCursor::pos());
     anchor_.reset();
     menu.exec(at);
     open_ = nullptr;

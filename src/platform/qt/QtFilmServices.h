@@ -33,10 +33,16 @@ class QtFilmServices final : public QObject, public IFilmServices {
     // Where the next menu opens, in global coordinates; none: under the
     // pointer.
     void SetMenuAnchor(std::optional<QPoint> global) { anchor_ = global; }
+    // The movie and the logo shown in its place, over whose centre a menu
+    // asked from the keyboard opens.
+    void SetMovieArea(QWidget* player, QWidget* logo) {
+        player_ = player;
+        logo_ = logo;
+    }
     // The menu while it is open, for tests.
     QMenu* OpenMenu() const { return open_; }
 
-    std::optional<FilmAction> PopupMenu(const std::vector<MenuEntry>& entries) override;
+    std::optional<Action> PopupMenu(const std::vector<MenuEntry>& entries, bool overMovie) override;
     std::string SaveFileName(const std::string& title, const std::string& initialPath,
                              const std::string& filter) override;
     std::string OpenFileName(const std::string& title, const std::string& initialFolder,
@@ -46,7 +52,9 @@ class QtFilmServices final : public QObject, public IFilmServices {
     void ListFolder(const std::string& folder, const std::string& alsoExtension) override;
 
   private:
-    QPointer<QWidget> parent_;
+    QPoint MovieCentre() const;
+
+    QPointer<QWidget> parent_, player_, logo_;
     Listed listed_;
     std::optional<QPoint> anchor_;
     QPointer<QMenu> open_;

@@ -138,6 +138,9 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
             return keys_->Filter(watched, event);
+        case QEvent::Hide:  // of a menu, after which the keys may be the film's again
+            keys_->Filter(watched, event);
+            break;
         case QEvent::DragEnter:
         case QEvent::DragMove:
         case QEvent::Drop:

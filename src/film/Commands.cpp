@@ -1,0 +1,249 @@
+#include "film/Commands.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include "film/CommandTable.h"
+#include "platform/Step.h"
+#include "playback/Transport.h"
+#include "sources/FolderList.h"
+#include "sources/OpenDialog.h"
+#include "sources/RecentList.h"
+#include "sources/UrlAndDrops.h"
+#include "window/About.h"
+#include "window/FullScreen.h"
+#include "window/Handlers.h"
+#include "window/Keyboard.h"
+
+namespace rw {
+
+Action ActionOfMenu(Menu item) {
+    const int index = static_cast<int>(item);
+    if (index >= static_cast<int>(Menu::Recent0) && index <= static_cast<int>(Menu::Recent7))
+        return {Command::Recent, static_cast<double>(index - static_cast<int>(Menu::Recent0))};
+    switch (item) {
+        case Menu::FileOpen:
+            return {Command::Open};
+        case Menu::FileOpenURL:
+            return {Command::OpenUrl};
+        case Menu::FileList:
+            return {Command::ShowList};
+        case Menu::FileExit:
+            return {Command::Exit};
+        case Menu::MoviePlay:
+            return {Command::Play};
+        case Menu::MoviePause:
+            return {Command::Pause};
+        case Menu::MovieRewind:
+            return {Command::Rewind};
+        case Menu::MovieControls:
+            return {Command::ShowControls};
+        case Menu::MovieLoop:
+            return {Command::LoopMovie};
+        case Menu::PlayLastMovie:
+            return {Command::PlayLastMovie};
+        case Menu::MovieSize:
+            return {Command::OriginalSize};
+        case Menu::MovieOnTop:
+            return {Command::StayOnTop};
+        case Menu::HelpAbout:
+            return {Command::About};
+        default:
+            // Separators have no command; a key code of 0 does nothing.
+            return {Command::WindowKey, 0};
+    }
+}
+
+void Commands::Run(Action action) {
+    switch (action.command) {
+        case Command::Open:
+            return mnuFileOpen_Click(form_);
+        case Command::OpenUrl:
+            return mnuFileOpenURL_Click(form_);
+        case Command::ShowList:
+            return mnuFileList_Click(form_);
+        case Command::Recent:
+            return mnuRecent_Click(form_, static_cast<int>(action.value));
+        case Command::Exit:
+            return mnuFileExit_Click(form_);
+        case Command::Play:
+            return mnuMoviePlay_Click(form_);
+        case Command::Pause:
+            return mnuMoviePause_Click(form_);
+        case Command::Rewind:
+            return mnuMovieRewind_Click(form_);
+        case Command::ShowControls:
+            return mnuMovieControls_Click(form_);
+        case Command::LoopMovie:
+            return mnuMovieLoop_Click(form_);
+        case Command::PlayLastMovie:
+            return mnuPlayLastMovie_Click(form_);
+        case Command::OriginalSize:
+            return mnuMovieSize_Click(form_);
+        case Command::StayOnTop:
+            return mnuMovieOnTop_Click(form_);
+        case Command::About:
+            return mnuHelpAbout_Click(form_);
+        case Command::WindowKey: {
+            auto code = static_cast<std::int16_t>(action.value);
+            if (code != 0) Form_KeyUp(form_, code, 0);
+            return;
+        }
+        case Command::FullScreen:
+            return ToggleFullScreen(form_);
+        case Command::PlayIfLoaded: {
+            // Play with nothing loaded runs the Open dialog from the menu; a
+            // media key may be pressed while the window is hidden behind
+            // others, where a modal dialog would be a surprise.
+            std::string loaded;
+            Step([&] { loaded = form_.player.Reference(); });
+            if (!loaded.empty()) mnuMoviePlay_Click(form_);
+            return;
+        }
+        case Command::Stop:
+            mnuMoviePause_Click(form_);
+            return mnuMovieRewind_Click(form_);
+        case Command::SetLoop: {
+            bool on = false;
+            Step([&] { on = form_.window.Checked(Menu::MovieLoop); });
+            if (on != (action.value != 0)) mnuMovieLoop_Click(form_);
+            return;
+        }
+        default:
+            return RunFilm(action);
+    }
+}
+
+void Commands::RunFilm(Action action) {
+    if (film_ == nullptr) return;
+    FilmControls& film = *film_;
+    IPlayerControls& p = film.Player();
+    switch (action.command) {
+        case Command::PlayPause:
+            // What Play and Pause in the Movie menu do; nothing without a
+            // movie (Play would ask for one).
+            if (!p.HasMovie()) return;
+            if (p.IsPaused() || p.IsAtEnd()) return mnuMoviePlay_Click(form_);
+            return mnuMoviePause_Click(form_);
+        case Command::SeekBy:
+            Step([&] { p.SeekBy(action.value); });
+            return;
+        case Command::VolumeBy:
+            Step([&] {
+                p.SetVolume(VolumeAfter(p.Volume(), action.value));
+                if (p.IsMuted() && action.value > 0) p.SetMuted(false);
+            });
+            return;
+        case Command::Mute:
+            Step([&] { p.SetMuted(!p.IsMuted()); });
+            return;
+        case Command::SpeedDown:
+        case Command::SpeedUp:
+            Step([&] {
+                p.SetSpeed(SpeedStep(p.Speed(), action.command == Command::SpeedUp ? 1 : -1));
+            });
+            return;
+        case Command::SpeedNormal:
+            Step([&] { p.SetSpeed(1); });
+            return;
+        case Command::SetSpeed:
+            // Media widgets offer 0.5 to 2 (MinimumRate and MaximumRate); a
+            // rate of 0 pauses, as they expect.
+            if (!std::isfinite(action.value) || action.value < 0) return;
+            if (action.value == 0) return mnuMoviePause_Click(form_);
+            Step([&] {
+                p.SetSpeed(std::clamp(action.value, kSpeeds[0], kSpeeds[std::size(kSpeeds) - 1]));
+            });
+            return;
+        case Command::PreviousMovie:
+            return film.OpenNeighbour(-1);
+        case Command::NextMovie:
+            return film.OpenNeighbour(+1);
+        case Command::FrameBack:
+        case Command::FrameForward:
+            Step([&] { p.StepFrame(action.command == Command::FrameForward); });
+            return;
+        case Command::SubtitlesSooner:
+        case Command::SubtitlesLater: {
+            const double by =
+                action.command == Command::SubtitlesLater ? kSubtitleStep : -kSubtitleStep;
+            // Rounded to the step, so that ten presses make exactly a second.
+            Step([&] { p.SetSubtitleDelay(std::round((p.SubtitleDelay() + by) * 10) / 10); });
+            return;
+        }
+        case Command::SubtitlesOff:
+            Step([&] { p.SelectSubtitle(0); });
+            return;
+        case Command::SubtitleTrack:
+            Step([&] { p.SelectSubtitle(static_cast<std::int64_t>(action.value)); });
+            return;
+        case Command::AudioTrack:
+            Step([&] { p.SelectAudio(static_cast<std::int64_t>(action.value)); });
+            return;
+        case Command::LoadSubtitleFile:
+            return film.LoadSubtitleFile();
+        case Command::Chapter:
+            Step([&] { p.SeekTo(action.value); });
+            return;
+        case Command::SaveFrameAs:
+            return film.SaveFrameAs();
+        case Command::CopyFrame:
+            Step([&] { p.CopyFrame(); });
+            return;
+        case Command::Resume:
+            film.resume = !film.resume;
+            return;
+        case Command::PlayThrough:
+            film.playThrough = !film.playThrough;
+            return;
+        case Command::MovieMenu:
+            if (const auto chosen = film.ChooseFromMenu(action.value != 0)) Run(*chosen);
+            return;
+        default:
+            return;
+    }
+}
+
+void Commands::OnResize() { Form_Resize(form_); }
+
+void Commands::OnUnload() {
+    unloaded_ = true;
+    Form_Unload(form_);
+    // After the window's own settings: the film's.
+    if (film_ != nullptr) film_->WriteSettings();
+}
+
+void Commands::OnMenu(Menu item) { Run(ActionOfMenu(item)); }
+
+void Commands::OnKeyUp(std::int16_t& keyCode, std::int16_t shift) {
+    Form_KeyUp(form_, keyCode, shift);
+}
+
+bool Commands::OnKeyDown(std::int16_t keyCode, std::int16_t shift) {
+    const auto action = KeyCommand(keyCode, shift, KeyTime::Press);
+    if (!action || unloaded_ || film_ == nullptr) return false;
+    Run(*action);
+    return true;
+}
+
+void Commands::OnDrop(DropTarget target, const std::vector<std::string>& files) {
+    // Subtitle files dropped go to the playing movie, not to the window.
+    if (film_ != nullptr && film_->Dropped(files)) return;
+    switch (target) {
+        case DropTarget::Form:
+            return Form_OLEDragDrop(form_, files);
+        case DropTarget::Files:
+            return files_OLEDragDrop(form_, files);
+        case DropTarget::Image1:
+            return Image1_OLEDragDrop(form_, files);
+    }
+}
+
+void Commands::OnFilesDblClick() { files_DblClick(form_); }
+
+void Commands::OnFilesKeyDown(std::int16_t& keyCode, std::int16_t shift) {
+    files_KeyDown(form_, keyCode, shift);
+}
+
+}  // namespace rw

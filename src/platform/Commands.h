@@ -1,0 +1,66 @@
+#pragma once
+
+namespace rw {
+
+// Every command a user gives the program, whichever way it comes: a menu
+// item of the window, the menu on the movie, a key, the mouse wheel or the
+// desktop's media controls. The table of their keys is film/CommandTable.h;
+// one dispatcher runs them all (film/Commands.h).
+enum class Command {
+    // The window's menus, each run by its menu item's handler.
+    Open,
+    OpenUrl,
+    ShowList,
+    Recent,  // value: the item, 0 to 7
+    Exit,
+    Play,
+    Pause,
+    Rewind,
+    ShowControls,
+    LoopMovie,
+    PlayLastMovie,
+    OriginalSize,
+    StayOnTop,
+    About,
+    // A key of the window's own key handler: value, its key code.
+    WindowKey,
+    // The film's.
+    PlayPause,
+    SeekBy,    // value: seconds, negative for back
+    VolumeBy,  // value: percent points
+    Mute,
+    SpeedDown,
+    SpeedUp,
+    SpeedNormal,
+    SetSpeed,  // value: the speed; 0 pauses
+    PreviousMovie,
+    NextMovie,
+    FrameBack,
+    FrameForward,
+    SubtitlesSooner,
+    SubtitlesLater,
+    SubtitlesOff,
+    SubtitleTrack,  // value: the track's id
+    AudioTrack,     // value: the track's id
+    LoadSubtitleFile,
+    Chapter,  // value: the chapter's time
+    SaveFrameAs,
+    CopyFrame,
+    Resume,       // turns Resume Where Left Off on or off
+    PlayThrough,  // turns Play Folder Through on or off
+    FullScreen,
+    MovieMenu,  // value: 1 when asked from the keyboard (shown over the movie)
+    // The desktop's media controls.
+    PlayIfLoaded,  // Play, but never the Open dialog a hidden window would pop up
+    Stop,          // pauses and goes back to the start
+    SetLoop,       // value: 1 on, 0 off
+};
+
+// A command with its value.
+struct Action {
+    Command command = Command::PlayPause;
+    double value = 0;
+    bool operator==(const Action&) const = default;
+};
+
+}  // namespace rw
