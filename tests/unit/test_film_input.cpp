@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
 
 #include "FilmFakes.h"
 #include "film/CommandTable.h"
@@ -59,6 +63,47 @@ TEST(FilmKeys, AddedKeysActAndTheWindowsOwnKeysComeFirst) {
     EXPECT_EQ(WheelAction(1), (Action{C::VolumeBy, 5}));
     EXPECT_EQ(WheelAction(-2), (Action{C::VolumeBy, -10}));
     EXPECT_EQ(WheelAction(std::nan("")), (Action{C::VolumeBy, 0}));
+}
+
+// The keys in `code spans` in column `column` of the README's first table
+// after the line that starts with `marker`.
+std::set<std::string> ReadmeKeys(const std::string& marker, std::size_t column) {
+    std::ifstream file(std::string(REELWICK_SOURCE_DIR) + "/README.md");
+    std::set<std::string> keys;
+    bool found = false, inTable = false;
+    for (std::string line; std::getline(file, line);) {
+        found = found || line.rfind(marker, 0) == 0;
+        if (!found) continue;
+        if (line.rfind("|", 0) != 0) {
+            if (inTable) break;
+            continue;
+        }
+        inTable = true;
+        std::vector<std::string> cells;
+        std::stringstream row(line.substr(1));
+        for (std::string cell; std::getline(row, cell, '|');) cells.push_back(cell);
+        if (cells.size() <= column) continue;
+        const std::string& cell = cells[column];
+        for (std::size_t open = cell.find('`'); open != std::string::npos;) {
+            const std::size_t close = cell.find('`', open + 1);
+            if (close == std::string::npos) break;
+            keys.insert(cell.substr(open + 1, close - open - 1));
+            open = cell.find('`', close + 1);
+        }
+    }
+    return keys;
+}
+
+// The README's key tables name exactly the keys of the key table: the
+// film's on press, the menus' and the window's own otherwise.
+TEST(FilmKeys, TheReadmeListsEveryKeyOfTheTable) {
+    std::set<std::string> press, window;
+    for (const KeyRow& row : kKeyTable)
+        (row.time == KeyTime::Press ? press : window).insert(row.keys);
+    std::set<std::string> readmeWindow = ReadmeKeys("| Menu | Item | Keys |", 2);
+    readmeWindow.merge(ReadmeKeys("Keys of the window itself", 0));
+    EXPECT_EQ(readmeWindow, window);
+    EXPECT_EQ(ReadmeKeys("Keys of the film", 0), press);
 }
 
 TEST(FilmControls, DroppedSubtitlesGoToTheLoadedMovie) {
