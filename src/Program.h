@@ -56,7 +56,7 @@ class Program {
     std::unique_ptr<QtDialogs> dialogs_;
     std::unique_ptr<Form> form_;
 
-    // The film commands around the described window: the menu on the movie,
+    // The film commands around the window: the menu on the movie,
     // the added keys, tracks, speed, the next movie, frames.
     void StartFilm();
     std::unique_ptr<QtFilmServices> filmServices_;

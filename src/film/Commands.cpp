@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 #include "film/CommandTable.h"
 #include "platform/Step.h"
@@ -18,41 +19,29 @@
 
 namespace rw {
 
+namespace {
+
+// The commands of the window's menu items, but the recent movies'.
+constexpr std::pair<Menu, Command> kMenuCommands[] = {
+    {Menu::FileOpen, Command::Open},          {Menu::FileOpenURL, Command::OpenUrl},
+    {Menu::FileList, Command::ShowList},      {Menu::FileExit, Command::Exit},
+    {Menu::MoviePlay, Command::Play},         {Menu::MoviePause, Command::Pause},
+    {Menu::MovieRewind, Command::Rewind},     {Menu::MovieControls, Command::ShowControls},
+    {Menu::MovieLoop, Command::LoopMovie},    {Menu::PlayLastMovie, Command::PlayLastMovie},
+    {Menu::MovieSize, Command::OriginalSize}, {Menu::MovieOnTop, Command::StayOnTop},
+    {Menu::HelpAbout, Command::About},
+};
+
+}  // namespace
+
 Action ActionOfMenu(Menu item) {
     const int index = static_cast<int>(item);
     if (index >= static_cast<int>(Menu::Recent0) && index <= static_cast<int>(Menu::Recent7))
         return {Command::Recent, static_cast<double>(index - static_cast<int>(Menu::Recent0))};
-    switch (item) {
-        case Menu::FileOpen:
-            return {Command::Open};
-        case Menu::FileOpenURL:
-            return {Command::OpenUrl};
-        case Menu::FileList:
-            return {Command::ShowList};
-        case Menu::FileExit:
-            return {Command::Exit};
-        case Menu::MoviePlay:
-            return {Command::Play};
-        case Menu::MoviePause:
-            return {Command::Pause};
-        case Menu::MovieRewind:
-            return {Command::Rewind};
-        case Menu::MovieControls:
-            return {Command::ShowControls};
-        case Menu::MovieLoop:
-            return {Command::LoopMovie};
-        case Menu::PlayLastMovie:
-            return {Command::PlayLastMovie};
-        case Menu::MovieSize:
-            return {Command::OriginalSize};
-        case Menu::MovieOnTop:
-            return {Command::StayOnTop};
-        case Menu::HelpAbout:
-            return {Command::About};
-        default:
-            // Separators have no command; a key code of 0 does nothing.
-            return {Command::WindowKey, 0};
-    }
+    for (const auto& [menu, command] : kMenuCommands)
+        if (menu == item) return {command};
+    // Separators have no command; a key code of 0 does nothing.
+    return {Command::WindowKey, 0};
 }
 
 void Commands::Run(Action action) {

@@ -229,6 +229,30 @@ TEST(FilmControls, PlayPauseRunsTheMovieMenusItems) {
     EXPECT_EQ(r.Calls("Pause"), std::vector<std::string>{"Pause"});
 }
 
+// Each menu item of the window runs its own handler through the dispatcher.
+TEST(Commands, MenuItemsRunTheirHandlers) {
+    const struct {
+        Menu item;
+        std::string first;  // the first thing the handler asks of the platform
+    } cases[] = {
+        {Menu::FileOpen, "OpenFile"},   {Menu::FileOpenURL, "InputBox"},
+        {Menu::FileExit, "Close"},      {Menu::MoviePlay, "Play"},
+        {Menu::MoviePause, "Pause"},    {Menu::MovieRewind, "Rewind"},
+        {Menu::MovieLoop, "SetLoop 1"}, {Menu::MovieControls, "SetController 0"},
+        {Menu::FileSep1, ""},
+    };
+    for (const auto& row : cases) {
+        FilmRig r;
+        r.player.reference = "/m/a.mov";
+        r.window.checked[Menu::MovieControls] = true;
+        r.commands.OnMenu(row.item);
+        // Where nothing is expected, nothing at all.
+        const std::size_t length = row.first.empty() ? std::string::npos : row.first.size();
+        EXPECT_EQ(r.journal.empty() ? "" : r.journal.front().substr(0, length), row.first)
+            << static_cast<int>(row.item);
+    }
+}
+
 TEST(FilmControls, NextAndPreviousMovieOpenThroughOpenMovie) {
     FilmRig r;
     r.files.files["/m/Ep 10.mkv"] = 1000;

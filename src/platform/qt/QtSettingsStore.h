@@ -25,8 +25,6 @@ class QtSettingsStore final : public ISettingsStore {
     // Where the user's store lives, following XDG_CONFIG_HOME.
     static QString DefaultFilePath();
 
-    QString FilePath() const { return settings_.fileName(); }
-
     std::optional<std::string> Read(const std::string& section, const std::string& key) override;
     void Write(const std::string& section, const std::string& key,
                const std::string& value) override;
