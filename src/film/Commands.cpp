@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
-#include <utility>
 
 #include "film/CommandTable.h"
 #include "platform/Step.h"
@@ -21,15 +20,27 @@ namespace rw {
 
 namespace {
 
-// The commands of the window's menu items, but the recent movies'.
-constexpr std::pair<Menu, Command> kMenuCommands[] = {
-    {Menu::FileOpen, Command::Open},          {Menu::FileOpenURL, Command::OpenUrl},
-    {Menu::FileList, Command::ShowList},      {Menu::FileExit, Command::Exit},
-    {Menu::MoviePlay, Command::Play},         {Menu::MoviePause, Command::Pause},
-    {Menu::MovieRewind, Command::Rewind},     {Menu::MovieControls, Command::ShowControls},
-    {Menu::MovieLoop, Command::LoopMovie},    {Menu::PlayLastMovie, Command::PlayLastMovie},
-    {Menu::MovieSize, Command::OriginalSize}, {Menu::MovieOnTop, Command::StayOnTop},
-    {Menu::HelpAbout, Command::About},
+// The window's menu items (but the recent movies'), their commands and
+// their handlers.
+struct MenuRow {
+    Menu item;
+    Command command;
+    void (*handler)(Form&);
+};
+constexpr MenuRow kMenuRows[] = {
+    {Menu::FileOpen, Command::Open, &mnuFileOpen_Click},
+    {Menu::FileOpenURL, Command::OpenUrl, &mnuFileOpenURL_Click},
+    {Menu::FileList, Command::ShowList, &mnuFileList_Click},
+    {Menu::FileExit, Command::Exit, &mnuFileExit_Click},
+    {Menu::MoviePlay, Command::Play, &mnuMoviePlay_Click},
+    {Menu::MoviePause, Command::Pause, &mnuMoviePause_Click},
+    {Menu::MovieRewind, Command::Rewind, &mnuMovieRewind_Click},
+    {Menu::MovieControls, Command::ShowControls, &mnuMovieControls_Click},
+    {Menu::MovieLoop, Command::LoopMovie, &mnuMovieLoop_Click},
+    {Menu::PlayLastMovie, Command::PlayLastMovie, &mnuPlayLastMovie_Click},
+    {Menu::MovieSize, Command::OriginalSize, &mnuMovieSize_Click},
+    {Menu::MovieOnTop, Command::StayOnTop, &mnuMovieOnTop_Click},
+    {Menu::HelpAbout, Command::About, &mnuHelpAbout_Click},
 };
 
 }  // namespace
@@ -38,42 +49,18 @@ Action ActionOfMenu(Menu item) {
     const int index = static_cast<int>(item);
     if (index >= static_cast<int>(Menu::Recent0) && index <= static_cast<int>(Menu::Recent7))
         return {Command::Recent, static_cast<double>(index - static_cast<int>(Menu::Recent0))};
-    for (const auto& [menu, command] : kMenuCommands)
-        if (menu == item) return {command};
+    for (const MenuRow& row : kMenuRows)
+        if (row.item == item) return {row.command};
     // Separators have no command; a key code of 0 does nothing.
     return {Command::WindowKey, 0};
 }
 
 void Commands::Run(Action action) {
+    for (const MenuRow& row : kMenuRows)
+        if (row.command == action.command) return row.handler(form_);
     switch (action.command) {
-        case Command::Open:
-            return mnuFileOpen_Click(form_);
-        case Command::OpenUrl:
-            return mnuFileOpenURL_Click(form_);
-        case Command::ShowList:
-            return mnuFileList_Click(form_);
         case Command::Recent:
             return mnuRecent_Click(form_, static_cast<int>(action.value));
-        case Command::Exit:
-            return mnuFileExit_Click(form_);
-        case Command::Play:
-            return mnuMoviePlay_Click(form_);
-        case Command::Pause:
-            return mnuMoviePause_Click(form_);
-        case Command::Rewind:
-            return mnuMovieRewind_Click(form_);
-        case Command::ShowControls:
-            return mnuMovieControls_Click(form_);
-        case Command::LoopMovie:
-            return mnuMovieLoop_Click(form_);
-        case Command::PlayLastMovie:
-            return mnuPlayLastMovie_Click(form_);
-        case Command::OriginalSize:
-            return mnuMovieSize_Click(form_);
-        case Command::StayOnTop:
-            return mnuMovieOnTop_Click(form_);
-        case Command::About:
-            return mnuHelpAbout_Click(form_);
         case Command::WindowKey: {
             auto code = static_cast<std::int16_t>(action.value);
             if (code != 0) Form_KeyUp(form_, code, 0);
