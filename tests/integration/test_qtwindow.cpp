@@ -273,7 +273,7 @@ TEST_F(QtWindowTest, KeysReachTheLogicBeforeTheFocusedList) {
     QTest::keyPress(window.windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
     QTest::keyPress(window.windowHandle(), Qt::Key_Down);
     const std::vector<std::pair<int, int>> down = {{87, 0}, {72, 2}, {13, 0}, {13, 0}, {27, 1},
-                                                   {67, 5}, {55, 2}, {13, 1}, {13, 0}};
+                                                   {67, 5}, {55, 2}, {13, 1}, {13, 0}, {40, 0}};
     EXPECT_EQ(events.keyDowns, down);  // the clicks above included
     window.SetFilesVisible(false);
     EXPECT_THROW(window.FocusFiles(), PlatformError);

@@ -11,67 +11,9 @@
 #include "platform/Keys.h"
 #include "platform/Step.h"
 #include "platform/qt/LatinKeys.h"
+#include "platform/qt/QtKeys.h"
 
 namespace rw {
-namespace {
-
-// Qt keys as the logic's key codes (platform/Keys.h); 0 for keys the logic
-// never looks at. The one translation of Qt's keys, for the window's keys
-// and the film's alike.
-std::int16_t KeyCodeOf(int key) {
-    switch (key) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return keys::kEnter;
-        case Qt::Key_Escape:
-            return keys::kEscape;
-        case Qt::Key_F5:
-            return keys::kF5;
-        case Qt::Key_F10:
-            return keys::kF10;
-        case Qt::Key_F11:
-            return keys::kF11;
-        case Qt::Key_Menu:
-            return keys::kMenu;
-        case Qt::Key_Space:
-            return keys::kSpace;
-        case Qt::Key_Left:
-            return keys::kLeft;
-        case Qt::Key_Right:
-            return keys::kRight;
-        case Qt::Key_Up:
-            return keys::kUp;
-        case Qt::Key_Down:
-            return keys::kDown;
-        case Qt::Key_PageUp:
-            return keys::kPageUp;
-        case Qt::Key_PageDown:
-            return keys::kPageDown;
-        case Qt::Key_Backspace:
-            return keys::kBackspace;
-        case Qt::Key_BracketLeft:
-            return keys::kBracketLeft;
-        case Qt::Key_BracketRight:
-            return keys::kBracketRight;
-        case Qt::Key_Comma:
-            return keys::kComma;
-        case Qt::Key_Period:
-            return keys::kPeriod;
-        default:
-            break;
-    }
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return static_cast<std::int16_t>(key);
-    return 0;
-}
-
-}  // namespace
-
-std::int16_t KeyPreview::ModifierBits(Qt::KeyboardModifiers m) {
-    return static_cast<std::int16_t>((m & Qt::ShiftModifier ? keys::kShift : 0) |
-                                     (m & Qt::ControlModifier ? keys::kCtrl : 0) |
-                                     (m & Qt::AltModifier ? keys::kAlt : 0));
-}
 
 bool KeyPreview::Delivery::Onward(QObject* to, const QEvent* e) {
     const bool onward = e == event && receiver && to == receiver->parent();

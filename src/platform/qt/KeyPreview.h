@@ -54,8 +54,6 @@ class KeyPreview final {
     // first Latin layout, as the film's keys read it, so that the same keys
     // act on any layout.
     int PhysicalKey(const QKeyEvent& event) const { return Read(event, true); }
-    // Modifiers as the logic's bits: 1 Shift, 2 Ctrl, 4 Alt.
-    static std::int16_t ModifierBits(Qt::KeyboardModifiers m);
 
   private:
     using KeyHandler = void (IFormEvents::*)(std::int16_t&, std::int16_t);

@@ -5,7 +5,10 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "film/CommandTable.h"
+#include "film/Commands.h"
 #include "platform/Step.h"
+#include "platform/qt/QtKeys.h"
 #include "platform/qt/Text.h"
 
 namespace rw {
@@ -17,43 +20,52 @@ struct ItemDef {
     int menu;  // 0 File, 1 Movie, 2 Help
     Menu item;
     const char* caption;
-    int shortcut;  // QKeyCombination::toCombined(), 0 for none
     Kind kind;
     bool checked;
     bool visible;
 };
 
-constexpr int Ctrl(Qt::Key key) { return (Qt::CTRL | key).toCombined(); }
-
-// The menu tree in menu order, with every caption, shortcut and initial state.
+// The menu tree in menu order, with every caption and initial state. The
+// items' shortcuts are the key table's (film/CommandTable.h).
 constexpr ItemDef kItems[] = {
-    {0, Menu::FileOpen, "&Open...", Ctrl(Qt::Key_O), Kind::Plain, false, true},
-    {0, Menu::FileOpenURL, "Open &URL...", Ctrl(Qt::Key_U), Kind::Plain, false, true},
-    {0, Menu::FileList, "&Show List", 0, Kind::Plain, false, true},
-    {0, Menu::FileSep1, "", 0, Kind::Separator, false, true},
-    {0, Menu::Recent0, "", 0, Kind::Plain, false, false},
-    {0, Menu::Recent1, "", 0, Kind::Plain, false, false},
-    {0, Menu::Recent2, "", 0, Kind::Plain, false, false},
-    {0, Menu::Recent3, "", 0, Kind::Plain, false, false},
-    {0, Menu::Recent4, "", 0, Kind::Plain, false, false},
-    {0, Menu::Recent5, "", 0, Kind::Plain, false, false},
-    {0, Menu::Recent6, "", 0, Kind::Plain, false, false},
-    {0, Menu::Recent7, "", 0, Kind::Plain, false, false},
-    {0, Menu::FileSep2, "", 0, Kind::Separator, false, false},
-    {0, Menu::FileExit, "E&xit", 0, Kind::Plain, false, true},
-    {1, Menu::MoviePlay, "&Play", Qt::Key_F5, Kind::Plain, false, true},
-    {1, Menu::MoviePause, "&Pause", Ctrl(Qt::Key_P), Kind::Plain, false, true},
-    {1, Menu::MovieRewind, "&Rewind", Ctrl(Qt::Key_R), Kind::Plain, false, true},
-    {1, Menu::MovieSep1, "", 0, Kind::Separator, false, true},
-    {1, Menu::MovieControls, "Show Controls", Ctrl(Qt::Key_C), Kind::Checkable, true, true},
-    {1, Menu::MovieLoop, "Loop Movie", 0, Kind::Checkable, false, true},
-    {1, Menu::PlayLastMovie, "Play Last Movie at Startup", 0, Kind::Checkable, false, true},
-    {1, Menu::MovieSize, "Original Size", Ctrl(Qt::Key_W), Kind::Checkable, false, true},
-    {1, Menu::MovieSep2, "", 0, Kind::Separator, false, true},
-    {1, Menu::MovieOnTop, "Stay On &Top", Ctrl(Qt::Key_T), Kind::Checkable, false, true},
-    {2, Menu::HelpAbout, "&About...", 0, Kind::Plain, false, true},
+    {0, Menu::FileOpen, "&Open...", Kind::Plain, false, true},
+    {0, Menu::FileOpenURL, "Open &URL...", Kind::Plain, false, true},
+    {0, Menu::FileList, "&Show List", Kind::Plain, false, true},
+    {0, Menu::FileSep1, "", Kind::Separator, false, true},
+    {0, Menu::Recent0, "", Kind::Plain, false, false},
+    {0, Menu::Recent1, "", Kind::Plain, false, false},
+    {0, Menu::Recent2, "", Kind::Plain, false, false},
+    {0, Menu::Recent3, "", Kind::Plain, false, false},
+    {0, Menu::Recent4, "", Kind::Plain, false, false},
+    {0, Menu::Recent5, "", Kind::Plain, false, false},
+    {0, Menu::Recent6, "", Kind::Plain, false, false},
+    {0, Menu::Recent7, "", Kind::Plain, false, false},
+    {0, Menu::FileSep2, "", Kind::Separator, false, false},
+    {0, Menu::FileExit, "E&xit", Kind::Plain, false, true},
+    {1, Menu::MoviePlay, "&Play", Kind::Plain, false, true},
+    {1, Menu::MoviePause, "&Pause", Kind::Plain, false, true},
+    {1, Menu::MovieRewind, "&Rewind", Kind::Plain, false, true},
+    {1, Menu::MovieSep1, "", Kind::Separator, false, true},
+    {1, Menu::MovieControls, "Show Controls", Kind::Checkable, true, true},
+    {1, Menu::MovieLoop, "Loop Movie", Kind::Checkable, false, true},
+    {1, Menu::PlayLastMovie, "Play Last Movie at Startup", Kind::Checkable, false, true},
+    {1, Menu::MovieSize, "Original Size", Kind::Checkable, false, true},
+    {1, Menu::MovieSep2, "", Kind::Separator, false, true},
+    {1, Menu::MovieOnTop, "Stay On &Top", Kind::Checkable, false, true},
+    {2, Menu::HelpAbout, "&About...", Kind::Plain, false, true},
 };
 static_assert(std::size(kItems) == kMenuItemCount);
+
+// The key table's shortcut for the item's command; none for an item without.
+QKeySequence ShortcutOf(Menu item) {
+    const Command command = ActionOfMenu(item).command;
+    for (const KeyRow& row : kKeyTable) {
+        if (row.time == KeyTime::Shortcut && row.action.command == command)
+            return QKeySequence(QKeyCombination(QtModifiersOf(row.modifiers),
+                                                static_cast<Qt::Key>(QtKeyOf(row.key))));
+    }
+    return {};
+}
 
 }  // namespace
 
@@ -69,7 +81,8 @@ QtMenus::QtMenus(QMenuBar* bar, std::function<void(Menu)> onTriggered)
         action->setChecked(def.checked);
         action->setVisible(def.visible);
         action->setData(QByteArray());
-        if (def.shortcut != 0) action->setShortcut(QKeySequence(def.shortcut));
+        if (const QKeySequence keys = ShortcutOf(def.item); !keys.isEmpty())
+            action->setShortcut(keys);
         // Shortcuts fire from anywhere in the window, menu bar closed or not.
         action->setShortcutContext(Qt::WindowShortcut);
         menu->addAction(action);
