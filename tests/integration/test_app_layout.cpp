@@ -5,9 +5,9 @@
 
 #include "Program.h"
 #include "TestSupport.h"
-#include "platform/mpv/ControllerBar.h"
 #include "platform/mpv/MpvPlayer.h"
 #include "platform/qt/QtWindow.h"
+#include "platform/widgets/ControllerBar.h"
 #include "playback/Transport.h"
 #include "window/Layout.h"
 

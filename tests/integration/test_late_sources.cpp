@@ -23,10 +23,10 @@
 #include "LoopWatch.h"
 #include "Program.h"
 #include "TestSupport.h"
-#include "platform/mpv/ControllerBar.h"
 #include "platform/mpv/MpvPlayer.h"
 #include "platform/mpv/pure/MovieGeometry.h"
 #include "platform/qt/QtWindow.h"
+#include "platform/widgets/ControllerBar.h"
 #include "playback/OpenMovie.h"
 #include "window/Layout.h"
 

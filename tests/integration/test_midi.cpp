@@ -25,9 +25,9 @@
 #include "TestSupport.h"
 #include "formats/MidiFile.h"
 #include "platform/Step.h"
-#include "platform/mpv/ControllerBar.h"
 #include "platform/mpv/MidiStream.h"
 #include "platform/mpv/MpvPlayer.h"
+#include "platform/widgets/ControllerBar.h"
 
 namespace rw {
 namespace {

@@ -11,9 +11,9 @@
 
 #include "TestSupport.h"
 #include "platform/Step.h"
-#include "platform/mpv/ControllerBar.h"
 #include "platform/mpv/MpvPlayer.h"
 #include "platform/mpv/pure/MovieGeometry.h"
+#include "platform/widgets/ControllerBar.h"
 
 namespace rw {
 namespace {

@@ -7,11 +7,11 @@
 #include <string_view>
 #include <tuple>
 
-#include "platform/mpv/ControllerBar.h"
 #include "platform/mpv/FrameRenderer.h"
 #include "platform/mpv/MpvPlayer.h"
 #include "platform/mpv/pure/LoadTracker.h"
 #include "platform/qt/Logging.h"
+#include "platform/widgets/ControllerBar.h"
 
 namespace rw {
 namespace {

@@ -15,13 +15,13 @@
 #endif
 
 #include "platform/Step.h"
-#include "platform/mpv/ControllerBar.h"
 #include "platform/mpv/GlRenderer.h"
 #include "platform/mpv/MidiStream.h"
 #include "platform/mpv/RendererChoice.h"
 #include "platform/mpv/SoftwareRenderer.h"
 #include "platform/mpv/pure/References.h"
 #include "platform/qt/Logging.h"
+#include "platform/widgets/ControllerBar.h"
 
 namespace rw {
 namespace {

@@ -9,8 +9,8 @@
 #include <functional>
 #include <utility>
 
-#include "platform/mpv/ControllerBar.h"
 #include "platform/mpv/MpvPlayer.h"
+#include "platform/widgets/ControllerBar.h"
 
 namespace rw {
 namespace {

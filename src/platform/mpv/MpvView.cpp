@@ -4,9 +4,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "platform/mpv/ControllerBar.h"
 #include "platform/mpv/FrameRenderer.h"
 #include "platform/mpv/MpvPlayer.h"
+#include "platform/widgets/ControllerBar.h"
 
 namespace rw {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/mpv/ControllerBar.h"
+#include "platform/widgets/ControllerBar.h"
 
 #include <QFontMetrics>
 #include <QHelpEvent>
