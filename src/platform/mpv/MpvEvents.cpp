@@ -1,17 +1,12 @@
-// How MpvPlayer learns what libmpv does: events, observed properties, replies
-// to its requests, and new video frames.
+// How MpvPlayer learns what libmpv does: observed properties, events, and
+// replies to its requests.
 
-#include <mpv/client.h>
-
-#include <cstring>
+#include <cmath>
 #include <string_view>
 #include <tuple>
 
-#include "platform/mpv/FrameRenderer.h"
 #include "platform/mpv/MpvPlayer.h"
-#include "platform/mpv/pure/LoadTracker.h"
 #include "platform/qt/Logging.h"
-#include "platform/widgets/ControllerBar.h"
 
 namespace rw {
 namespace {
@@ -32,56 +27,87 @@ LoadTracker::EndReason ReasonOf(const mpv_event_end_file& end) {
     return LoadTracker::EndReason::Error;
 }
 
-// The value of `key` in a node map, if it is there with that format.
-const mpv_node* Find(const mpv_node& map, const char* key, mpv_format format) {
-    if (map.format != MPV_FORMAT_NODE_MAP) return nullptr;
-    const mpv_node_list* list = map.u.list;
-    for (int i = 0; i < list->num; ++i) {
-        if (std::strcmp(list->keys[i], key) == 0 && list->values[i].format == format) {
-            return &list->values[i];
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace
 
-// Both callbacks come on libmpv's threads and may not call libmpv: they only
-// post one queued call to the GUI thread, and no second one while the first
-// is pending. Qt drops the call if the widget is gone by then.
-void MpvPlayer::OnWakeup(void* self) {
-    auto* player = static_cast<MpvPlayer*>(self);
-    if (player->wakeupQueued_.exchange(true)) return;
-    QMetaObject::invokeMethod(
-        player, [player] { player->DrainEvents(); }, Qt::QueuedConnection);
-}
-
-void MpvPlayer::OnRenderUpdate(void* self) {
-    auto* player = static_cast<MpvPlayer*>(self);
-    if (player->renderQueued_.exchange(true)) return;
-    QMetaObject::invokeMethod(
-        player,
-        [player] {
-            player->renderQueued_ = false;
-            if (player->renderer_ && player->renderer_->TakeUpdate()) player->RenderFrame();
-        },
-        Qt::QueuedConnection);
+// What the GUI thread knows of playback; it never asks libmpv directly.
+std::vector<ObservedProperty> MpvPlayer::ObservedProperties() {
+    using P = const mpv_event_property&;
+    ObservedPlayback& s = state_;
+    PlaybackChanges& c = changes_;
+    return {
+        {property::kTimePos, MPV_FORMAT_DOUBLE,
+         [&s, &c](P p) {
+             s.position = NumberOf(p, 0);
+             c.position = true;
+         }},
+        {property::kDuration, MPV_FORMAT_DOUBLE,
+         [&s, &c](P p) {
+             s.duration = NumberOf(p, 0);
+             c.playback = true;
+         }},
+        {property::kPause, MPV_FORMAT_FLAG,
+         [&s, &c](P p) {
+             s.paused = FlagOf(p);
+             c.playback = true;
+         }},
+        {"eof-reached", MPV_FORMAT_FLAG,
+         [this](P p) {
+             state_.atEnd = FlagOf(p);
+             if (state_.atEnd) load_.ReachedEnd();
+             changes_.playback = true;
+         }},
+        {property::kVolume, MPV_FORMAT_DOUBLE,
+         [&s, &c](P p) {
+             s.volume = NumberOf(p, s.volume);
+             c.playback = true;
+         }},
+        {property::kMute, MPV_FORMAT_FLAG,
+         [&s, &c](P p) {
+             s.muted = FlagOf(p);
+             c.playback = true;
+         }},
+        {"frame-drop-count", MPV_FORMAT_INT64, [&s](P p) { s.droppedFrames = CountOf(p); }},
+        {"decoder-frame-drop-count", MPV_FORMAT_INT64,
+         [&s](P p) { s.decoderDroppedFrames = CountOf(p); }},
+        // Unavailable while no audio track is selected.
+        {"current-tracks/audio/id", MPV_FORMAT_INT64,
+         [&s, &c](P p) {
+             s.sound = p.format == MPV_FORMAT_INT64;
+             c.playback = true;
+         }},
+        {property::kSpeed, MPV_FORMAT_DOUBLE,
+         [&s, &c](P p) {
+             s.speed = NumberOf(p, s.speed);
+             c.speed = c.playback = true;
+         }},
+        {property::kSubDelay, MPV_FORMAT_DOUBLE,
+         [&s, &c](P p) {
+             s.subtitleDelay = NumberOf(p, 0);
+             c.tracks = true;
+         }},
+        {"track-list", MPV_FORMAT_NODE,
+         [this](P p) {
+             ReadTrackList(p);
+             changes_.tracks = true;
+         }},
+        {"chapter-list", MPV_FORMAT_NODE,
+         [this](P p) {
+             ReadChapterList(p);
+             changes_.tracks = true;
+         }},
+    };
 }
 
 void MpvPlayer::DrainEvents() {
-    wakeupQueued_ = false;
     // The load's state as far as the layout cares: a stream may also change
     // its picture size while it plays.
     const auto snapshot = [this] {
         return std::tuple(load_.Serial(), load_.CurrentPhase(), load_.Width(), load_.Height());
     };
     const auto before = snapshot();
-    Changes changes;
-    while (mpv_ != nullptr) {
-        const mpv_event* event = mpv_wait_event(mpv_, 0);
-        if (event->event_id == MPV_EVENT_NONE) break;
-        HandleEvent(*event, changes);
-    }
+    changes_ = PlaybackChanges();
+    mpv_.Drain([this](const mpv_event& event) { HandleEvent(event); });
+    const PlaybackChanges changes = std::exchange(changes_, PlaybackChanges());
     if (changes.playback || changes.position || changes.tracks) SyncController();
     const auto after = snapshot();
     if (after != before) {
@@ -94,21 +120,18 @@ void MpvPlayer::DrainEvents() {
             emit MovieReshaped();
         }
     }
-    if (changes.position) emit PositionChanged(position_);
+    if (changes.position) emit PositionChanged(state_.position);
     if (changes.playback) emit PlaybackChanged();
-    if (changes.speed) emit SpeedChanged(speed_);
+    if (changes.speed) emit SpeedChanged(state_.speed);
     if (changes.tracks) emit TracksChanged();
     if (changes.seeked) emit Seeked(*changes.seeked);
 }
 
-void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
+void MpvPlayer::HandleEvent(const mpv_event& event) {
     switch (event.event_id) {
         case MPV_EVENT_COMMAND_REPLY:
         case MPV_EVENT_GET_PROPERTY_REPLY:
-            HandleReply(event, changes);
-            break;
-        case MPV_EVENT_PROPERTY_CHANGE:
-            HandleProperty(event, changes);
+            HandleReply(event);
             break;
         case MPV_EVENT_START_FILE:
             load_.FileStarted(static_cast<mpv_event_start_file*>(event.data)->playlist_entry_id);
@@ -117,8 +140,8 @@ void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
             // Whether the movie has a picture at all: libmpv answers with
             // the selected video track, or "unavailable" when there is none.
             if (load_.FileLoaded()) {
-                mpv_get_property_async(mpv_, Tag(load_.Serial(), Reply::VideoTrack),
-                                       "current-tracks/video", MPV_FORMAT_NODE);
+                mpv_.Get(Tag(load_.Serial(), Reply::VideoTrack), "current-tracks/video",
+                         MPV_FORMAT_NODE);
             }
             break;
         case MPV_EVENT_END_FILE: {
@@ -126,7 +149,7 @@ void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
             // libmpv expanded a playlist itself: its entries must not play.
             if (end.reason == MPV_END_FILE_REASON_REDIRECT &&
                 load_.RefuseRedirect(end.playlist_entry_id)) {
-                Command({"stop"});
+                mpv_.Command({"stop"});
                 break;
             }
             load_.FileEnded(end.playlist_entry_id, ReasonOf(end), end.playlist_insert_id,
@@ -140,13 +163,13 @@ void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
             // The jump is reported with the position libmpv answers after
             // it: the observed time-pos may change before this event, and a
             // paused movie sends none after it.
-            mpv_get_property_async(mpv_, Tag(load_.Serial(), Reply::SeekPosition), "time-pos",
-                                   MPV_FORMAT_DOUBLE);
+            mpv_.Get(Tag(load_.Serial(), Reply::SeekPosition), property::kTimePos,
+                     MPV_FORMAT_DOUBLE);
             // The load has started where it was asked to: a loop or a later
             // load goes back to the beginning.
-            if (startSet_) {
-                startSet_ = false;
-                SetText("start", "none");
+            if (start_.Set()) {
+                start_.Drop();
+                mpv_.SetText(property::kStart, "none");
             }
             break;
         case MPV_EVENT_VIDEO_RECONFIG:
@@ -155,8 +178,8 @@ void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
             // when the new movie has the same size as the last one, and may
             // still carry the last one's size when this event arrives.
             if (load_.OwnsPlayingFile()) {
-                mpv_get_property_async(mpv_, Tag(load_.Serial(), Reply::DisplaySize),
-                                       "video-out-params", MPV_FORMAT_NODE);
+                mpv_.Get(Tag(load_.Serial(), Reply::DisplaySize), "video-out-params",
+                         MPV_FORMAT_NODE);
             }
             break;
         case MPV_EVENT_LOG_MESSAGE: {
@@ -171,16 +194,14 @@ void MpvPlayer::HandleEvent(const mpv_event& event, Changes& changes) {
     }
 }
 
-void MpvPlayer::HandleReply(const mpv_event& event, Changes& changes) {
-    const std::uint64_t serial = event.reply_userdata >> kReplyBits;
-    const auto reply =
-        static_cast<Reply>(event.reply_userdata & ((std::uint64_t{1} << kReplyBits) - 1));
+void MpvPlayer::HandleReply(const mpv_event& event) {
+    const auto [serial, reply] = Untag(event.reply_userdata);
     const bool ok = event.error >= 0;
     if (event.event_id == MPV_EVENT_COMMAND_REPLY) {
-        if (reply == Reply::Frame) FrameArrived(event);
+        if (reply == Reply::Frame) frames_.Arrived(event);
         if (reply != Reply::Load) return;
         const mpv_node& result = static_cast<mpv_event_command*>(event.data)->result;
-        const mpv_node* id = ok ? Find(result, "playlist_entry_id", MPV_FORMAT_INT64) : nullptr;
+        const mpv_node* id = ok ? Field(result, "playlist_entry_id", MPV_FORMAT_INT64) : nullptr;
         if (id != nullptr) {
             load_.Accepted(serial, id->u.int64);
         } else {
@@ -191,21 +212,20 @@ void MpvPlayer::HandleReply(const mpv_event& event, Changes& changes) {
     const auto& property = *static_cast<mpv_event_property*>(event.data);
     if (reply == Reply::SeekPosition) {
         if (ok && property.format == MPV_FORMAT_DOUBLE && serial == load_.Serial()) {
-            changes.seeked = *static_cast<double*>(property.data);
+            changes_.seeked = *static_cast<double*>(property.data);
         }
         return;
     }
     const bool hasNode = ok && property.format == MPV_FORMAT_NODE;
+    const mpv_node* node = hasNode ? static_cast<mpv_node*>(property.data) : nullptr;
     if (reply == Reply::VideoTrack) {
-        const mpv_node* rotation = hasNode ? Find(*static_cast<mpv_node*>(property.data),
-                                                  "demux-rotation", MPV_FORMAT_INT64)
-                                           : nullptr;
+        const mpv_node* rotation =
+            node != nullptr ? Field(*node, "demux-rotation", MPV_FORMAT_INT64) : nullptr;
         load_.VideoTrackKnown(serial, hasNode,
                               rotation != nullptr ? static_cast<int>(rotation->u.int64) : 0);
-    } else if (reply == Reply::DisplaySize && hasNode) {
-        const auto& params = *static_cast<mpv_node*>(property.data);
-        const mpv_node* width = Find(params, "dw", MPV_FORMAT_INT64);
-        const mpv_node* height = Find(params, "dh", MPV_FORMAT_INT64);
+    } else if (reply == Reply::DisplaySize && node != nullptr) {
+        const mpv_node* width = Field(*node, "dw", MPV_FORMAT_INT64);
+        const mpv_node* height = Field(*node, "dh", MPV_FORMAT_INT64);
         if (width != nullptr && height != nullptr) {
             load_.DisplaySizeKnown(serial, static_cast<int>(width->u.int64),
                                    static_cast<int>(height->u.int64));
@@ -213,86 +233,34 @@ void MpvPlayer::HandleReply(const mpv_event& event, Changes& changes) {
     }
 }
 
-void MpvPlayer::HandleProperty(const mpv_event& event, Changes& changes) {
-    const auto& property = *static_cast<mpv_event_property*>(event.data);
-    // An unavailable property (nothing loaded) arrives without a value.
-    const auto number = [&property](double fallback) {
-        return property.format == MPV_FORMAT_DOUBLE ? *static_cast<double*>(property.data)
-                                                    : fallback;
-    };
-    const auto flag = [&property] {
-        return property.format == MPV_FORMAT_FLAG && *static_cast<int*>(property.data) != 0;
-    };
-    const auto count = [&property] {
-        return property.format == MPV_FORMAT_INT64
-                   ? static_cast<long long>(*static_cast<std::int64_t*>(property.data))
-                   : 0LL;
-    };
-    switch (static_cast<Observed>(event.reply_userdata)) {
-        case Observed::TimePos:
-            position_ = number(0);
-            changes.position = true;
-            break;
-        case Observed::Duration:
-            duration_ = number(0);
-            changes.playback = true;
-            break;
-        case Observed::Pause:
-            paused_ = flag();
-            changes.playback = true;
-            break;
-        case Observed::EofReached:
-            atEnd_ = flag();
-            if (atEnd_) load_.ReachedEnd();
-            changes.playback = true;
-            break;
-        case Observed::Volume:
-            volume_ = number(volume_);
-            changes.playback = true;
-            break;
-        case Observed::Mute:
-            muted_ = flag();
-            changes.playback = true;
-            break;
-        case Observed::FrameDrops:
-            stats_.droppedFrames = count();
-            break;
-        case Observed::DecoderDrops:
-            stats_.decoderDroppedFrames = count();
-            break;
-        case Observed::AudioTrack:
-            sound_ = property.format == MPV_FORMAT_INT64;
-            changes.playback = true;
-            break;
-        case Observed::Speed:
-            speed_ = number(speed_);
-            changes.speed = true;
-            changes.playback = true;
-            break;
-        case Observed::SubDelay:
-            subtitleDelay_ = number(0);
-            changes.tracks = true;
-            break;
-        case Observed::TrackList:
-            ReadTrackList(event);
-            changes.tracks = true;
-            break;
-        case Observed::ChapterList:
-            ReadChapterList(event);
-            changes.tracks = true;
-            break;
+void MpvPlayer::ReadTrackList(const mpv_event_property& property) {
+    state_.subtitleTracks.clear();
+    state_.audioTracks.clear();
+    const mpv_node_list* list = Entries(property);
+    for (int i = 0; list != nullptr && i < list->num; ++i) {
+        const mpv_node& entry = list->values[i];
+        const mpv_node* id = Field(entry, "id", MPV_FORMAT_INT64);
+        if (id == nullptr || id->u.int64 <= 0) continue;
+        const mpv_node* selected = Field(entry, "selected", MPV_FORMAT_FLAG);
+        Track track{id->u.int64, TextField(entry, "lang"), TextField(entry, "title"),
+                    selected != nullptr && selected->u.flag != 0};
+        const std::string type = TextField(entry, "type");
+        if (type == "sub") {
+            state_.subtitleTracks.push_back(std::move(track));
+        } else if (type == "audio") {
+            state_.audioTracks.push_back(std::move(track));
+        }
     }
 }
 
-void MpvPlayer::RenderFrame() {
-    const auto area = MovieArea();
-    const bool shown = area && load_.CurrentPhase() == LoadTracker::Phase::Sized && isVisible();
-    // libmpv waits for each frame to be taken, so a frame that is not shown
-    // is still taken, without the work of drawing it.
-    renderer_->Render(shown ? QSize(area->Width(), area->Height()) : QSize(), devicePixelRatioF(),
-                      load_.Rotation(), QSize(load_.Width(), load_.Height()));
-    if (shown && renderer_->PaintedByWidget()) {
-        update(QRect(area->left, area->top, area->Width(), area->Height()));
+void MpvPlayer::ReadChapterList(const mpv_event_property& property) {
+    state_.chapters.clear();
+    const mpv_node_list* list = Entries(property);
+    for (int i = 0; list != nullptr && i < list->num; ++i) {
+        const mpv_node& entry = list->values[i];
+        const mpv_node* time = Field(entry, "time", MPV_FORMAT_DOUBLE);
+        if (time == nullptr || !std::isfinite(time->u.double_)) continue;
+        state_.chapters.push_back({time->u.double_, TextField(entry, "title")});
     }
 }
 
@@ -301,15 +269,18 @@ void MpvPlayer::RenderFrame() {
 // from the beginning rather than from its last frame. libmpv waits for the
 // hook to be continued, so it is continued whatever happens here.
 void MpvPlayer::StartWithinTheMovie(const mpv_event_hook& hook) {
-    if (startSet_ && std::string_view(hook.name) == "on_preloaded") {
+    mpv_handle* mpv = mpv_.Handle();
+    if (start_.Set() && std::string_view(hook.name) == "on_preloaded") {
         double duration = 0;
-        if (mpv_get_property(mpv_, "duration", MPV_FORMAT_DOUBLE, &duration) < 0) duration = 0;
-        if (!StartPlace(startAt_, duration)) {
-            startSet_ = false;
-            mpv_set_property_string(mpv_, "start", "none");
+        if (mpv_get_property(mpv, property::kDuration, MPV_FORMAT_DOUBLE, &duration) < 0) {
+            duration = 0;
+        }
+        if (!StartPlace(start_.Place(), duration)) {
+            start_.Drop();
+            mpv_set_property_string(mpv, property::kStart, "none");
         }
     }
-    mpv_hook_continue(mpv_, hook.id);
+    mpv_hook_continue(mpv, hook.id);
 }
 
 }  // namespace rw

@@ -1,4 +1,4 @@
-// MpvPlayer in full screen: the controller bar and the pointer come with a
+// The player's view in full screen: the controller bar and the pointer come with a
 // move of the mouse and go after two seconds of stillness, so that nothing
 // covers the movie while it is only watched; and a double click on the
 // movie, which the window turns into full screen and back.
@@ -9,7 +9,7 @@
 #include <functional>
 #include <utility>
 
-#include "platform/mpv/MpvPlayer.h"
+#include "platform/mpv/MpvView.h"
 #include "platform/widgets/ControllerBar.h"
 
 namespace rw {
@@ -39,14 +39,14 @@ class BarMoves final : public QObject {
 
 }  // namespace
 
-void MpvPlayer::SetFullScreenMode(bool on) {
+void MpvView::SetFullScreenMode(bool on) {
     if (on == fullScreen_) return;
     fullScreen_ = on;
     if (!pointerTimer_) {
         pointerTimer_ = new QTimer(this);
         pointerTimer_->setSingleShot(true);
         pointerTimer_->setInterval(kPointerIdleMs);
-        connect(pointerTimer_, &QTimer::timeout, this, &MpvPlayer::PointerIdle);
+        connect(pointerTimer_, &QTimer::timeout, this, &MpvView::PointerIdle);
         new BarMoves(controller_, [this](QPoint at) {
             if (fullScreen_) PointerMoved(at);
         });
@@ -62,19 +62,19 @@ void MpvPlayer::SetFullScreenMode(bool on) {
     } else {
         pointerTimer_->stop();
     }
-    Relayout();  // a movie at its own size is centred in full screen
+    PlacementChanged(false);  // a movie at its own size is centred in full screen
 }
 
-void MpvPlayer::PointerMoved(QPoint at) {
+void MpvView::PointerMoved(QPoint at) {
     pointer_ = at;
     pointerTimer_->start();
     if (pointerAwake_) return;
     pointerAwake_ = true;
     unsetCursor();
-    PlaceController(MovieArea());
+    PlaceController();
 }
 
-void MpvPlayer::PointerIdle() {
+void MpvView::PointerIdle() {
     if (!fullScreen_) return;
     // A bar in use stays: the pointer rests on it, or drags its seek bar or
     // volume (the bar keeps those moves to itself).
@@ -86,20 +86,20 @@ void MpvPlayer::PointerIdle() {
     }
     pointerAwake_ = false;
     setCursor(Qt::BlankCursor);
-    PlaceController(MovieArea());
+    PlaceController();
 }
 
-void MpvPlayer::mouseMoveEvent(QMouseEvent* event) {
+void MpvView::mouseMoveEvent(QMouseEvent* event) {
     if (fullScreen_) PointerMoved(event->position().toPoint());
     QWidget::mouseMoveEvent(event);
 }
 
-void MpvPlayer::leaveEvent(QEvent* event) {
+void MpvView::leaveEvent(QEvent* event) {
     pointer_.reset();
     QWidget::leaveEvent(event);
 }
 
-void MpvPlayer::mouseDoubleClickEvent(QMouseEvent* event) {
+void MpvView::mouseDoubleClickEvent(QMouseEvent* event) {
     const bool onBar =
         controller_->isVisible() && controller_->geometry().contains(event->position().toPoint());
     if (event->button() != Qt::LeftButton || onBar) {

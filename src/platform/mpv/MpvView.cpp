@@ -1,11 +1,12 @@
-// What MpvPlayer shows: the movie in its rectangle, the background around it,
-// the logo for a movie without a picture, and where the controller bar goes.
+#include "platform/mpv/MpvView.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "platform/Step.h"
 #include "platform/mpv/FrameRenderer.h"
-#include "platform/mpv/MpvPlayer.h"
+#include "platform/mpv/GlRenderer.h"
+#include "platform/mpv/SoftwareRenderer.h"
 #include "platform/widgets/ControllerBar.h"
 
 namespace rw {
@@ -15,64 +16,108 @@ QRect ToQRect(const PixelRect& r) { return QRect(r.left, r.top, r.Width(), r.Hei
 
 }  // namespace
 
-std::optional<PixelRect> MpvPlayer::MovieArea() const {
-    switch (load_.CurrentPhase()) {
-        case LoadTracker::Phase::Sized:
-            if (movieRect_) {
-                // Sent for another size of the picture: shown whole in it
-                // until the window has fitted the new one.
-                if (movieRectFor_ != QSize(load_.Width(), load_.Height()) &&
-                    !SameShape(*movieRect_, load_.Width(), load_.Height())) {
-                    return FitInside(*movieRect_, load_.Width(), load_.Height());
-                }
-                return *movieRect_;
-            }
-            // A movie of the last one's shape keeps its rectangle until the
-            // window sends one: nothing is stretched, and the GL window is not
-            // moved to the movie's own size and back (a cost on every open).
-            if (previousRect_ && geometry() == previousRectGeometry_ &&
-                SameShape(*previousRect_, load_.Width(), load_.Height())) {
-                return *previousRect_;
-            }
-            if (fullScreen_) {
-                // At its own size in full screen: centred, as the window's
-                // layout centres a fitted movie there.
-                const int left = (width() - load_.Width()) / 2;
-                const int top = (height() - load_.Height()) / 2;
-                return PixelRect{left, top, left + load_.Width(), top + load_.Height()};
-            }
-            return PixelRect{0, 0, load_.Width(), load_.Height()};
-        case LoadTracker::Phase::NoPicture:
-            return movieRect_ ? *movieRect_ : kNominalRect;
-        case LoadTracker::Phase::Idle:
-        case LoadTracker::Phase::Waiting:
-        case LoadTracker::Phase::Failed:
-            break;
-    }
-    return std::nullopt;
+MpvView::MpvView(QImage logo, QWidget* parent) : QWidget(parent), logo_(std::move(logo)) {
+    // Every pixel is painted here: Qt need not clear the background first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    controller_ = new ControllerBar(this);
+    controller_->hide();
 }
 
-void MpvPlayer::Relayout() {
-    const auto area = MovieArea();
-    PlaceController(area);
-    const bool sized = area && load_.CurrentPhase() == LoadTracker::Phase::Sized;
-    if (renderer_) renderer_->SetArea(sized ? ToQRect(*area) : QRect());
+MpvView::~MpvView() = default;
+
+bool MpvView::StartRenderer(mpv_handle* mpv, bool gl) {
+    if (gl) {
+        try {
+            renderer_ = std::make_unique<GlRenderer>(mpv, &MpvView::OnRenderUpdate, this, this);
+            // The picture's window stacks over the widgets: the controller
+            // bar, which may cover the bottom of the movie, gets a window of
+            // its own to stay on top (PlaceController raises it).
+            controller_->setAttribute(Qt::WA_DontCreateNativeAncestors);
+            controller_->setAttribute(Qt::WA_NativeWindow);
+            return true;
+        } catch (const PlatformError&) {
+            ReportCaughtFailure();
+        }
+    }
+    renderer_ = std::make_unique<SoftwareRenderer>(mpv, &MpvView::OnRenderUpdate, this);
+    return false;
+}
+
+void MpvView::StopRenderer() { renderer_.reset(); }
+
+const char* MpvView::RendererName() const { return renderer_ ? renderer_->Name() : ""; }
+
+void MpvView::ClearPicture() {
+    if (renderer_) renderer_->Clear();
+}
+
+// Comes on one of libmpv's threads and may not call libmpv: it only posts
+// one queued call, and no second one while the first is pending. Qt drops
+// the call if the widget is gone by then.
+void MpvView::OnRenderUpdate(void* self) {
+    auto* view = static_cast<MpvView*>(self);
+    if (view->renderQueued_.exchange(true)) return;
+    QMetaObject::invokeMethod(
+        view,
+        [view] {
+            view->renderQueued_ = false;
+            if (view->renderer_ && view->renderer_->TakeUpdate()) view->RenderFrame();
+        },
+        Qt::QueuedConnection);
+}
+
+void MpvView::RenderFrame() {
+    const bool shown = area_ && content_ == Content::Picture && isVisible();
+    // libmpv waits for each frame to be taken, so a frame that is not shown
+    // is still taken, without the work of drawing it.
+    renderer_->Render(shown ? QSize(area_->Width(), area_->Height()) : QSize(), devicePixelRatioF(),
+                      rotation_, movie_);
+    if (shown && renderer_->PaintedByWidget()) update(ToQRect(*area_));
+}
+
+void MpvView::Show(Content content, std::optional<PixelRect> area, QSize movie, int rotation) {
+    content_ = content;
+    area_ = content == Content::Nothing ? std::nullopt : area;
+    movie_ = movie;
+    rotation_ = rotation;
+    Relayout();
+}
+
+void MpvView::Relayout() {
+    PlaceController();
+    const bool sized = area_ && content_ == Content::Picture;
+    if (renderer_) renderer_->SetArea(sized ? ToQRect(*area_) : QRect());
     // A paused movie sends no new frame: the last one is drawn again at the
     // new size.
     if (renderer_ && sized && isVisible()) {
-        renderer_->Render(QSize(area->Width(), area->Height()), devicePixelRatioF(),
-                          load_.Rotation(), QSize(load_.Width(), load_.Height()));
+        renderer_->Render(QSize(area_->Width(), area_->Height()), devicePixelRatioF(), rotation_,
+                          movie_);
     }
     update();
 }
 
-void MpvPlayer::PlaceController(const std::optional<PixelRect>& area) {
+void MpvView::SetBackground(QColor colour) {
+    background_ = colour;
+    update();
+}
+
+void MpvView::SetControllerShown(bool shown) {
+    controllerShown_ = shown;
+    PlaceController();
+}
+
+void MpvView::SetControllerHeight(int px) {
+    controllerHeight_ = std::max(px, 0);
+    PlaceController();
+}
+
+void MpvView::PlaceController() {
     std::optional<PixelRect> bar;
     const int barHeight = ControllerHeight();
     const BarRoom room{width(), height(), controller_->NeededWidth(barHeight)};
-    if (controllerShown_ && area && !fullScreen_) {
-        bar = ControllerBarRect(*area, barHeight, room);
-    } else if (controllerShown_ && area && pointerAwake_) {
+    if (controllerShown_ && area_ && !fullScreen_) {
+        bar = ControllerBarRect(*area_, barHeight, room);
+    } else if (controllerShown_ && area_ && pointerAwake_) {
         // Full screen: along the bottom of the screen, while it is in use.
         bar = ControllerBarRect(PixelRect{0, 0, width(), height()}, barHeight, room);
     }
@@ -85,35 +130,21 @@ void MpvPlayer::PlaceController(const std::optional<PixelRect>& area) {
     if (renderer_ && !renderer_->PaintedByWidget()) controller_->raise();
 }
 
-int MpvPlayer::ControllerHeight() const {
+int MpvView::ControllerHeight() const {
     return controllerHeight_ ? *controllerHeight_ : ControllerHeightForDpi(logicalDpiY());
 }
 
-void MpvPlayer::SyncController() {
-    controller_->SetDuration(duration_);
-    controller_->SetPosition(position_);
-    controller_->SetPlaying(!paused_ && !atEnd_);
-    controller_->SetVolume(volume_);
-    controller_->SetMuted(muted_);
-    controller_->SetSpeed(speed_);
-    QList<double> chapters;
-    for (const Chapter& chapter : chapters_) chapters.append(chapter.time);
-    controller_->SetChapters(std::move(chapters));
-}
-
-void MpvPlayer::paintEvent(QPaintEvent* event) {
+void MpvView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const auto area = MovieArea();
-    const QRect target = area ? ToQRect(*area) : QRect();
-    const bool picture = !target.isEmpty() && renderer_ &&
-                         load_.CurrentPhase() == LoadTracker::Phase::Sized &&
-                         renderer_->HasPicture();
+    const QRect target = area_ ? ToQRect(*area_) : QRect();
+    const bool picture =
+        !target.isEmpty() && renderer_ && content_ == Content::Picture && renderer_->HasPicture();
     // A picture covers its whole rectangle: the background goes only around
     // it, which spares filling a movie's worth of pixels for every frame.
     const QRegion background = picture ? event->region() - target : event->region();
     for (const QRect& r : background) painter.fillRect(r, background_);
     if (target.isEmpty()) return;
-    if (load_.CurrentPhase() == LoadTracker::Phase::Sized) {
+    if (content_ == Content::Picture) {
         if (picture) renderer_->Paint(painter, target);
     } else if (!logo_.isNull()) {
         QSize size = logo_.size().scaled(target.size(), Qt::KeepAspectRatio);
@@ -124,34 +155,21 @@ void MpvPlayer::paintEvent(QPaintEvent* event) {
     }
 }
 
-// The window's layout sends a new rectangle right after it moves or resizes
-// the player, when it wants one; until then the movie is drawn at its natural
-// size. Qt delivers the events of a geometry set while the widget was hidden
-// only when it is shown; those do not undo a rectangle sent since.
-void MpvPlayer::OnGeometryChanged() {
-    if (movieRect_ && geometry() != movieRectGeometry_) movieRect_.reset();
-    Relayout();
-}
+void MpvView::PlacementChanged(bool) { Relayout(); }
 
-void MpvPlayer::HostPlaced() {
-    movieRect_.reset();
-    previousRect_.reset();
-    Relayout();
-}
-
-void MpvPlayer::resizeEvent(QResizeEvent* event) {
+void MpvView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    OnGeometryChanged();
+    PlacementChanged(true);
 }
 
-void MpvPlayer::moveEvent(QMoveEvent* event) {
+void MpvView::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    OnGeometryChanged();
+    PlacementChanged(true);
 }
 
-void MpvPlayer::showEvent(QShowEvent* event) {
+void MpvView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    Relayout();
+    PlacementChanged(false);
 }
 
 }  // namespace rw
