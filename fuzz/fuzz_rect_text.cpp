@@ -1,7 +1,6 @@
-// Rectangle texts "left,top,right,bottom": the window's reading of the
-// player's answer (AspectFromRectText) and the player's reading of the
-// window's request (ParseMovieRect), which come from different sides of the
-// same exchange and must agree wherever both accept the text.
+// Rectangle texts "left,top,right,bottom", as the window reads the player's
+// answer (ReadRectText, AspectFromRectText), and the player's geometry for
+// every rectangle such a text can name.
 
 #include <cmath>
 #include <cstdlib>
@@ -13,26 +12,25 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text = rw::fuzz::TextOf(data, size);
 
+    const auto fields = rw::ReadRectText(text);
     const double aspect = rw::AspectFromRectText(text);
-    const auto rect = rw::ParseMovieRect(text);
-    if (!rect) return 0;
-
-    // The player keeps its coordinates small enough for its own arithmetic.
-    for (int v : {rect->left, rect->top, rect->right, rect->bottom}) {
-        FUZZ_CHECK(v >= -1'000'000 && v <= 1'000'000);
+    // The ratio is the fields' own, where their differences fit.
+    const double height = static_cast<double>(fields[3]) - fields[1];
+    const double width = static_cast<double>(fields[2]) - fields[0];
+    if (std::abs(height) < 2e9 && std::abs(width) < 2e9) {
+        const double expected = height / width;
+        FUZZ_CHECK(aspect == expected || (std::isnan(aspect) && std::isnan(expected)));
     }
-    // Four plain integers: the window's reading gives the same ratio.
-    const double expected = static_cast<double>(rect->Height()) / rect->Width();
-    FUZZ_CHECK(aspect == expected || (std::isnan(aspect) && std::isnan(expected)));
 
-    // The form in which the player reports a size reads back as that size,
-    // for every size within the coordinate limit.
-    const auto reported = rw::ParseMovieRect(rw::FormatMovieRect(rect->Width(), rect->Height()));
-    if (std::abs(rect->Width()) <= 1'000'000 && std::abs(rect->Height()) <= 1'000'000) {
-        FUZZ_CHECK(reported && reported->Width() == rect->Width() &&
-                   reported->Height() == rect->Height());
-    } else {
-        FUZZ_CHECK(!reported);
+    const rw::PixelRect taken{fields[0], fields[1], fields[2], fields[3]};
+    if (!rw::WithinCoordinateLimit(taken)) return 0;
+    const rw::PixelRect* rect = &taken;
+
+    // The form in which the player reports a size reads back as that size.
+    if (rect->Width() >= 0 && rect->Height() >= 0) {
+        const auto reported = rw::ReadRectText(rw::FormatMovieRect(rect->Width(), rect->Height()));
+        FUZZ_CHECK(reported[0] == 0 && reported[1] == 0 && reported[2] == rect->Width() &&
+                   reported[3] == rect->Height());
     }
 
     // The controller bar for this rectangle, for every bar and area height a

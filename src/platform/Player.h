@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/PixelRect.h"
+
 namespace rw {
 
 // The movie player component as the window logic uses it. Every operation may
@@ -25,9 +27,8 @@ class IPlayer {
     // Reference of the loaded movie; empty when none is loaded or the last
     // load failed.
     virtual std::string Reference() = 0;
-    // Where to draw the movie inside the player's area: "left,top,right,bottom"
-    // in pixels.
-    virtual void SetMovieRect(const std::string& rect) = 0;
+    // Where to draw the movie inside the player's area, in pixels.
+    virtual void SetMovieRect(const PixelRect& rect) = 0;
     // The loaded movie's rectangle "0,0,width,height"; throws when there is none.
     virtual std::string MovieRect() = 0;
 };

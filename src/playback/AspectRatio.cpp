@@ -9,7 +9,7 @@
 
 namespace rw {
 
-double AspectFromRectText(const std::string& text) {
+std::array<std::int32_t, 4> ReadRectText(const std::string& text) {
     std::array<std::int32_t, 4> rect{};
     // Every field, the last included, is followed by a comma.
     const std::string fields = text + ",";
@@ -23,6 +23,11 @@ double AspectFromRectText(const std::string& text) {
         ++index;
         start = comma + 1;
     }
+    return rect;
+}
+
+double AspectFromRectText(const std::string& text) {
+    const std::array<std::int32_t, 4> rect = ReadRectText(text);
     const std::int64_t height = static_cast<std::int64_t>(rect[3]) - rect[1];
     const std::int64_t width = static_cast<std::int64_t>(rect[2]) - rect[0];
     constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();

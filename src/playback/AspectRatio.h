@@ -1,14 +1,21 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 #include "window/Form.h"
 
 namespace rw {
 
-// Height over width of a rectangle text "left,top,right,bottom". Fields that
-// do not parse count as 0, fields past the fourth are ignored; a zero width
-// gives not-a-number or an infinity, an overflowing difference gives 0.
+// The fields of a rectangle text "left,top,right,bottom", the one reading of
+// that text there is. Fields that do not parse count as 0, missing ones as
+// well, and fields past the fourth are ignored.
+std::array<std::int32_t, 4> ReadRectText(const std::string& text);
+
+// Height over width of a rectangle text, read as ReadRectText reads it; a
+// zero width gives not-a-number or an infinity, an overflowing difference
+// gives 0.
 double AspectFromRectText(const std::string& text);
 
 // Asks the player for its rectangle; not-a-number when it cannot answer.

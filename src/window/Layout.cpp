@@ -8,11 +8,6 @@ namespace rw {
 
 namespace {
 
-std::string RectText(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) {
-    return std::to_string(l) + "," + std::to_string(t) + "," + std::to_string(r) + "," +
-           std::to_string(b);
-}
-
 // Div of two values that are rounded first.
 std::optional<std::int32_t> DivRounded(std::optional<std::int32_t> a, double b) {
     const auto rb = Round(b);
@@ -49,20 +44,20 @@ LayoutResult ComputeLayout(const LayoutInput& in) {
         const auto right = DivRounded(fw, in.twipsPerPixelX);
         const auto bottom = DivRounded(h, in.twipsPerPixelY);
         if (right && bottom) {
-            if (const auto r = Add(*right, l)) out.movieRect = RectText(l, 0, *r, *bottom);
+            if (const auto r = Add(*right, l)) out.movieRect = PixelRect{l, 0, *r, *bottom};
         }
         return out;
     }
     if (ch >= static_cast<double>(fh)) {
         const auto right = DivRounded(Round(cw), in.twipsPerPixelX);
         const auto bottom = DivRounded(fh, in.twipsPerPixelY);
-        if (right && bottom) out.movieRect = RectText(0, 0, *right, *bottom);
+        if (right && bottom) out.movieRect = PixelRect{0, 0, *right, *bottom};
         out.outerHeight = Add(fh, kControllerTwips);
     }
     return out;
 }
 
-std::optional<std::string> FullScreenMovieRect(const LayoutInput& in) {
+std::optional<PixelRect> FullScreenMovieRect(const LayoutInput& in) {
     const double aspect = in.movieAspect;
     if (!(aspect > 0) || !std::isfinite(aspect) || !(in.twipsPerPixelX > 0) ||
         !(in.twipsPerPixelY > 0)) {
@@ -80,7 +75,7 @@ std::optional<std::string> FullScreenMovieRect(const LayoutInput& in) {
     const auto ph = static_cast<std::int32_t>(std::lround(h));
     const auto left = static_cast<std::int32_t>(std::lround((width - pw) / 2));
     const auto top = static_cast<std::int32_t>(std::lround((height - ph) / 2));
-    return RectText(left, top, left + pw, top + ph);
+    return PixelRect{left, top, left + pw, top + ph};
 }
 
 }  // namespace rw

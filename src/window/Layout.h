@@ -2,7 +2,8 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
+
+#include "platform/PixelRect.h"
 
 namespace rw {
 
@@ -21,9 +22,8 @@ struct LayoutInput {
 struct LayoutResult {
     // Logo position in twips; absent when the centring step failed.
     std::optional<std::int32_t> logoLeft, logoTop;
-    // "left,top,right,bottom" in pixels for the player; absent when none is
-    // sent.
-    std::optional<std::string> movieRect;
+    // Where the player draws the movie, in pixels; absent when none is sent.
+    std::optional<PixelRect> movieRect;
     // New outer window height in twips when the window should shrink to the
     // movie.
     std::optional<std::int32_t> outerHeight;
@@ -37,6 +37,6 @@ LayoutResult ComputeLayout(const LayoutInput& in);
 // with the aspect ratio kept, centred both ways (the play bar lies over the
 // picture there, so no room is kept for it). Nothing for an unusable ratio
 // or area, where the windowed layout's rectangle serves. Pure; never throws.
-std::optional<std::string> FullScreenMovieRect(const LayoutInput& in);
+std::optional<PixelRect> FullScreenMovieRect(const LayoutInput& in);
 
 }  // namespace rw

@@ -172,8 +172,7 @@ std::optional<PixelRect> FittedRect(Program& p) {
     in.showControls = w.Checked(Menu::MovieControls);
     in.twipsPerPixelX = w.TwipsPerPixelX();
     in.twipsPerPixelY = w.TwipsPerPixelY();
-    const auto text = ComputeLayout(in).movieRect;
-    return text ? ParseMovieRect(*text) : std::nullopt;
+    return ComputeLayout(in).movieRect;
 }
 
 bool FlipsLoop(Program& p) {

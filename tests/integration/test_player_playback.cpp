@@ -165,17 +165,17 @@ TEST_F(PlaybackTest, ControllerBarSitsBelowTheMovieAsWideAsIt) {
     const int height = ControllerHeightForDpi(player_->logicalDpiY());
     EXPECT_EQ(Bar()->geometry(), QRect(0, 240, 320, height));  // natural size
     player_->SetControllerHeight(15);
-    player_->SetMovieRect("10,20,330,140");
+    player_->SetMovieRect({10, 20, 330, 140});
     EXPECT_EQ(Bar()->geometry(), QRect(10, 140, 320, 15));
     // Too narrow for the controls: the bar spans the player instead.
-    player_->SetMovieRect("10,20,170,140");
+    player_->SetMovieRect({10, 20, 170, 140});
     EXPECT_EQ(Bar()->geometry(), QRect(0, 140, player_->width(), 15));
-    player_->SetMovieRect("0,0,640,470");  // no room below: it covers the movie's bottom
+    player_->SetMovieRect({0, 0, 640, 470});  // no room below: it covers the movie's bottom
     EXPECT_EQ(Bar()->geometry(), QRect(0, 465, 640, 15));
 
     player_->SetController(0);
     EXPECT_FALSE(Bar()->isVisible());
-    player_->SetMovieRect("10,20,170,140");  // moving the movie does not bring it back
+    player_->SetMovieRect({10, 20, 170, 140});  // moving the movie does not bring it back
     player_->resize(600, 400);
     EXPECT_FALSE(Bar()->isVisible());
     const QImage shot = player_->grab().toImage();
@@ -196,7 +196,7 @@ TEST_F(PlaybackTest, ControllerBarShowsTimeAndPlaysAndSeeks) {
     player_->Load(ClipPath(Clip::Moving));
     player_->SetController(1);
     player_->SetControllerHeight(15);
-    player_->SetMovieRect("0,0,640,400");
+    player_->SetMovieRect({0, 0, 640, 400});
     ControllerBar* bar = Bar();
     ASSERT_TRUE(QTest::qWaitFor([&] { return bar->TimeText() == "0:00 / 0:04"; }));
 
@@ -218,7 +218,7 @@ TEST_F(PlaybackTest, ControllerBarShowsTimeAndPlaysAndSeeks) {
 TEST_F(PlaybackTest, ControllerBarChangesVolumeAndMute) {
     player_->Load(ClipPath(Clip::Sine));
     player_->SetController(1);
-    player_->SetMovieRect("0,0,640,400");
+    player_->SetMovieRect({0, 0, 640, 400});
     ControllerBar* bar = Bar();
     const ControllerBar::Layout layout = bar->ComputeLayout();
     ASSERT_FALSE(layout.volume.isEmpty());
@@ -242,7 +242,7 @@ TEST_F(PlaybackTest, ControllerBarRepaintsFarLessOftenThanFrames) {
     player_->Load(ClipPath(Clip::Minute));
     player_->SetController(1);
     player_->SetControllerHeight(15);
-    player_->SetMovieRect("0,0,320,240");
+    player_->SetMovieRect({0, 0, 320, 240});
     QTest::qWait(300);
     PaintCounter bar(Bar());
     int positions = 0;

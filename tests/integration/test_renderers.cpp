@@ -153,7 +153,7 @@ class RendererPictureTest : public testing::Test {
 
     // A player with the renderer asked for, its movie loaded and paused on
     // the first frame, drawn over `rect` (empty: its natural size).
-    std::unique_ptr<MpvPlayer> Show(const char* renderer, const std::string& rect) {
+    std::unique_ptr<MpvPlayer> Show(const char* renderer, std::optional<PixelRect> rect) {
         qputenv("REELWICK_RENDERER", renderer);
         auto player = std::make_unique<MpvPlayer>(QImage());
         player->setWindowFlag(Qt::FramelessWindowHint);
@@ -162,7 +162,7 @@ class RendererPictureTest : public testing::Test {
         player->show();
         EXPECT_TRUE(QTest::qWaitFor([&] { return player->windowHandle()->isExposed(); }, 10000));
         player->Load(clip_);
-        if (!rect.empty()) player->SetMovieRect(rect);
+        if (rect) player->SetMovieRect(*rect);
         return player;
     }
 
@@ -188,7 +188,7 @@ class RendererPictureTest : public testing::Test {
 
 TEST_F(RendererPictureTest, EachRendererIsTheOneAskedFor) {
     for (const char* renderer : {"sw", "gl"}) {
-        const auto player = Show(renderer, "");
+        const auto player = Show(renderer, std::nullopt);
         EXPECT_STREQ(player->RendererName(), renderer);
         EXPECT_EQ(player->MovieRect(), "0,0,320,240");
     }
@@ -207,12 +207,12 @@ TEST_F(RendererPictureTest, WithoutAGpuDriverTheSoftwareRendererIsChosen) {
 // than the movie), drawn over the picture's own window by the GL renderer.
 TEST_F(RendererPictureTest, BothRenderersShowTheSamePicture) {
     const struct {
-        std::string rect;
-        int threshold;  // scalers differ a little where a picture is stretched
+        std::optional<PixelRect> rect;  // none: natural size
+        int threshold;                  // scalers differ a little where a picture is stretched
         double share;
     } cases[] = {
-        {"", 24, 0.01},               // natural size
-        {"20,10,380,300", 48, 0.03},  // stretched, and the bar over its bottom
+        {std::nullopt, 24, 0.01},
+        {PixelRect{20, 10, 380, 300}, 48, 0.03},  // stretched, and the bar over its bottom
     };
     for (const auto& c : cases) {
         auto software = Show("sw", c.rect);
@@ -224,15 +224,15 @@ TEST_F(RendererPictureTest, BothRenderersShowTheSamePicture) {
         const QImage actual = SettledPicture(*gl);
         ASSERT_EQ(expected.size(), actual.size());
         const Difference d = Compare(expected, actual, c.threshold);
-        EXPECT_LT(d.mean, 4.0) << "rect " << c.rect;
-        EXPECT_LT(d.overShare, c.share) << "rect " << c.rect;
+        EXPECT_LT(d.mean, 4.0) << "rect " << c.rect.has_value();
+        EXPECT_LT(d.overShare, c.share) << "rect " << c.rect.has_value();
         // The pictures are not both empty: the movie's colours are there.
         EXPECT_GT(qGray(actual.pixel(100, 100)), 40);
     }
 }
 
 TEST_F(RendererPictureTest, TheOpenGlPictureLeavesWithItsMovie) {
-    const auto player = Show("gl", "");
+    const auto player = Show("gl", std::nullopt);
     const QImage shown = SettledPicture(*player);
     EXPECT_GT(qGray(shown.pixel(100, 100)), 40);
     player->SetBackground("Blue");

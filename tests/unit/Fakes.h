@@ -131,7 +131,11 @@ class FakePlayer final : public IPlayer {
     void SetController(std::int32_t on) override { Log("SetController " + std::to_string(on)); }
     void Load(const std::string& r) override;
     std::string Reference() override;
-    void SetMovieRect(const std::string& r) override { Log("SetMovieRect " + r); }
+    // Logged as the window's layout once wrote it: "left,top,right,bottom".
+    void SetMovieRect(const PixelRect& r) override {
+        Log("SetMovieRect " + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+            std::to_string(r.right) + "," + std::to_string(r.bottom));
+    }
     std::string MovieRect() override;
 
   private:

@@ -14,20 +14,28 @@ struct Case {
     const char* name;
     double cw, ch, aspect;
     bool controls, originalSize;
-    std::optional<std::string> rect;
+    std::optional<PixelRect> rect;
     std::optional<std::int32_t> height;
     double tpp = 15;
 };
 
 TEST(Layout, FitsTheMovie) {
-    const std::optional<std::string> none;
+    const std::optional<PixelRect> none;
     const Case cases[] = {
-        {"full height, no margin", 4800, 3820, 0.75, true, false, "0,0,320,240", {}},
-        {"centred across", 6000, 3820, 0.75, true, false, "40,0,360,240", {}},
-        {"too tall: full width, window shortened", 4800, 5000, 0.75, true, false, "0,0,320,240",
-         3820},
-        {"controls off gives the full height", 4800, 3820, 0.75, false, false, "0,0,320,240", 3820},
-        {"client lower than the controller", 4800, 100, 0.75, true, false, "165,0,155,-8", {}},
+        {"full height, no margin", 4800, 3820, 0.75, true, false, PixelRect{0, 0, 320, 240}, {}},
+        {"centred across", 6000, 3820, 0.75, true, false, PixelRect{40, 0, 360, 240}, {}},
+        {"too tall: full width, window shortened", 4800, 5000, 0.75, true, false,
+         PixelRect{0, 0, 320, 240}, 3820},
+        {"controls off gives the full height", 4800, 3820, 0.75, false, false,
+         PixelRect{0, 0, 320, 240}, 3820},
+        {"client lower than the controller",
+         4800,
+         100,
+         0.75,
+         true,
+         false,
+         PixelRect{165, 0, 155, -8},
+         {}},
         {"original size sends nothing", 4800, 3820, 0.75, true, true, none, {}},
         {"no movie yet: zero width at the centre",
          4800,
@@ -35,22 +43,32 @@ TEST(Layout, FitsTheMovie) {
          0.0,
          true,
          false,
-         "160,0,160,240",
+         PixelRect{160, 0, 160, 240},
          {}},
-        {"not-a-number aspect", 4800, 3820, kNaN, true, false, "160,0,160,240", {}},
-        {"infinite aspect", 4800, 3820, kInf, true, false, "160,0,160,240", {}},
-        {"fitted height rounds half to even", 4806, 5000, 0.75, true, false, "0,0,320,240", 3824},
-        {"wide movie in a tall window", 4800, 9000, 0.5625, true, false, "0,0,320,180", 2920},
+        {"not-a-number aspect", 4800, 3820, kNaN, true, false, PixelRect{160, 0, 160, 240}, {}},
+        {"infinite aspect", 4800, 3820, kInf, true, false, PixelRect{160, 0, 160, 240}, {}},
+        {"fitted height rounds half to even", 4806, 5000, 0.75, true, false,
+         PixelRect{0, 0, 320, 240}, 3824},
+        {"wide movie in a tall window", 4800, 9000, 0.5625, true, false, PixelRect{0, 0, 320, 180},
+         2920},
         {"zero twips per pixel sends nothing", 4800, 3820, 0.75, true, false, none, {}, 0},
-        {"20 twips per pixel (72 dpi)", 4800, 3820, 0.75, true, false, "0,0,240,180", {}, 20},
-        {"empty client area", 0, 0, 0.75, true, false, "9,0,-10,-14", {}},
+        {"20 twips per pixel (72 dpi)",
+         4800,
+         3820,
+         0.75,
+         true,
+         false,
+         PixelRect{0, 0, 240, 180},
+         {},
+         20},
+        {"empty client area", 0, 0, 0.75, true, false, PixelRect{9, 0, -10, -14}, {}},
         {"huge aspect overflows fitted height",
          4800,
          3820,
          1e300,
          true,
          false,
-         "160,0,160,240",
+         PixelRect{160, 0, 160, 240},
          {}},
     };
     for (const auto& c : cases) {

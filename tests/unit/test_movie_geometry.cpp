@@ -10,44 +10,103 @@
 namespace rw {
 namespace {
 
-struct RectCase {
-    std::string text;
-    std::optional<PixelRect> rect;
-};
-
-class ParseMovieRectTest : public testing::TestWithParam<RectCase> {};
-
-TEST_P(ParseMovieRectTest, AcceptsExactlyFourIntegers) {
-    EXPECT_EQ(ParseMovieRect(GetParam().text), GetParam().rect) << GetParam().text;
+TEST(WithinCoordinateLimit, RefusesWhatWouldOverflowTheDrawing) {
+    const struct {
+        const char* name;
+        PixelRect rect;
+        bool taken;
+    } cases[] = {
+        {"an ordinary rectangle", {10, 20, 170, 140}, true},
+        {"an inverted one (draws nothing)", {100, 100, 50, 50}, true},
+        {"negative coordinates", {-5, -6, -1, -2}, true},
+        {"a million pixels", {1000000, 0, 0, -1000000}, true},
+        {"one past a million", {1000001, 0, 0, 0}, false},
+        {"one below minus a million", {0, 0, 0, -1000001}, false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(WithinCoordinateLimit(c.rect), c.taken) << c.name;
 }
 
-// Empty and inverted rectangles parse: they draw nothing.
-const RectCase kRects[] = {
-    {"0,0,320,240", PixelRect{0, 0, 320, 240}},
-    {"10,20,170,140", PixelRect{10, 20, 170, 140}},
-    {" 1 , 2 ,3, 4 ", PixelRect{1, 2, 3, 4}},
-    {"-5,-6,-1,-2", PixelRect{-5, -6, -1, -2}},
-    {"100,100,50,50", PixelRect{100, 100, 50, 50}},
-    {"0,0,0,0", PixelRect{0, 0, 0, 0}},
-    {"1000000,0,0,0", PixelRect{1000000, 0, 0, 0}},
-    {"1000001,0,0,0", std::nullopt},
-    {"99999999999999999999,0,0,0", std::nullopt},
-    {"", std::nullopt},
-    {"0,0,320", std::nullopt},
-    {"0,0,320,240,5", std::nullopt},
-    {"0,0,320,", std::nullopt},
-    {",0,0,320,240", std::nullopt},
-    {"0,0,32a,240", std::nullopt},
-    {"0,0,3 2,240", std::nullopt},
-    {"0,0,1.5,240", std::nullopt},
-    {"+1,0,320,240", std::nullopt},
-    {"0;0;320;240", std::nullopt},
-    {"none", std::nullopt},
-    // A field as long as the window's reader of numbers takes, and one longer.
-    {"0,0,30,240" + std::string(397, ' '), PixelRect{0, 0, 30, 240}},
-    {"0,0,30,240" + std::string(398, ' '), std::nullopt},
-};
-INSTANTIATE_TEST_SUITE_P(All, ParseMovieRectTest, testing::ValuesIn(kRects));
+constexpr PixelRect kHost{0, 0, 640, 480};
+constexpr PixelRect kMovedHost{10, 0, 650, 480};
+
+TEST(PictureArea, DrawsTheRectangleSentOrWhatComesBeforeIt) {
+    using R = PixelRect;
+    const std::optional<R> none;
+    const auto pic = Showing::Picture, logo = Showing::Logo;
+    const struct {
+        const char* name;
+        std::optional<R> sent;
+        int sentW, sentH;  // the movie's size when it was sent
+        std::optional<R> previous;
+        Showing showing;
+        int w, h;
+        R host;
+        bool fullScreen;
+        std::optional<R> area;
+    } cases[] = {
+        {"nothing to show", R{0, 0, 320, 240}, 320, 240, none, Showing::Nothing, 320, 240, kHost,
+         false, none},
+        {"the rectangle sent", R{10, 20, 330, 260}, 320, 240, none, pic, 320, 240, kHost, false,
+         R{10, 20, 330, 260}},
+        {"a new size of the same shape fills it", R{0, 0, 640, 480}, 320, 240, none, pic, 160, 120,
+         kHost, false, R{0, 0, 640, 480}},
+        {"a reshaped picture is fitted inside it", R{0, 0, 640, 480}, 320, 240, none, pic, 640, 360,
+         kHost, false, R{0, 60, 640, 420}},
+        {"natural size before a rectangle", none, 0, 0, none, pic, 320, 240, kHost, false,
+         R{0, 0, 320, 240}},
+        {"the last movie's rectangle lent", none, 0, 0, R{0, 0, 640, 480}, pic, 320, 240, kHost,
+         false, R{0, 0, 640, 480}},
+        {"not lent to another shape", none, 0, 0, R{0, 0, 640, 480}, pic, 640, 360, kHost, false,
+         R{0, 0, 640, 360}},
+        {"not lent after the player moved", none, 0, 0, R{0, 0, 640, 480}, pic, 320, 240,
+         kMovedHost, false, R{0, 0, 320, 240}},
+        {"natural size centred in full screen", none, 0, 0, none, pic, 320, 240, kHost, true,
+         R{160, 120, 480, 360}},
+        {"a logo at the nominal size", none, 0, 0, none, logo, 0, 0, kHost, false,
+         R{0, 0, 320, 240}},
+        {"a logo in the rectangle sent", R{5, 5, 105, 85}, 0, 0, none, logo, 0, 0, kHost, false,
+         R{5, 5, 105, 85}},
+    };
+    for (const auto& c : cases) {
+        MoviePlacement placement;
+        placement.sent = c.sent;
+        placement.sentHost = kHost;
+        placement.sentForWidth = c.sentW;
+        placement.sentForHeight = c.sentH;
+        placement.previous = c.previous;
+        placement.previousHost = kHost;
+        const PictureScene scene{c.showing, c.w, c.h, c.host, c.fullScreen};
+        EXPECT_EQ(PictureArea(placement, scene), c.area) << c.name;
+    }
+}
+
+TEST(MoviePlacement, KeepsTheRectangleOnlyWhereItWasSent) {
+    const PixelRect sent{0, 0, 640, 480};
+    const struct {
+        const char* name;
+        void (*step)(MoviePlacement&);
+        std::optional<PixelRect> sentAfter, previousAfter;
+    } cases[] = {
+        {"a new movie borrows it", [](MoviePlacement& p) { p.NewMovie(); }, std::nullopt, sent},
+        {"an event of the same place keeps it", [](MoviePlacement& p) { p.HostMoved(kHost); }, sent,
+         std::nullopt},
+        {"a move elsewhere drops it", [](MoviePlacement& p) { p.HostMoved(kMovedHost); },
+         std::nullopt, std::nullopt},
+        {"placed anew: none at all",
+         [](MoviePlacement& p) {
+             p.NewMovie();
+             p.Forget();
+         },
+         std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        MoviePlacement placement;
+        placement.Send(sent, kHost, 320, 240);
+        c.step(placement);
+        EXPECT_EQ(placement.sent, c.sentAfter) << c.name;
+        EXPECT_EQ(placement.previous, c.previousAfter) << c.name;
+    }
+}
 
 TEST(FormatMovieRect, WritesOriginAndSize) {
     EXPECT_EQ(FormatMovieRect(320, 240), "0,0,320,240");

@@ -37,13 +37,9 @@ void MpvPlayer::Load(const std::string& reference) {
         // Nothing of the previous movie carries over: its picture would show
         // until the new one's first frame, and the rectangle fitted to its
         // shape would stretch the new one until the window sends one of its
-        // own. A movie of the same shape may borrow the rectangle (MovieArea).
+        // own. A movie of the same shape may borrow the rectangle (PictureArea).
         ClearPicture();
-        if (movieRect_) {
-            previousRect_ = movieRect_;
-            previousRectGeometry_ = movieRectGeometry_;
-        }
-        movieRect_.reset();
+        placement_.NewMovie();
         state_.NewLoad();
         std::optional<std::string> path;
         const std::string candidate = next < candidates.size() ? candidates[next++] : "";

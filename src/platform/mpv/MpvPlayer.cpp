@@ -9,9 +9,8 @@
 namespace rw {
 namespace {
 
-// What a movie without a picture reports as its rectangle, and where its
-// logo goes when no rectangle was sent.
-constexpr PixelRect kNominalRect{0, 0, 320, 240};
+// The widget's place in its host, as the placement rules compare it.
+PixelRect HostRect(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()}; }
 
 }  // namespace
 
@@ -93,13 +92,11 @@ bool MpvPlayer::HasMovie() const {
 
 bool MpvPlayer::HasPicture() const { return load_.CurrentPhase() == LoadTracker::Phase::Sized; }
 
-void MpvPlayer::SetMovieRect(const std::string& rect) {
-    const auto parsed = ParseMovieRect(rect);
-    if (!parsed) throw PlatformError(Service::Player, "not a rectangle: " + rect);
-    movieRect_ = parsed;
-    movieRectGeometry_ = geometry();
-    movieRectFor_ = QSize(load_.Width(), load_.Height());
-    previousRect_.reset();
+void MpvPlayer::SetMovieRect(const PixelRect& rect) {
+    if (!WithinCoordinateLimit(rect)) {
+        throw PlatformError(Service::Player, "a rectangle beyond the player's coordinates");
+    }
+    placement_.Send(rect, HostRect(geometry()), load_.Width(), load_.Height());
     ShowMovie();
 }
 
@@ -150,49 +147,15 @@ void MpvPlayer::SyncController() {
     bar.SetChapters(std::move(chapters));
 }
 
-std::optional<PixelRect> MpvPlayer::MovieArea() const {
-    switch (load_.CurrentPhase()) {
-        case LoadTracker::Phase::Sized:
-            if (movieRect_) {
-                // Sent for another size of the picture: shown whole in it
-                // until the window has fitted the new one.
-                if (movieRectFor_ != QSize(load_.Width(), load_.Height()) &&
-                    !SameShape(*movieRect_, load_.Width(), load_.Height())) {
-                    return FitInside(*movieRect_, load_.Width(), load_.Height());
-                }
-                return *movieRect_;
-            }
-            // A movie of the last one's shape keeps its rectangle until the
-            // window sends one: nothing is stretched, and the GL window is not
-            // moved to the movie's own size and back (a cost on every open).
-            if (previousRect_ && geometry() == previousRectGeometry_ &&
-                SameShape(*previousRect_, load_.Width(), load_.Height())) {
-                return *previousRect_;
-            }
-            if (FullScreenMode()) {
-                // At its own size in full screen: centred, as the window's
-                // layout centres a fitted movie there.
-                const int left = (width() - load_.Width()) / 2;
-                const int top = (height() - load_.Height()) / 2;
-                return PixelRect{left, top, left + load_.Width(), top + load_.Height()};
-            }
-            return PixelRect{0, 0, load_.Width(), load_.Height()};
-        case LoadTracker::Phase::NoPicture:
-            return movieRect_ ? *movieRect_ : kNominalRect;
-        case LoadTracker::Phase::Idle:
-        case LoadTracker::Phase::Waiting:
-        case LoadTracker::Phase::Failed:
-            break;
-    }
-    return std::nullopt;
-}
-
 void MpvPlayer::ShowMovie() {
     const auto phase = load_.CurrentPhase();
-    const Content content = phase == LoadTracker::Phase::Sized       ? Content::Picture
-                            : phase == LoadTracker::Phase::NoPicture ? Content::Logo
-                                                                     : Content::Nothing;
-    Show(content, MovieArea(), QSize(load_.Width(), load_.Height()), load_.Rotation());
+    const Showing showing = phase == LoadTracker::Phase::Sized       ? Showing::Picture
+                            : phase == LoadTracker::Phase::NoPicture ? Showing::Logo
+                                                                     : Showing::Nothing;
+    const PictureScene scene{showing, load_.Width(), load_.Height(), HostRect(geometry()),
+                             FullScreenMode()};
+    Show(showing, PictureArea(placement_, scene), QSize(load_.Width(), load_.Height()),
+         load_.Rotation());
 }
 
 // The window's layout sends a new rectangle right after it moves or resizes
@@ -200,13 +163,12 @@ void MpvPlayer::ShowMovie() {
 // size. Qt delivers the events of a geometry set while the widget was hidden
 // only when it is shown; those do not undo a rectangle sent since.
 void MpvPlayer::PlacementChanged(bool moved) {
-    if (moved && movieRect_ && geometry() != movieRectGeometry_) movieRect_.reset();
+    if (moved) placement_.HostMoved(HostRect(geometry()));
     ShowMovie();
 }
 
 void MpvPlayer::HostPlaced() {
-    movieRect_.reset();
-    previousRect_.reset();
+    placement_.Forget();
     ShowMovie();
 }
 

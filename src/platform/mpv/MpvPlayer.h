@@ -45,7 +45,7 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     void SetController(std::int32_t shown) override;
     void Load(const std::string& reference) override;
     std::string Reference() override;
-    void SetMovieRect(const std::string& rect) override;
+    void SetMovieRect(const PixelRect& rect) override;
     std::string MovieRect() override;
 
     // The host has placed the component: the movie returns to its natural
@@ -151,9 +151,7 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     void Seek(double seconds, bool exact);
     void TogglePlay();
     void SyncController();
-    // Where the movie is drawn: the rectangle sent, else its natural size at
-    // the top-left; nothing when no movie is there to draw.
-    std::optional<PixelRect> MovieArea() const;
+    // Tells the view what to show where (PictureArea decides).
     void ShowMovie();
 
     MpvSession mpv_;
@@ -166,14 +164,7 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     int loadTimeoutMs_ = 3000;
     // Serial of the load whose wait ran out before it settled; 0 when none.
     std::uint64_t lateSerial_ = 0;
-
-    std::optional<PixelRect> movieRect_;  // none: natural size at the top-left
-    QRect movieRectGeometry_;             // the widget's geometry when it was sent
-    QSize movieRectFor_;                  // the movie's display size when it was sent
-    // The last movie's rectangle, lent to a new movie of the same shape until
-    // the window sends one: the window and its native GL surface stay put.
-    std::optional<PixelRect> previousRect_;
-    QRect previousRectGeometry_;
+    MoviePlacement placement_;
 };
 
 }  // namespace rw

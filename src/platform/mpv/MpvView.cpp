@@ -67,7 +67,7 @@ void MpvView::OnRenderUpdate(void* self) {
 }
 
 void MpvView::RenderFrame() {
-    const bool shown = area_ && content_ == Content::Picture && isVisible();
+    const bool shown = area_ && showing_ == Showing::Picture && isVisible();
     // libmpv waits for each frame to be taken, so a frame that is not shown
     // is still taken, without the work of drawing it.
     renderer_->Render(shown ? QSize(area_->Width(), area_->Height()) : QSize(), devicePixelRatioF(),
@@ -75,9 +75,9 @@ void MpvView::RenderFrame() {
     if (shown && renderer_->PaintedByWidget()) update(ToQRect(*area_));
 }
 
-void MpvView::Show(Content content, std::optional<PixelRect> area, QSize movie, int rotation) {
-    content_ = content;
-    area_ = content == Content::Nothing ? std::nullopt : area;
+void MpvView::Show(Showing showing, std::optional<PixelRect> area, QSize movie, int rotation) {
+    showing_ = showing;
+    area_ = showing == Showing::Nothing ? std::nullopt : area;
     movie_ = movie;
     rotation_ = rotation;
     Relayout();
@@ -85,7 +85,7 @@ void MpvView::Show(Content content, std::optional<PixelRect> area, QSize movie, 
 
 void MpvView::Relayout() {
     PlaceController();
-    const bool sized = area_ && content_ == Content::Picture;
+    const bool sized = area_ && showing_ == Showing::Picture;
     if (renderer_) renderer_->SetArea(sized ? ToQRect(*area_) : QRect());
     // A paused movie sends no new frame: the last one is drawn again at the
     // new size.
@@ -138,13 +138,13 @@ void MpvView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect target = area_ ? ToQRect(*area_) : QRect();
     const bool picture =
-        !target.isEmpty() && renderer_ && content_ == Content::Picture && renderer_->HasPicture();
+        !target.isEmpty() && renderer_ && showing_ == Showing::Picture && renderer_->HasPicture();
     // A picture covers its whole rectangle: the background goes only around
     // it, which spares filling a movie's worth of pixels for every frame.
     const QRegion background = picture ? event->region() - target : event->region();
     for (const QRect& r : background) painter.fillRect(r, background_);
     if (target.isEmpty()) return;
-    if (content_ == Content::Picture) {
+    if (showing_ == Showing::Picture) {
         if (picture) renderer_->Paint(painter, target);
     } else if (!logo_.isNull()) {
         QSize size = logo_.size().scaled(target.size(), Qt::KeepAspectRatio);

@@ -28,8 +28,6 @@ class MpvView : public QWidget {
     Q_OBJECT
 
   public:
-    enum class Content { Nothing, Picture, Logo };
-
     // `logo` is shown in place of the picture of a movie that has none.
     explicit MpvView(QImage logo, QWidget* parent = nullptr);
     ~MpvView() override;
@@ -46,10 +44,10 @@ class MpvView : public QWidget {
     // Forgets the last frame: another movie is being loaded.
     void ClearPicture();
 
-    // What to draw where: a picture of `movie`'s display size turned
-    // `rotation` degrees clockwise, or the logo, in `area`; nothing there
-    // when there is no area.
-    void Show(Content content, std::optional<PixelRect> area, QSize movie, int rotation);
+    // What to draw where, exactly as told (see PictureArea): a picture of
+    // `movie`'s display size turned `rotation` degrees clockwise, or the
+    // logo, in `area`.
+    void Show(Showing showing, std::optional<PixelRect> area, QSize movie, int rotation);
     std::optional<PixelRect> DrawnArea() const { return area_; }
 
     void SetBackground(QColor colour);
@@ -100,7 +98,7 @@ class MpvView : public QWidget {
 
     QImage logo_;
     QColor background_ = Qt::black;
-    Content content_ = Content::Nothing;
+    Showing showing_ = Showing::Nothing;
     std::optional<PixelRect> area_;
     QSize movie_;
     int rotation_ = 0;

@@ -1,7 +1,6 @@
 #include "platform/mpv/pure/MovieGeometry.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -13,47 +12,79 @@ namespace {
 // widths, bar positions and Qt's own rectangles.
 constexpr long long kMaxCoordinate = 1'000'000;
 
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
-
-// The window reads the player's rectangles with its reader of numbers,
-// which refuses a text longer than this with its spaces: the two sides of
-// the exchange accept the same fields.
-constexpr std::size_t kMaxFieldChars = 400;
-
-std::optional<int> ParseCoordinate(std::string_view text) {
-    if (text.size() > kMaxFieldChars) return std::nullopt;
-    text = Trim(text);
-    if (text.empty()) return std::nullopt;
-    long long value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end) return std::nullopt;
-    if (value > kMaxCoordinate || value < -kMaxCoordinate) return std::nullopt;
-    return static_cast<int>(value);
-}
-
 }  // namespace
-
-std::optional<PixelRect> ParseMovieRect(std::string_view text) {
-    int values[4] = {};
-    for (int i = 0; i < 4; ++i) {
-        const auto comma = text.find(',');
-        const bool last = i == 3;
-        if (last != (comma == std::string_view::npos)) return std::nullopt;
-        const auto value = ParseCoordinate(text.substr(0, comma));
-        if (!value) return std::nullopt;
-        values[i] = *value;
-        if (!last) text.remove_prefix(comma + 1);
-    }
-    return PixelRect{values[0], values[1], values[2], values[3]};
-}
 
 std::string FormatMovieRect(int width, int height) {
     return "0,0," + std::to_string(width) + "," + std::to_string(height);
+}
+
+bool WithinCoordinateLimit(const PixelRect& rect) {
+    for (const int v : {rect.left, rect.top, rect.right, rect.bottom}) {
+        if (v > kMaxCoordinate || v < -kMaxCoordinate) return false;
+    }
+    return true;
+}
+
+void MoviePlacement::Send(const PixelRect& rect, const PixelRect& host, int movieWidth,
+                          int movieHeight) {
+    sent = rect;
+    sentHost = host;
+    sentForWidth = movieWidth;
+    sentForHeight = movieHeight;
+    previous.reset();
+}
+
+void MoviePlacement::NewMovie() {
+    if (sent) {
+        previous = sent;
+        previousHost = sentHost;
+    }
+    sent.reset();
+}
+
+void MoviePlacement::HostMoved(const PixelRect& host) {
+    if (sent && host != sentHost) sent.reset();
+}
+
+void MoviePlacement::Forget() {
+    sent.reset();
+    previous.reset();
+}
+
+std::optional<PixelRect> PictureArea(const MoviePlacement& placement, const PictureScene& scene) {
+    const int w = scene.movieWidth, h = scene.movieHeight;
+    switch (scene.showing) {
+        case Showing::Picture:
+            if (placement.sent) {
+                // Sent for another size of the picture: shown whole in it
+                // until the window has fitted the new one.
+                const bool resized = placement.sentForWidth != w || placement.sentForHeight != h;
+                if (resized && !SameShape(*placement.sent, w, h)) {
+                    return FitInside(*placement.sent, w, h);
+                }
+                return placement.sent;
+            }
+            // A movie of the last one's shape keeps its rectangle until the
+            // window sends one: nothing is stretched, and the GL window is not
+            // moved to the movie's own size and back (a cost on every open).
+            if (placement.previous && scene.host == placement.previousHost &&
+                SameShape(*placement.previous, w, h)) {
+                return placement.previous;
+            }
+            if (scene.fullScreen) {
+                // At its own size in full screen: centred, as the window's
+                // layout centres a fitted movie there.
+                const int left = (scene.host.Width() - w) / 2;
+                const int top = (scene.host.Height() - h) / 2;
+                return PixelRect{left, top, left + w, top + h};
+            }
+            return PixelRect{0, 0, w, h};
+        case Showing::Logo:
+            return placement.sent ? *placement.sent : kNominalRect;
+        case Showing::Nothing:
+            break;
+    }
+    return std::nullopt;
 }
 
 std::optional<PixelRect> ControllerBarRect(const PixelRect& movie, int barHeight,

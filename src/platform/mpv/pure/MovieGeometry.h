@@ -2,29 +2,62 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
+
+#include "platform/PixelRect.h"
 
 namespace rw {
 
-// A rectangle in pixels as the window sends it: left, top, right, bottom.
-// Right and bottom are exclusive, so the width is right - left.
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const PixelRect&) const = default;
-};
-
-// Parses "left,top,right,bottom": exactly four decimal integers, each
-// optionally surrounded by spaces. Anything else gives nothing.
-std::optional<PixelRect> ParseMovieRect(std::string_view text);
-
 // "0,0,width,height", the form in which the player reports a movie's size.
 std::string FormatMovieRect(int width, int height);
+
+// Whether the player takes a rectangle: coordinates beyond a million pixels
+// would overflow the arithmetic of widths, bar positions and Qt's own
+// rectangles.
+bool WithinCoordinateLimit(const PixelRect& rect);
+
+// What a movie without a picture reports as its rectangle, and where its
+// logo goes when no rectangle was sent.
+inline constexpr PixelRect kNominalRect{0, 0, 320, 240};
+
+// Where the window said the picture goes, and what the player remembers of
+// it for the moments before the window says it again.
+struct MoviePlacement {
+    std::optional<PixelRect> sent;  // none: the movie's natural size
+    PixelRect sentHost;             // the player's place in its host then
+    int sentForWidth = 0;           // the movie's display size then
+    int sentForHeight = 0;
+    // The last movie's rectangle, lent to a new movie of the same shape
+    // until the window sends one: the window and its native GL surface
+    // stay put.
+    std::optional<PixelRect> previous;
+    PixelRect previousHost;
+
+    void Send(const PixelRect& rect, const PixelRect& host, int movieWidth, int movieHeight);
+    // A new movie is being loaded: the rectangle sent is only lent to it.
+    void NewMovie();
+    // The window sends a new rectangle right after it moves or resizes the
+    // player, when it wants one: one sent for another place goes.
+    void HostMoved(const PixelRect& host);
+    // The host placed the player anew: its natural size until one is sent.
+    void Forget();
+};
+
+// What the player has to show, and where it is.
+enum class Showing { Nothing, Picture, Logo };
+struct PictureScene {
+    Showing showing = Showing::Nothing;
+    int movieWidth = 0;  // the display size of a picture
+    int movieHeight = 0;
+    PixelRect host;  // the player's place in its host
+    bool fullScreen = false;
+};
+
+// Where the picture (or the logo) is drawn, in the player's pixels: the
+// rectangle sent, else the last movie's of the same shape, else the movie's
+// natural size at the top-left (centred in full screen). A picture that
+// changed its shape since its rectangle was sent is shown whole in it.
+// Nothing when there is nothing to show.
+std::optional<PixelRect> PictureArea(const MoviePlacement& placement, const PictureScene& scene);
 
 // Where the controller bar goes: directly below the movie and as wide as the
 // part of it inside the player's area, so that every control is on screen.
