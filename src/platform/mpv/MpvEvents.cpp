@@ -27,6 +27,39 @@ LoadTracker::EndReason ReasonOf(const mpv_event_end_file& end) {
     return LoadTracker::EndReason::Error;
 }
 
+// The subtitle and sound tracks of an observed track list.
+void ReadTrackList(const mpv_event_property& property, ObservedPlayback& state) {
+    state.subtitleTracks.clear();
+    state.audioTracks.clear();
+    const mpv_node_list* list = Entries(property);
+    for (int i = 0; list != nullptr && i < list->num; ++i) {
+        const mpv_node& entry = list->values[i];
+        const mpv_node* id = Field(entry, "id", MPV_FORMAT_INT64);
+        if (id == nullptr || id->u.int64 <= 0) continue;
+        const mpv_node* selected = Field(entry, "selected", MPV_FORMAT_FLAG);
+        Track track{id->u.int64, TextField(entry, "lang"), TextField(entry, "title"),
+                    selected != nullptr && selected->u.flag != 0};
+        const std::string type = TextField(entry, "type");
+        if (type == "sub") {
+            state.subtitleTracks.push_back(std::move(track));
+        } else if (type == "audio") {
+            state.audioTracks.push_back(std::move(track));
+        }
+    }
+}
+
+// The chapters of an observed chapter list, where their times are numbers.
+void ReadChapterList(const mpv_event_property& property, ObservedPlayback& state) {
+    state.chapters.clear();
+    const mpv_node_list* list = Entries(property);
+    for (int i = 0; list != nullptr && i < list->num; ++i) {
+        const mpv_node& entry = list->values[i];
+        const mpv_node* time = Field(entry, "time", MPV_FORMAT_DOUBLE);
+        if (time == nullptr || !std::isfinite(time->u.double_)) continue;
+        state.chapters.push_back({time->u.double_, TextField(entry, "title")});
+    }
+}
+
 }  // namespace
 
 // What the GUI thread knows of playback; it never asks libmpv directly.
@@ -66,9 +99,9 @@ std::vector<ObservedProperty> MpvPlayer::ObservedProperties() {
              s.muted = FlagOf(p);
              c.playback = true;
          }},
-        {"frame-drop-count", MPV_FORMAT_INT64, [&s](P p) { s.droppedFrames = CountOf(p); }},
+        {"frame-drop-count", MPV_FORMAT_INT64, [&s](P p) { s.drops.droppedFrames = CountOf(p); }},
         {"decoder-frame-drop-count", MPV_FORMAT_INT64,
-         [&s](P p) { s.decoderDroppedFrames = CountOf(p); }},
+         [&s](P p) { s.drops.decoderDroppedFrames = CountOf(p); }},
         // Unavailable while no audio track is selected.
         {"current-tracks/audio/id", MPV_FORMAT_INT64,
          [&s, &c](P p) {
@@ -86,14 +119,14 @@ std::vector<ObservedProperty> MpvPlayer::ObservedProperties() {
              c.tracks = true;
          }},
         {"track-list", MPV_FORMAT_NODE,
-         [this](P p) {
-             ReadTrackList(p);
-             changes_.tracks = true;
+         [&s, &c](P p) {
+             ReadTrackList(p, s);
+             c.tracks = true;
          }},
         {"chapter-list", MPV_FORMAT_NODE,
-         [this](P p) {
-             ReadChapterList(p);
-             changes_.tracks = true;
+         [&s, &c](P p) {
+             ReadChapterList(p, s);
+             c.tracks = true;
          }},
     };
 }
@@ -230,37 +263,6 @@ void MpvPlayer::HandleReply(const mpv_event& event) {
             load_.DisplaySizeKnown(serial, static_cast<int>(width->u.int64),
                                    static_cast<int>(height->u.int64));
         }
-    }
-}
-
-void MpvPlayer::ReadTrackList(const mpv_event_property& property) {
-    state_.subtitleTracks.clear();
-    state_.audioTracks.clear();
-    const mpv_node_list* list = Entries(property);
-    for (int i = 0; list != nullptr && i < list->num; ++i) {
-        const mpv_node& entry = list->values[i];
-        const mpv_node* id = Field(entry, "id", MPV_FORMAT_INT64);
-        if (id == nullptr || id->u.int64 <= 0) continue;
-        const mpv_node* selected = Field(entry, "selected", MPV_FORMAT_FLAG);
-        Track track{id->u.int64, TextField(entry, "lang"), TextField(entry, "title"),
-                    selected != nullptr && selected->u.flag != 0};
-        const std::string type = TextField(entry, "type");
-        if (type == "sub") {
-            state_.subtitleTracks.push_back(std::move(track));
-        } else if (type == "audio") {
-            state_.audioTracks.push_back(std::move(track));
-        }
-    }
-}
-
-void MpvPlayer::ReadChapterList(const mpv_event_property& property) {
-    state_.chapters.clear();
-    const mpv_node_list* list = Entries(property);
-    for (int i = 0; list != nullptr && i < list->num; ++i) {
-        const mpv_node& entry = list->values[i];
-        const mpv_node* time = Field(entry, "time", MPV_FORMAT_DOUBLE);
-        if (time == nullptr || !std::isfinite(time->u.double_)) continue;
-        state_.chapters.push_back({time->u.double_, TextField(entry, "title")});
     }
 }
 

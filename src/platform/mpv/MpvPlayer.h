@@ -16,24 +16,17 @@
 
 namespace rw {
 
-// The player component: the window's movie control and the film controls,
+// The player component: the window's movie control and the film controls
 // over a libmpv session (MpvSession), the playback it reports
-// (ObservedPlayback, LoadTracker) and the widget that shows the movie with
-// its own controller bar (MpvView).
-//
-// The GUI thread is libmpv's render thread. It never makes a blocking libmpv
-// call after start-up: it learns the state of playback from observed
-// properties and sends commands with the _async calls.
+// (ObservedPlayback, LoadTracker) and the widget that shows the movie
+// (MpvView). The GUI thread, libmpv's render thread, never makes a blocking
+// libmpv call after start-up: it learns of playback from observed properties
+// and sends requests with the _async calls.
 class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     Q_OBJECT
 
   public:
-    // libmpv's dropped-frame counters, for tests and benchmarks.
-    struct Stats {
-        long long droppedFrames = 0;
-        long long decoderDroppedFrames = 0;
-    };
-
+    using Stats = FrameDrops;
     explicit MpvPlayer(QImage logo, QWidget* parent = nullptr);
     ~MpvPlayer() override;
 
@@ -48,31 +41,26 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     void SetMovieRect(const PixelRect& rect) override;
     std::string MovieRect() override;
 
-    // The host has placed the component: the movie returns to its natural
-    // size at the top-left until a rectangle is sent again.
+    // The host has placed the component: natural size until a rectangle comes.
     void HostPlaced();
-    // How long Load waits for a movie before letting its load go on in the
-    // background (3000 ms unless set).
+    // How long Load waits before the load goes on in the background (3000 ms).
     void SetLoadTimeout(int ms);
-    // False when libmpv could not be started; Load, Play, Pause, Rewind and
-    // SetLoop then throw PlatformError.
+    // False when libmpv could not be started: Load, Play, ... then throw.
     bool IsAvailable() const { return mpv_.Running(); }
 
     // Playback as libmpv last reported it.
-    Stats FrameStats() const { return {state_.droppedFrames, state_.decoderDroppedFrames}; }
+    Stats FrameStats() const { return state_.drops; }
     double Position() const override { return state_.position; }
     double Duration() const override { return state_.duration; }
     bool IsPaused() const override { return state_.paused; }
     bool IsAtEnd() const override { return state_.atEnd; }
     double Volume() const override { return state_.volume; }
     bool IsMuted() const override { return state_.muted; }
-    // Whether the loaded movie has a sound track selected (a file of sound
-    // alone, a MIDI file being synthesised, or a movie with sound).
+    // The loaded movie has a sound track selected (sound alone, MIDI, a movie).
     bool HasSound() const { return state_.sound; }
 
-    // For the desktop (screen saver, media keys): whether the newest load
-    // settled with a movie, with or without a picture, and whether it has a
-    // picture; the serial of that load, new for every Load.
+    // For the desktop: the newest load settled with a movie, with a picture;
+    // its serial, new for every Load.
     bool HasMovie() const override;
     bool HasPicture() const override;
     std::uint64_t LoadSerial() const { return load_.Serial(); }
@@ -88,8 +76,7 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     double SubtitleDelay() const override { return state_.subtitleDelay; }
     void SetSubtitleDelay(double seconds) override;
     std::vector<Chapter> Chapters() const override { return state_.chapters; }
-    // A jump to a position (exact) and the volume in percent, as the
-    // controller bar would set them.
+    // A jump (exact) and the volume in percent, as the controller bar sets them.
     void SeekTo(double seconds) override { Seek(seconds, true); }
     void SeekBy(double seconds) override;
     void StepFrame(bool forward) override;
@@ -105,14 +92,12 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     void PlaybackChanged();
     // A load began, settled or failed.
     void LoadChanged();
-    // The load that Load stopped waiting for has settled after all: its size
-    // is known, it has no picture, or it failed. Sent once per such load, and
-    // never for a load that a newer one replaced.
+    // The load that Load stopped waiting for has settled after all (sized, no
+    // picture, or failed); once per such load, never for one replaced.
     void LateLoadSettled();
     // The loaded movie's picture changed its display size while it played (a
-    // recording that changes resolution, a channel switching between 4:3 and
-    // 16:9). Until the window sends a rectangle for the new size, the picture
-    // is shown whole, unstretched, inside the old one.
+    // recording that changes resolution, a channel switching to 16:9); it is
+    // shown whole inside the old rectangle until the window sends one.
     void MovieReshaped();
     // Playback went on from a new position after a jump: a seek, Rewind, a
     // loop back to the start, the start of a movie.
@@ -137,8 +122,6 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     void DrainEvents();
     void HandleEvent(const mpv_event& event);
     void HandleReply(const mpv_event& event);
-    void ReadTrackList(const mpv_event_property& property);
-    void ReadChapterList(const mpv_event_property& property);
     void StartWithinTheMovie(const mpv_event_hook& hook);
 
     // MpvLoad.cpp: loading a movie and waiting for it.

@@ -7,6 +7,12 @@
 
 namespace rw {
 
+// libmpv's dropped-frame counters, for tests and benchmarks.
+struct FrameDrops {
+    long long droppedFrames = 0;         // frames the output dropped
+    long long decoderDroppedFrames = 0;  // frames the decoder dropped
+};
+
 // Playback as libmpv last reported it through observed properties: the GUI
 // thread reads this and never asks libmpv directly.
 struct ObservedPlayback {
@@ -22,8 +28,7 @@ struct ObservedPlayback {
     std::vector<Track> subtitleTracks;
     std::vector<Track> audioTracks;
     std::vector<Chapter> chapters;
-    long long droppedFrames = 0;         // frames the output dropped
-    long long decoderDroppedFrames = 0;  // frames the decoder dropped
+    FrameDrops drops;
 
     // A new load began: nothing of the last movie's place, length or sound
     // is shown for it until libmpv reports the new one's.
