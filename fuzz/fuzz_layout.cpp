@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "FuzzCheck.h"
+#include "platform/PlayText.h"
 #include "platform/mpv/pure/MovieGeometry.h"
 #include "window/Layout.h"
 #include "window/Numbers.h"

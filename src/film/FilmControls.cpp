@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "film/FolderNeighbours.h"
+#include "platform/PlayText.h"
 #include "platform/Step.h"
 #include "playback/OpenMovie.h"
 #include "playback/Transport.h"
@@ -47,11 +48,9 @@ std::string FrameFileName(const std::string& movieName, double seconds) {
         stem.erase(dot);
     }
     if (stem.empty()) stem = "frame";
-    const long long total =
-        std::isfinite(seconds) && seconds > 0 ? static_cast<long long>(seconds) : 0;
-    char time[32];
-    std::snprintf(time, sizeof time, " %02lld-%02lld-%02lld.png", total / 3600, total / 60 % 60,
-                  total % 60);
+    const ClockTime t = SplitPlayTime(seconds);
+    char time[64];
+    std::snprintf(time, sizeof time, " %02lld-%02lld-%02lld.png", t.hours, t.minutes, t.seconds);
     return stem + time;
 }
 

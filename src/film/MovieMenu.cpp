@@ -37,26 +37,6 @@ double IdValue(const Track& track) { return static_cast<double>(track.id); }
 
 }  // namespace
 
-std::string ClockText(double seconds) {
-    const long long total =
-        std::isfinite(seconds) && seconds > 0 ? static_cast<long long>(seconds) : 0;
-    char text[32];
-    if (total >= 3600) {
-        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", total / 3600, total / 60 % 60,
-                      total % 60);
-    } else {
-        std::snprintf(text, sizeof text, "%lld:%02lld", total / 60, total % 60);
-    }
-    return text;
-}
-
-std::string SpeedBadge(double speed) {
-    if (!std::isfinite(speed) || std::abs(speed - 1) < 1e-6) return {};
-    char text[32];
-    std::snprintf(text, sizeof text, "%g\u00d7", std::round(speed * 100) / 100);
-    return text;
-}
-
 std::string SpeedCaption(double speed) {
     const std::string badge = SpeedBadge(speed);
     return badge.empty() ? "Normal" : badge;
@@ -74,7 +54,7 @@ std::string TrackCaption(const Track& track, std::size_t place) {
 std::string ChapterCaption(const Chapter& chapter, std::size_t place) {
     const std::string title =
         chapter.title.empty() ? "Chapter " + std::to_string(place) : chapter.title;
-    return ClockText(chapter.time) + "  " + title;
+    return FormatPlayTime(chapter.time) + "  " + title;
 }
 
 std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/FilmServices.h"
+#include "platform/PlayText.h"
 #include "platform/PlayerControls.h"
 
 namespace rw {
@@ -35,10 +36,5 @@ std::string TrackCaption(const Track& track, std::size_t place);
 std::string ChapterCaption(const Chapter& chapter, std::size_t place);
 // "Normal" for 1, else "1.5×", "0.75×", "2×".
 std::string SpeedCaption(double speed);
-// The speed as the play bar shows it beside the time: "1.5×"; empty text
-// at normal speed.
-std::string SpeedBadge(double speed);
-// "m:ss", or "h:mm:ss" from an hour on; negative or unknown times are 0:00.
-std::string ClockText(double seconds);
 
 }  // namespace rw

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/PlayText.h"
 #include "platform/mpv/pure/MovieGeometry.h"
 
 namespace rw {

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/mpv/pure/MovieGeometry.h"
+#include "platform/PlayText.h"
 
 namespace rw {
 namespace {
@@ -153,9 +153,8 @@ int ControllerBar::SeekPixel(double seconds) const {
 QString ControllerBar::TimeText() const {
     QString text = QString::fromStdString(FormatPlayTime(ShownPosition()));
     if (duration_ > 0) text += " / " + QString::fromStdString(FormatPlayTime(duration_));
-    if (std::abs(speed_ - 1) > 1e-6 && std::isfinite(speed_)) {
-        text += "  " + QString::number(std::round(speed_ * 100) / 100, 'g', 4) + QChar(0x00d7);
-    }
+    const std::string badge = SpeedBadge(speed_);
+    if (!badge.empty()) text += "  " + QString::fromStdString(badge);
     return text;
 }
 

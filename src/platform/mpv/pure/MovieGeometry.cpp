@@ -143,22 +143,4 @@ int WholePixelScale(int areaWidth, int areaHeight, int movieWidth, int movieHeig
     return static_cast<int>(whole);
 }
 
-std::string FormatPlayTime(double seconds) {
-    // Unknown (NaN, infinite) reads as nothing; the cap keeps the conversion
-    // below defined.
-    if (!std::isfinite(seconds) || seconds < 0) seconds = 0;
-    seconds = std::min(seconds, 1e12);
-    const auto total = static_cast<long long>(seconds);
-    const long long h = total / 3600;
-    const long long m = total / 60 % 60;
-    const long long s = total % 60;
-    char text[32];
-    if (h > 0) {
-        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", h, m, s);
-    } else {
-        std::snprintf(text, sizeof text, "%lld:%02lld", m, s);
-    }
-    return text;
-}
-
 }  // namespace rw

@@ -98,8 +98,4 @@ int ControllerHeightForDpi(double dpi);
 int WholePixelScale(int areaWidth, int areaHeight, int movieWidth, int movieHeight,
                     double devicePixelRatio);
 
-// Elapsed or total time as "m:ss", or "h:mm:ss" from one hour; seconds are
-// truncated. Negative or unknown (NaN, infinite) times read "0:00".
-std::string FormatPlayTime(double seconds);
-
 }  // namespace rw
