@@ -68,7 +68,7 @@ TEST(FilmKeys, AddedKeysActAndTheWindowsOwnKeysComeFirst) {
 // The keys in `code spans` in column `column` of the README's first table
 // after the line that starts with `marker`.
 std::set<std::string> ReadmeKeys(const std::string& marker, std::size_t column) {
-    std::ifstream file(std::string(REELWICK_SOURCE_DIR) + "/README.md");
+    std::ifstream file(REELWICK_SOURCE_DIR "/README.md");
     std::set<std::string> keys;
     bool found = false, inTable = false;
     for (std::string line; std::getline(file, line);) {
