@@ -203,8 +203,6 @@ DECISIONS = {
          "if (IsUrl(entry) || folder.empty())", "absolute paths joined to the folder"),
         ("src/formats/Playlists.cpp", "if (number.empty() || !std::all_of(",
          "if (!std::all_of(", "PLS 'File=' without a number is an entry"),
-        ("src/formats/Playlists.cpp", "sep != std::string_view::npos && sep > 0 &&",
-         "sep != std::string_view::npos &&", "':name' is an address"),
         ("src/formats/Playlists.cpp", "if (text.size() > kMaxPlaylistBytes) return {};",
          "if (text.size() > 2 * kMaxPlaylistBytes) return {};", "the size limit doubled"),
         ("src/formats/Smil.cpp", "if (parent.chosen || child.entries.empty()) return;",
