@@ -108,6 +108,9 @@ TEST(LoadTracker, EndBeforeTheFileLoadedDecidesNothing) {
     load.Accepted(serial, 1);
     load.ReachedEnd();  // a stale report from the previous movie
     EXPECT_EQ(load.CurrentPhase(), Phase::Waiting);
+    // Nor does news of the tracks: they are the previous file's.
+    load.VideoTrackKnown(serial, false);
+    EXPECT_EQ(load.CurrentPhase(), Phase::Waiting);
 }
 
 TEST(LoadTracker, FailuresEmptyTheReference) {
@@ -162,6 +165,7 @@ TEST(LoadTracker, FailedLoadIgnoresLateNews) {
     load.DisplaySizeKnown(serial, 320, 240);
     load.VideoTrackKnown(serial, false);
     EXPECT_EQ(load.CurrentPhase(), Phase::Failed);
+    EXPECT_FALSE(load.OwnsPlayingFile()) << "a failed load takes no entry";
 }
 
 TEST(LoadTracker, PlaylistEntriesBelongToTheLoad) {
@@ -206,6 +210,7 @@ TEST(LoadTracker, EventsOfAnOlderLoadAreIgnored) {
     // Replies to requests made for the older load.
     load.DisplaySizeKnown(first, 320, 240);
     load.VideoTrackKnown(first, false);
+    load.Rejected(first);
     // The older file is stopped by the newer loadfile.
     load.FileEnded(1, Reason::Stop, 0, 0);
     EXPECT_EQ(load.CurrentPhase(), Phase::Waiting);

@@ -115,6 +115,7 @@ TEST(FormatMovieRect, WritesOriginAndSize) {
 }
 
 struct BarCase {
+    const char* name;
     PixelRect movie;
     int barHeight;
     BarRoom room;  // area width and height, what the controls need
@@ -125,7 +126,7 @@ class ControllerBarRectTest : public testing::TestWithParam<BarCase> {};
 
 TEST_P(ControllerBarRectTest, SitsBelowTheMovieInsideTheArea) {
     const BarCase& c = GetParam();
-    EXPECT_EQ(ControllerBarRect(c.movie, c.barHeight, c.room), c.bar);
+    EXPECT_EQ(ControllerBarRect(c.movie, c.barHeight, c.room), c.bar) << c.name;
 }
 
 // Below the movie when there is room; else pulled up over its bottom; as
@@ -133,24 +134,61 @@ TEST_P(ControllerBarRectTest, SitsBelowTheMovieInsideTheArea) {
 // too narrow for the controls; none for a movie drawn without width (or
 // upside down), or a bar without height.
 const BarCase kBars[] = {
-    {{0, 0, 320, 240}, 15, {640, 400, 270}, PixelRect{0, 240, 320, 255}},
-    {{10, 20, 170, 140}, 15, {640, 155, 100}, PixelRect{10, 140, 170, 155}},
-    {{0, 0, 320, 240}, 15, {640, 245, 270}, PixelRect{0, 230, 320, 245}},
-    {{0, 0, 320, 600}, 15, {640, 400, 270}, PixelRect{0, 385, 320, 400}},
-    {{0, 0, 320, 240}, 15, {640, 10, 270}, PixelRect{0, 0, 320, 15}},
-    {{0, 50, 320, 50}, 15, {640, 400, 270}, PixelRect{0, 50, 320, 65}},
+    {"below the movie", {0, 0, 320, 240}, 15, {640, 400, 270}, PixelRect{0, 240, 320, 255}},
+    {"below a movie placed inside the area",
+     {10, 20, 170, 140},
+     15,
+     {640, 155, 100},
+     PixelRect{10, 140, 170, 155}},
+    {"pulled up: no room below",
+     {0, 0, 320, 240},
+     15,
+     {640, 245, 270},
+     PixelRect{0, 230, 320, 245}},
+    {"pulled up over a movie taller than the area",
+     {0, 0, 320, 600},
+     15,
+     {640, 400, 270},
+     PixelRect{0, 385, 320, 400}},
+    {"an area lower than the bar: at its top",
+     {0, 0, 320, 240},
+     15,
+     {640, 10, 270},
+     PixelRect{0, 0, 320, 15}},
+    {"a movie without height", {0, 50, 320, 50}, 15, {640, 400, 270}, PixelRect{0, 50, 320, 65}},
+    {"exactly as wide as the controls need",
+     {0, 0, 270, 200},
+     15,
+     {640, 400, 270},
+     PixelRect{0, 200, 270, 215}},
     // A portrait movie in a wide window: the bar spans the window.
-    {{246, 0, 393, 262}, 15, {640, 277, 270}, PixelRect{0, 262, 640, 277}},
+    {"a portrait movie: the window's width",
+     {246, 0, 393, 262},
+     15,
+     {640, 277, 270},
+     PixelRect{0, 262, 640, 277}},
     // At its own size, larger than the area: cut to the area's width.
-    {{0, 0, 1920, 1080}, 15, {1280, 985, 270}, PixelRect{0, 970, 1280, 985}},
-    {{-100, 0, 700, 300}, 15, {640, 400, 270}, PixelRect{0, 300, 640, 315}},
+    {"a movie wider than the area: cut to it",
+     {0, 0, 1920, 1080},
+     15,
+     {1280, 985, 270},
+     PixelRect{0, 970, 1280, 985}},
+    {"a movie beyond both sides: cut to the area",
+     {-100, 0, 700, 300},
+     15,
+     {640, 400, 270},
+     PixelRect{0, 300, 640, 315}},
     // An area narrower than the controls need gets a bar as wide as itself.
-    {{0, 0, 200, 150}, 15, {200, 165, 270}, PixelRect{0, 150, 200, 165}},
-    {{0, 0, 0, 240}, 15, {640, 400, 270}, std::nullopt},
-    {{50, 0, 10, 240}, 15, {640, 400, 270}, std::nullopt},
-    {{0, 50, 320, 10}, 15, {640, 400, 270}, std::nullopt},
-    {{0, 0, 320, 240}, 0, {640, 400, 270}, std::nullopt},
-    {{0, 0, 320, 240}, 15, {0, 400, 270}, std::nullopt},  // an area of no width
+    {"an area narrower than the controls",
+     {0, 0, 200, 150},
+     15,
+     {200, 165, 270},
+     PixelRect{0, 150, 200, 165}},
+    {"a movie without width", {0, 0, 0, 240}, 15, {640, 400, 270}, std::nullopt},
+    {"a movie right to left", {50, 0, 10, 240}, 15, {640, 400, 270}, std::nullopt},
+    {"a movie upside down", {0, 50, 320, 10}, 15, {640, 400, 270}, std::nullopt},
+    {"a bar without height", {0, 0, 320, 240}, 0, {640, 400, 270}, std::nullopt},
+    {"an area of no width", {0, 0, 320, 240}, 15, {0, 400, 270}, std::nullopt},
 };
 INSTANTIATE_TEST_SUITE_P(All, ControllerBarRectTest, testing::ValuesIn(kBars));
 
@@ -203,6 +241,7 @@ TEST(SameShape, AllowsOnlyThePixelsLostInRounding) {
         {{0, 0, 0, 240}, 320, 240, false},      // no width
         {{0, 0, 320, -240}, 320, 240, false},   // upside down
         {{0, 0, 320, 240}, 0, 0, false},        // no size known
+        {{0, 0, 849, 476}, 1280, 720, true},    // off by the sum of the sides: the most allowed
         {{0, 0, 30000, 30000}, 30000, 30000, true},
     };
     for (const auto& c : cases) {

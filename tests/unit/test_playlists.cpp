@@ -169,6 +169,8 @@ TEST(ReadPlaylist, SmilSwitchPlaysItsFirstAlternativeThatPlays) {
          V{"fr"}},
         {"no language matches", "<switch><audio src='de' systemLanguage='de'/><audio src='x'/>",
          V{"x"}},
+        {"a longer code is another language (North Frisian, not French)",
+         "<switch><audio src='frr' systemLanguage='frr'/><audio src='x'/></switch>", V{"x"}},
         {"an extension required",
          "<switch><video src='ext' systemRequired='ext1'/><video src='plain'/></switch>",
          V{"plain"}},
@@ -203,6 +205,10 @@ TEST(ReadPlaylist, KeepsToItsLimits) {
     EXPECT_EQ(entries.back(), "e" + std::to_string(kMaxPlaylistEntries - 1));
 
     EXPECT_TRUE(ReadPlaylist(Kind::M3u, std::string(kMaxPlaylistBytes + 1, 'a')).empty());
+    // An entry and one long comment: read whole at the limit, not at all past it.
+    const std::string atLimit = "a.mp4\n#" + std::string(kMaxPlaylistBytes - 7, 'c');
+    EXPECT_EQ(ReadPlaylist(Kind::M3u, atLimit), V{"a.mp4"});
+    EXPECT_TRUE(ReadPlaylist(Kind::M3u, atLimit + "c").empty());
     EXPECT_EQ(ReadPlaylist(Kind::M3u, std::string(kMaxEntryBytes + 1, 'a') + "\nok.mp4"),
               V{"ok.mp4"});
 }
@@ -216,7 +222,8 @@ struct ResolveCase {
 class ResolveEntryTest : public testing::TestWithParam<ResolveCase> {};
 
 TEST_P(ResolveEntryTest, JoinsRelativePathsToTheFolder) {
-    EXPECT_EQ(ResolveEntry(GetParam().entry, GetParam().folder), GetParam().resolved);
+    EXPECT_EQ(ResolveEntry(GetParam().entry, GetParam().folder), GetParam().resolved)
+        << GetParam().entry << " in " << GetParam().folder;
 }
 
 const ResolveCase kResolves[] = {

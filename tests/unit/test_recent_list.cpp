@@ -53,6 +53,8 @@ TEST(PushRecentEntry, PutsANewFileFirstAndShiftsTheRest) {
         EXPECT_TRUE(r.window.Visible(RecentItem(i)));
     }
     EXPECT_TRUE(r.window.Visible(Menu::FileSep2));
+    PushRecentEntry(r.form, "/m/2.mov");  // listed in the last slot: the list keeps its order
+    EXPECT_EQ(Tags(r), expected);
 }
 
 TEST(PushRecentEntry, ListedFilesWebAddressesAndMissingFilesChangeNothing) {

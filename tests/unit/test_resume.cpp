@@ -26,6 +26,7 @@ TEST(Resume, TheRule) {
         {120, 299.9, std::nullopt},  // shorter than five minutes
         {120, 300, 120},             // five minutes exactly
         {4, 600, std::nullopt},      // hardly begun
+        {5, 600, 5},                 // five seconds exactly: begun
         {569, 600, 569},             // 600 s: the last 30 s are the credits
         {570, 600, std::nullopt},
         {6839, 7200, 6839},  // two hours: the last 5% (360 s)
@@ -85,6 +86,9 @@ TEST(Resume, TheListKeepsTheNewestHundredAndIgnoresDamage) {
 
     for (int i = 0; i < 120; ++i) list.Remember("/m/" + std::to_string(i) + ".mkv", i + 10);
     EXPECT_EQ(list.Size(), kResumeCapacity);
+    ResumeList full = list;
+    full.Remember("/m/new.mkv", 50);
+    EXPECT_EQ(full.Size(), kResumeCapacity) << "a full list takes one more, losing one";
     EXPECT_EQ(list.Find("/m/119.mkv"), 129);
     EXPECT_EQ(list.Find("/m/a.mkv"), std::nullopt);  // the oldest went
     list.Write(store);
@@ -102,6 +106,12 @@ TEST(Resume, TheListKeepsTheNewestHundredAndIgnoresDamage) {
     ResumeList fresh;
     fresh.Write(store);  // a first run writes nothing it has not got
     EXPECT_EQ(store.writes.size(), 99u);
+
+    ResumeList nothing;  // no place, or nothing to remember it for
+    nothing.Remember("/m/a.mkv", 0);
+    nothing.Remember("/m/a.mkv", std::nan(""));
+    nothing.Remember("", 60);
+    EXPECT_EQ(nothing.Size(), 0u);
 
     ResumeList failing;
     store.failAll = true;
