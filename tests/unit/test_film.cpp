@@ -35,7 +35,8 @@ TEST(FilmDecisions, SpeedSteps) {
 
 TEST(FilmDecisions, VolumeStaysWithinItsRange) {
     const double cases[][3] = {{50, 5, 55}, {98, 5, 100}, {3, -5, 0}, {100, -5, 95}};
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(VolumeAfter(c[0], c[1]), c[2]);
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(VolumeAfter(c[0], c[1]), c[2]) << c[0] << " by " << c[1];
     EXPECT_DOUBLE_EQ(VolumeAfter(std::nan(""), -5), 95);
 }
 
@@ -349,6 +350,7 @@ TEST(FilmControls, SaveFrameAsStartsInPicturesWithTheMovieAndTime) {
         {"", ""},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE("chosen: \"" + c.chosen + "\"");
         FilmRig r;
         r.InFolder();
         r.controls.position = 75;

@@ -119,6 +119,7 @@ TEST(FolderList, OpensTheSelectionWithOneSeparator) {
         {"/home/u/Movies", -1, nullptr},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.folder) + ", item " + std::to_string(c.index));
         Rig r;
         r.window.filesPath = c.folder;
         r.window.listIndex = c.index;
