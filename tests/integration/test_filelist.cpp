@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QStringListModel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,7 +70,17 @@ TEST(ReadFolderNamesTest, ListsMatchingFilesOnlyInNaturalOrder) {
 
     const QStringList want = {"A.mov",      "a.mov",    "clip2.mov",  "Clip3.MOV",
                               "clip10.mov", "link.mov", "take 9.avi", "take 10.avi"};
-    EXPECT_EQ(ReadFolderNames(dir.path(), FolderPatterns()), want);
+    // The same order whatever the user's language, the C locale (LANG=C)
+    // included, which has no collation of its own: each is tried here
+    // rather than whichever the machine running the test has.
+    const QLocale before;
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates),
+                                  QLocale(QLocale::German, QLocale::Germany)}) {
+        QLocale::setDefault(locale);
+        EXPECT_EQ(ReadFolderNames(dir.path(), FolderPatterns()), want)
+            << "in the locale " << locale.name().toStdString();
+    }
+    QLocale::setDefault(before);
     EXPECT_TRUE(ReadFolderNames(dir.path(), FolderPatterns(), [] { return true; }).isEmpty());
     EXPECT_TRUE(ReadFolderNames(dir.filePath("missing"), FolderPatterns()).isEmpty());
 }
