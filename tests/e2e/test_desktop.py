@@ -164,6 +164,25 @@ class ScreenSaverTest(BusTestCase):
         self.assertEqual(calls.rest(), [])
 
 
+def buses_launched_for(home):
+    """The dbus-launch and dbus-daemon processes running with this HOME:
+    started on the program's behalf, as none of the test's own has it."""
+    found = []
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open("/proc/%s/cmdline" % pid, "rb") as f:
+                command = os.path.basename(f.read().split(b"\0")[0])
+            if command not in (b"dbus-launch", b"dbus-daemon"):
+                continue
+            with open("/proc/%s/environ" % pid, "rb") as f:
+                environment = f.read().split(b"\0")
+        except OSError:
+            continue
+        if b"HOME=" + os.fsencode(home) in environment:
+            found.append("%s (%s)" % (command.decode(), pid))
+    return found
+
+
 class NoBusTest(E2ETestCase):
 
     def run_once(self, clip, home, bus):
@@ -183,10 +202,11 @@ class NoBusTest(E2ETestCase):
         self.assertEqual(p.stop(10), 0)
         return started, time.monotonic() - stopped
 
-    def test_start_play_and_exit_take_no_longer_without_a_bus(self):
+    def test_start_play_and_exit_launch_no_bus_without_one(self):
         # With dbus-x11 installed, a program that asks for the session bus
         # where there is none starts dbus-launch, which leaves a daemon
-        # running and a file in ~/.dbus; start and exit wait for it.
+        # running and a file in ~/.dbus; start and exit wait for it. That
+        # is looked for, not how long they took (only printed).
         clip = make_clip(self.work, "red.mp4", "red", "320x240", 10)
         figures = {}
         for name in ("with a bus", "without a bus", "with a bus again", "without a bus again"):
@@ -200,14 +220,10 @@ class NoBusTest(E2ETestCase):
                     bus.close()
             self.assertFalse(os.path.exists(os.path.join(home, ".dbus")),
                              name + ": a session bus was launched")
+            self.assertEqual(buses_launched_for(home), [], name + ": a session bus is running")
         for name, (started, exited) in figures.items():
             print("  %s: window and movie after %.2f s, exit %.2f s after SIGTERM"
                   % (name, started, exited))
-            # A guard against waiting for a bus, not a benchmark.
-            self.assertLess(exited, 1.5, name)
-        for run in ("", " again"):
-            self.assertLess(figures["without a bus" + run][0],
-                            figures["with a bus" + run][0] + 1.0)
 
 
 if __name__ == "__main__":
