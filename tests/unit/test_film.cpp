@@ -10,6 +10,7 @@
 #include "film/FilmControls.h"
 #include "film/FolderNeighbours.h"
 #include "film/MovieMenu.h"
+#include "platform/Keys.h"
 
 namespace rw {
 namespace {
@@ -252,6 +253,20 @@ TEST(Commands, MenuItemsRunTheirHandlers) {
         EXPECT_EQ(r.journal.empty() ? "" : r.journal.front().substr(0, length), row.first)
             << static_cast<int>(row.item);
     }
+}
+
+// The film's keys act through the key table while the window is open, and
+// not at all once it has closed.
+TEST(Commands, FilmKeysActUntilTheWindowCloses) {
+    FilmRig r;
+    r.player.reference = "/m/a.mov";
+    EXPECT_TRUE(r.commands.OnKeyDown(keys::kRight, keys::kCtrl));
+    EXPECT_FALSE(r.commands.OnKeyDown(keys::kW, 0));  // the window's, on release
+    EXPECT_EQ(r.Calls("SeekBy"), std::vector<std::string>{"SeekBy 60"});
+    r.commands.OnUnload();
+    r.journal.clear();
+    EXPECT_FALSE(r.commands.OnKeyDown(keys::kRight, 0));
+    EXPECT_TRUE(r.Calls("SeekBy").empty());
 }
 
 TEST(FilmControls, NextAndPreviousMovieOpenThroughOpenMovie) {

@@ -195,12 +195,6 @@ void MpvSession::Destroy() {
     mpv_ = nullptr;
 }
 
-void MpvSession::Command(std::initializer_list<const char*> args) {
-    std::vector<const char*> argv(args);
-    argv.push_back(nullptr);
-    if (mpv_ != nullptr) mpv_command_async(mpv_, 0, argv.data());
-}
-
 bool MpvSession::Command(std::uint64_t tag, const char** args) {
     return mpv_ != nullptr && mpv_command_async(mpv_, tag, args) >= 0;
 }

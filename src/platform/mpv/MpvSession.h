@@ -103,7 +103,13 @@ class MpvSession {
     mpv_handle* Handle() const { return mpv_; }
     bool Running() const { return mpv_ != nullptr; }
 
-    void Command(std::initializer_list<const char*> args);
+    // An async command whose reply nobody waits for; inline, as the
+    // shortest way from a key to libmpv.
+    void Command(std::initializer_list<const char*> args) {
+        std::vector<const char*> argv(args);
+        argv.push_back(nullptr);
+        if (mpv_ != nullptr) mpv_command_async(mpv_, 0, argv.data());
+    }
     // False when libmpv refused the request.
     bool Command(std::uint64_t tag, const char** args);
     bool CommandNode(std::uint64_t tag, mpv_node& command);
