@@ -213,7 +213,11 @@ void FilmControls::SaveKept(bool always) {
 
     ISettingsStore& store = form_.settings;
     positions_.Save(store);  // reloads the store
-    for (const auto& [key, text] : options) {
+    for (const auto& option : options) {
+        // (Not a structured binding: a lambda below uses them, which clang
+        // before 16 refuses.)
+        const char* key = option.first;
+        const std::optional<std::string>& text = option.second;
         if (!text) continue;
         // Written when changed here, and where the store holds no usable
         // value, so that the file always has one.
