@@ -208,6 +208,19 @@ TEST(MprisValues, TitleIsTheFileName) {
     for (const auto& [reference, title] : cases) EXPECT_EQ(TitleOf(reference), title) << reference;
 }
 
+TEST(MprisValues, TitleOfAWebAddressIsLibmpvsMediaTitle) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"https://example.org/watch?v=1", "A page's title", "A page's title"},
+        {"HTTP://example.org/p", "Page", "Page"},
+        {"http://example.org/p", "", "p"},
+        {"/home/u/a.mov", "Tagged title", "a.mov"},
+        {"rtsp://cam/stream", "Camera", "stream"},
+    };
+    for (const auto& [reference, media, title] : cases) {
+        EXPECT_EQ(TitleOf(reference, media), title) << reference;
+    }
+}
+
 TEST(MprisValues, UrlOfAPathIsEscapedAndAUrlStaysAsItIs) {
     const std::pair<const char*, const char*> cases[] = {
         {"/home/u/a.mov", "file:///home/u/a.mov"},

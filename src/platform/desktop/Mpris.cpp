@@ -163,7 +163,7 @@ QVariantMap Mpris::Metadata() const {
     if (player_.Duration() > 0) {
         data.insert(QStringLiteral("mpris:length"), qlonglong(ToMicroseconds(player_.Duration())));
     }
-    data.insert(QStringLiteral("xesam:title"), Text(TitleOf(reference)));
+    data.insert(QStringLiteral("xesam:title"), Text(TitleOf(reference, player_.MediaTitle())));
     const std::string url = UrlOf(reference);
     if (!url.empty()) data.insert(QStringLiteral("xesam:url"), Text(url));
     return data;

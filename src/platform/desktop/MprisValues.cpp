@@ -40,7 +40,10 @@ std::string ReferenceOfUri(std::string_view uri) {
     return *path;
 }
 
-std::string TitleOf(std::string_view reference) {
+std::string TitleOf(std::string_view reference, std::string_view mediaTitle) {
+    const bool web =
+        StartsWithNoCase(reference, "http://") || StartsWithNoCase(reference, "https://");
+    if (web && !mediaTitle.empty()) return std::string(mediaTitle);
     const auto slash = reference.rfind('/');
     const std::string_view name =
         slash == std::string_view::npos ? reference : reference.substr(slash + 1);

@@ -21,8 +21,9 @@ std::int64_t ToMicroseconds(double seconds);
 std::string ReferenceOfUri(std::string_view uri);
 
 // xesam:title: the file name, the part after the last "/"; the whole
-// reference where that part is empty.
-std::string TitleOf(std::string_view reference);
+// reference where that part is empty. For a web address, libmpv's media
+// title where it has one (`mediaTitle`): a page's own title, as yt-dlp read it.
+std::string TitleOf(std::string_view reference, std::string_view mediaTitle = {});
 
 // xesam:url: a URL as it is; an absolute local path as a file:// URL with
 // every byte outside the unreserved characters and "/" %-escaped. Empty for

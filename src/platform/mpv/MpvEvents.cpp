@@ -123,6 +123,13 @@ std::vector<ObservedProperty> MpvPlayer::ObservedProperties() {
              ReadTrackList(p, s);
              c.tracks = true;
          }},
+        {"media-title", MPV_FORMAT_STRING,
+         [&s, &c](P p) {
+             const char* title =
+                 p.format == MPV_FORMAT_STRING ? *static_cast<char**>(p.data) : nullptr;
+             s.mediaTitle = title != nullptr ? title : "";
+             c.playback = true;
+         }},
         {"chapter-list", MPV_FORMAT_NODE,
          [&s, &c](P p) {
              ReadChapterList(p, s);

@@ -56,6 +56,7 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     bool IsAtEnd() const override { return state_.atEnd; }
     double Volume() const override { return state_.volume; }
     bool IsMuted() const override { return state_.muted; }
+    const std::string& MediaTitle() const { return state_.mediaTitle; }
     // The loaded movie has a sound track selected (sound alone, MIDI, a movie).
     bool HasSound() const { return state_.sound; }
 

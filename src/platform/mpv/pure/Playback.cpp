@@ -9,6 +9,7 @@ void ObservedPlayback::NewLoad() {
     sound = false;
     position = 0;
     duration = 0;
+    mediaTitle.clear();
 }
 
 void StartRequest::Ask(double seconds) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/PlayerControls.h"
@@ -29,6 +30,8 @@ struct ObservedPlayback {
     std::vector<Track> audioTracks;
     std::vector<Chapter> chapters;
     FrameDrops drops;
+    // libmpv's media-title: a web page's own title once yt-dlp has read it.
+    std::string mediaTitle;
 
     // A new load began: nothing of the last movie's place, length or sound
     // is shown for it until libmpv reports the new one's.
