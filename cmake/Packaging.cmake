@@ -33,5 +33,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # or the larger one the player prefers (libfluidsynth3 comes through
 # dpkg-shlibdeps).
 string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", timgm6mb-soundfont | fluid-soundfont-gm")
+# Web pages play through yt-dlp, which libmpv runs; without it the player
+# still plays files and direct addresses.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "yt-dlp")
 
 include(CPack)

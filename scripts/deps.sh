@@ -14,6 +14,7 @@ packages=(
   libx11-dev x11-xkb-utils
   x11-xserver-utils weston xwayland qt6-wayland
   dbus dbus-x11 playerctl libxss-dev
+  yt-dlp
   "$@"
 )
 

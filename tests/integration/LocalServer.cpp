@@ -92,6 +92,17 @@ void LocalServer::Read(QTcpSocket* socket) {
     socket->setProperty("answered", true);
     const bool firstOfServer = !sinceFirst_.isValid();
     if (firstOfServer) sinceFirst_.start();
+    if (mode_ == Mode::Page && !request.left(request.indexOf('\n')).contains(".mp4 ")) {
+        const QByteArray page =
+            "<!DOCTYPE html><html><head><title>A page with a clip</title></head>"
+            "<body><video src=\"clip.mp4\"></video></body></html>";
+        socket->write(
+            "HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n"
+            "Content-Length: " +
+            QByteArray::number(page.size()) + "\r\nConnection: close\r\n\r\n" + page);
+        socket->disconnectFromHost();
+        return;
+    }
     const qint64 start = std::clamp<qint64>(RangeStart(request), 0, file_.size());
     if (mode_ == Mode::Late && firstOfServer) {
         QTimer::singleShot(delayMs_, socket, [this, socket, start] { Answer(socket, start); });
@@ -115,6 +126,7 @@ void LocalServer::Answer(QTcpSocket* socket, qint64 start) {
     const qint64 half = size / 2;
     switch (mode_) {
         case Mode::Late:
+        case Mode::Page:
             Send(socket, start, size);
             socket->disconnectFromHost();  // once all is written
             return;

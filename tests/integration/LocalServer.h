@@ -23,6 +23,9 @@ class LocalServer {
         Late,          // answers the first request only after the delay
         PausesMidway,  // sends the file's first half, pauses for the delay, then the rest
         DropsMidway,   // sends the file's first half, then hangs up and stops listening
+        // A web page with the file in a <video> tag: any path but one ending
+        // in ".mp4" gets the page, which names "clip.mp4".
+        Page,
     };
 
     explicit LocalServer(Mode mode);

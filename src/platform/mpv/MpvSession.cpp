@@ -10,23 +10,24 @@
 
 #include "platform/Step.h"
 #include "platform/mpv/MidiStream.h"
+#include "platform/mpv/WebPageHook.h"
 #include "platform/qt/Logging.h"
 
 namespace rw {
 namespace {
 
 // libmpv as a component: no configuration files, scripts, key bindings or
-// on-screen controls of its own, no window of its own (vo=libmpv), no
-// youtube-dl subprocess; a movie stays open at its end and plays without a
-// sound device. The window logic computes the movie's shape, so the picture
-// fills the rectangle it is given (keepaspect=no), and frames are handed over
-// when due (video-timing-offset=0) because rendering must never wait on the
-// GUI thread. Decoding in hardware and turning a picture as its metadata asks
+// on-screen controls of its own, no window of its own (vo=libmpv); web pages
+// play through its yt-dlp hook (see WebPageHook.h). A movie stays open at its
+// end and plays without a sound device. The window logic computes the
+// movie's shape, so the picture fills the rectangle it is given
+// (keepaspect=no), and frames are handed over when due
+// (video-timing-offset=0) because rendering must never wait on the GUI
+// thread. Decoding in hardware and turning a picture as its metadata asks
 // depend on the renderer (see SetRendererOptions).
 constexpr const char* kOptions[][2] = {
     {"config", "no"},
     {"load-scripts", "no"},
-    {"ytdl", "no"},
     {"load-stats-overlay", "no"},
     {"load-osd-console", "no"},
     {"input-default-bindings", "no"},
@@ -130,6 +131,7 @@ void MpvSession::Start(bool gl) {
     if (mpv_ == nullptr) throw PlatformError(Service::Player, "libmpv could not be created");
     for (const auto& [name, value] : kOptions) mpv_set_option_string(mpv_, name, value);
     SetRendererOptions(mpv_, gl, &mpv_set_option_string);
+    SetWebPageOptions(mpv_);
     if (mpv_initialize(mpv_) < 0)
         throw PlatformError(Service::Player, "libmpv could not be initialised");
     // MIDI files play through a stream of the player's own; without it they
