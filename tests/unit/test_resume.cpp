@@ -248,6 +248,20 @@ TEST(Resume, FilmsStartWhereTheyWereLeft) {
     EXPECT_EQ(r.settings.Get("Resume", "0"), "120.0|/m/a.mkv");
 }
 
+TEST(Resume, AWebPageStartsWhereItWasLeftLikeAFile) {
+    ResumeRig r;
+    r.film.ReadSettings();
+    const std::string page = "https://example.org/watch?v=1";
+    r.player.reference = page;
+    r.controls.position = 1500;
+    r.controls.duration = 3600;
+    r.film.MovieStarting("/m/b.mkv");
+    EXPECT_EQ(r.film.Positions().Find(page), 1500);
+    r.player.reference = "/m/b.mkv";
+    r.film.MovieStarting(page);
+    EXPECT_EQ(r.controls.nextStart, 1500);
+}
+
 TEST(Resume, APlaceLeftIsStoredAtOnceAndOnlyOptionsChangedHereAreWritten) {
     ResumeRig r;
     r.settings.values[{"Settings", "Volume"}] = "35";
