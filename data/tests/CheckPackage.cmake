@@ -32,6 +32,7 @@ field(Depends depends)
 field(Maintainer maintainer)
 field(Description description)
 field(Section section)
+field(Recommends recommends)
 message(STATUS "${name}\n  Depends: ${depends}\n  Maintainer: ${maintainer}")
 
 if(NOT package STREQUAL "reelwick")
@@ -47,6 +48,10 @@ endforeach()
 # MIDI files need a General MIDI sound font: the small one, or the larger.
 if(NOT depends MATCHES "(^|, )timgm6mb-soundfont \\| fluid-soundfont-gm(,|$)")
   message(FATAL_ERROR "Depends lacks a sound font: ${depends}")
+endif()
+# Web pages play through yt-dlp; files play without it.
+if(NOT recommends STREQUAL "yt-dlp" OR depends MATCHES "yt-dlp")
+  message(FATAL_ERROR "yt-dlp is not recommended alone: '${recommends}', Depends: ${depends}")
 endif()
 if(NOT maintainer MATCHES "^[^<]+ <[^@>]+@[^>]+>$")
   message(FATAL_ERROR "Maintainer is not 'name <address>': '${maintainer}'")
