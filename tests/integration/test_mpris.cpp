@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -16,6 +17,7 @@
 #include <memory>
 
 #include "DesktopStandIns.h"
+#include "LocalServer.h"
 #include "MprisClient.h"
 #include "Program.h"
 #include "TestSupport.h"
@@ -337,6 +339,31 @@ TEST_F(MprisTest, OpenUriFollowsTheRulesOfEveryOtherWayIn) {
     EXPECT_EQ(p->Window().Tag(Menu::Recent0), other);
     EXPECT_EQ(p->Window().Tag(Menu::Recent1), red);
     EXPECT_FALSE(p->Window().Visible(Menu::Recent2));
+}
+
+TEST_F(MprisTest, AWebPageOpenedByUriIsTitledAsThePageIs) {
+    if (QStandardPaths::findExecutable(QStringLiteral("yt-dlp")).isEmpty()) {
+        GTEST_SKIP() << "yt-dlp is not installed";
+    }
+    QFile clip(QString::fromStdString(red));
+    ASSERT_TRUE(clip.open(QIODevice::ReadOnly));
+    test::LocalServer server(test::LocalServer::Mode::Page, clip.readAll(), 0);
+    auto p = StartPlaying();
+    MprisClient client;
+    const QString page = server.Url(QStringLiteral("/watch?v=1"));
+    client.Call(kPlayer, "OpenUri", {page});
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return p->Player().Reference() == page.toStdString() && Playing(*p); }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QVariantMap metadata = client.Get(kPlayer, "Metadata").toMap();
+            return metadata.value("xesam:title").toString().startsWith("A page with a clip");
+        },
+        10000))
+        << client.Get(kPlayer, "Metadata").toMap().value("xesam:title").toString().toStdString();
+    EXPECT_EQ(client.Get(kPlayer, "Metadata").toMap().value("xesam:url").toString(), page);
+    EXPECT_EQ(p->Window().windowTitle(), "Ostrun's Reelwick");
+    EXPECT_EQ(p->Window().Tag(Menu::Recent0), red) << "a web address entered the recent list";
 }
 
 TEST_F(MprisTest, RaiseAndQuit) {
