@@ -1,0 +1,108 @@
+#include "platform/mpv/pure/LoadFailure.h"
+
+#include <cctype>
+#include <string_view>
+
+#include "platform/mpv/pure/References.h"
+
+namespace rw {
+namespace {
+
+constexpr std::size_t kQuoteLength = 120;
+constexpr std::string_view kGetYtDlp =
+    "install yt-dlp (apt install yt-dlp, or pip install --user yt-dlp)";
+
+bool Contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+// The text after "prefix: ", where the line comes from `prefix`.
+std::string_view From(std::string_view line, std::string_view prefix) {
+    if (line.size() <= prefix.size() + 2 || line.substr(0, prefix.size()) != prefix ||
+        line.substr(prefix.size(), 2) != ": ") {
+        return {};
+    }
+    return line.substr(prefix.size() + 2);
+}
+
+// Quoted text: control characters become spaces, and a long line is cut.
+std::string Quote(std::string_view text) {
+    std::string out;
+    for (const char c : text.substr(0, kQuoteLength)) {
+        out += std::iscntrl(static_cast<unsigned char>(c)) ? ' ' : c;
+    }
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    if (text.size() > kQuoteLength) out += "...";
+    return out;
+}
+
+// "404 Not Found" of FFmpeg's "http: HTTP error 404 Not Found".
+std::string HttpStatus(const std::vector<std::string>& log) {
+    constexpr std::string_view kMark = "HTTP error ";
+    for (const std::string& line : log) {
+        const std::size_t at = line.find(kMark);
+        if (at != std::string::npos) return Quote(std::string_view(line).substr(at + kMark.size()));
+    }
+    return {};
+}
+
+bool Logged(const std::vector<std::string>& log, std::string_view part) {
+    for (const std::string& line : log) {
+        if (Contains(line, part)) return true;
+    }
+    return false;
+}
+
+// The first "ERROR: ..." line of yt-dlp, as libmpv's hook passes it on.
+std::string_view YtDlpError(const std::vector<std::string>& log) {
+    for (const std::string& line : log) {
+        const std::string_view text = From(line, "ytdl_hook");
+        if (text.substr(0, 7) == "ERROR: ") return text.substr(7);
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string FailureReason(const FailedLoad& load) {
+    if (load.refused) return "is not an address this player opens";
+    if (load.local && !load.exists) return "was not found";
+    const auto& log = load.log;
+    if (const std::string status = HttpStatus(log); !status.empty()) {
+        return "could not be opened: the server answered " + status;
+    }
+    if (Logged(log, "Connection refused")) {
+        return "could not be opened: the server refused the connection";
+    }
+    if (Logged(log, "Failed to resolve hostname")) {
+        return "could not be opened: no server of that name was found";
+    }
+    if (Logged(log, "timed out")) {
+        return "could not be opened: the server did not answer";
+    }
+    if (Logged(log, "ytdl_hook: youtube-dl failed: not found")) {
+        return "is a web page, and playing one needs yt-dlp: " + std::string(kGetYtDlp);
+    }
+    if (const std::string_view error = YtDlpError(log); !error.empty()) {
+        if (Contains(error, "Unsupported URL") || Contains(error, "No video formats found")) {
+            return "is a page that holds no video";
+        }
+        return "could not be read by yt-dlp (" + Quote(error) + "); updating yt-dlp may help";
+    }
+    if (load.error == LoadError::UnknownFormat || Logged(log, "Failed to recognize file format")) {
+        return "is not a movie, or is in a format this player cannot read";
+    }
+    if (Logged(log, "No such file or directory")) return "was not found";
+    if (Logged(log, "Permission denied")) return "could not be read: permission denied";
+    return "could not be played";
+}
+
+std::string ShownName(const std::string& reference) {
+    const std::optional<std::string> path = LocalPathOf(reference);
+    if (!path) return reference;
+    const std::size_t slash = path->find_last_of('/');
+    if (slash == std::string::npos || slash + 1 == path->size()) return *path;
+    return path->substr(slash + 1);
+}
+
+}  // namespace rw
