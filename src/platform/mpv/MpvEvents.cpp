@@ -27,6 +27,21 @@ LoadTracker::EndReason ReasonOf(const mpv_event_end_file& end) {
     return LoadTracker::EndReason::Error;
 }
 
+LoadError ErrorOf(const mpv_event_end_file& end) {
+    if (end.reason != MPV_END_FILE_REASON_ERROR) return LoadError::None;
+    switch (end.error) {
+        case MPV_ERROR_LOADING_FAILED:
+            return LoadError::LoadingFailed;
+        case MPV_ERROR_UNKNOWN_FORMAT:
+            return LoadError::UnknownFormat;
+        case MPV_ERROR_NOTHING_TO_PLAY:
+            return LoadError::NothingToPlay;
+        default:
+            break;
+    }
+    return LoadError::Other;
+}
+
 // The subtitle and sound tracks of an observed track list.
 void ReadTrackList(const mpv_event_property& property, ObservedPlayback& state) {
     state.subtitleTracks.clear();
@@ -186,6 +201,7 @@ void MpvPlayer::HandleEvent(const mpv_event& event) {
             break;
         case MPV_EVENT_END_FILE: {
             const auto& end = *static_cast<mpv_event_end_file*>(event.data);
+            const bool wasFailed = load_.CurrentPhase() == LoadTracker::Phase::Failed;
             // libmpv expanded a playlist itself: its entries must not play.
             if (end.reason == MPV_END_FILE_REASON_REDIRECT &&
                 load_.RefuseRedirect(end.playlist_entry_id)) {
@@ -194,6 +210,11 @@ void MpvPlayer::HandleEvent(const mpv_event& event) {
             }
             load_.FileEnded(end.playlist_entry_id, ReasonOf(end), end.playlist_insert_id,
                             end.playlist_insert_num_entries);
+            // The error that failed the current load, for the line that
+            // says why.
+            if (!wasFailed && load_.CurrentPhase() == LoadTracker::Phase::Failed) {
+                failure_.error = ErrorOf(end);
+            }
             break;
         }
         case MPV_EVENT_HOOK:
@@ -225,8 +246,13 @@ void MpvPlayer::HandleEvent(const mpv_event& event) {
         case MPV_EVENT_LOG_MESSAGE: {
             const auto& message = *static_cast<mpv_event_log_message*>(event.data);
             // libmpv ends each line with a newline of its own.
-            qCWarning(lcMpv, "%s: %s: %s", message.level, message.prefix,
-                      QByteArray(message.text).trimmed().constData());
+            const QByteArray text = QByteArray(message.text).trimmed();
+            qCWarning(lcMpv, "%s: %s: %s", message.level, message.prefix, text.constData());
+            // What libmpv says while a movie loads may tell why it fails.
+            if (load_.CurrentPhase() == LoadTracker::Phase::Waiting &&
+                failure_.log.size() < kFailureLogLines) {
+                failure_.log.push_back(std::string(message.prefix) + ": " + text.toStdString());
+            }
             break;
         }
         default:

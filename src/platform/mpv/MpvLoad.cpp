@@ -11,6 +11,7 @@
 
 #include "platform/mpv/MidiStream.h"
 #include "platform/mpv/MpvPlayer.h"
+#include "platform/mpv/pure/References.h"
 
 namespace rw {
 
@@ -27,6 +28,7 @@ void MpvPlayer::Load(const std::string& reference) {
     // handed to libmpv for it, Reference() reports the reference the caller
     // named.
     const auto candidates = MovieFiles::Candidates(reference);
+    named_ = reference;
     const QPointer<MpvPlayer> alive(this);
     QElapsedTimer clock;
     clock.start();
@@ -34,6 +36,8 @@ void MpvPlayer::Load(const std::string& reference) {
     do {
         const std::uint64_t serial = load_.Begin(reference);
         lateSerial_ = 0;
+        failure_ = FailedLoad();
+        failure_.refused = !IsAllowedReference(reference);
         // Nothing of the previous movie carries over: its picture would show
         // until the new one's first frame, and the rectangle fitted to its
         // shape would stretch the new one until the window sends one of its
@@ -91,11 +95,15 @@ void MpvPlayer::WaitForLoad(std::uint64_t serial, int ms) {
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     timeout.start(ms);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (alive && !done()) lateSerial_ = serial;
+    if (alive && !done()) {
+        lateSerial_ = serial;
+        UpdateNotice();
+    }
 }
 
 void MpvPlayer::AfterLoadChange() {
     SyncController();
+    UpdateNotice();
     ShowMovie();
     emit LoadChanged();
 }

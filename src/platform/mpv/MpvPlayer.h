@@ -11,6 +11,7 @@
 #include "platform/mpv/MpvFrames.h"
 #include "platform/mpv/MpvSession.h"
 #include "platform/mpv/MpvView.h"
+#include "platform/mpv/pure/LoadFailure.h"
 #include "platform/mpv/pure/LoadTracker.h"
 #include "platform/mpv/pure/Playback.h"
 
@@ -96,9 +97,8 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     // The load that Load stopped waiting for has settled after all (sized, no
     // picture, or failed); once per such load, never for one replaced.
     void LateLoadSettled();
-    // The loaded movie's picture changed its display size while it played (a
-    // recording that changes resolution, a channel switching to 16:9); it is
-    // shown whole inside the old rectangle until the window sends one.
+    // The movie's picture changed its display size while it played (a new
+    // resolution, 16:9); shown whole in the old rectangle until a new one.
     void MovieReshaped();
     // Playback went on from a new position after a jump: a seek, Rewind, a
     // loop back to the start, the start of a movie.
@@ -109,8 +109,8 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     void TracksChanged();
     // A frame asked for with SaveFrame was written (ok) or could not be.
     void FrameSaved(const QString& path, bool ok);
-    // The reference about to be loaded, before anything of the movie playing
-    // now is forgotten: its position is still the one it was left at.
+    // The reference about to be loaded, while the movie playing now keeps
+    // its position.
     void LoadStarting(const std::string& reference);
 
   protected:
@@ -132,6 +132,8 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     void AfterLoadChange();
     void ReportLateSettle();
 
+    void UpdateNotice();  // MpvNotice.cpp: the line of a movie opening or failed
+
     void Seek(double seconds, bool exact);
     void TogglePlay();
     void SyncController();
@@ -149,6 +151,12 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     // Serial of the load whose wait ran out before it settled; 0 when none.
     std::uint64_t lateSerial_ = 0;
     MoviePlacement placement_;
+    // The newest load as named, its failure as known (at most 40 log lines)
+    // and the line shown for it.
+    static constexpr std::size_t kFailureLogLines = 40;
+    std::string named_;
+    FailedLoad failure_;
+    QString notice_;
 };
 
 }  // namespace rw

@@ -137,9 +137,10 @@ void MpvSession::Start(bool gl) {
     // MIDI files play through a stream of the player's own; without it they
     // fail to load like any file libmpv cannot read.
     AddMidiStream(mpv_);
-    // libmpv's own warnings and errors, for a developer who switched the
-    // category on; otherwise libmpv is not even asked to format them.
-    if (lcMpv().isWarningEnabled()) mpv_request_log_messages(mpv_, "warn");
+    // libmpv's own warnings and errors: they tell why a movie could not be
+    // played (a 404, a refused connection), and go to the reelwick.mpv
+    // category for a developer who switched it on.
+    mpv_request_log_messages(mpv_, "warn");
 }
 
 void MpvSession::UseSoftwareRendererOptions() {

@@ -143,6 +143,7 @@ void MpvView::paintEvent(QPaintEvent* event) {
     // it, which spares filling a movie's worth of pixels for every frame.
     const QRegion background = picture ? event->region() - target : event->region();
     for (const QRect& r : background) painter.fillRect(r, background_);
+    if (showing_ == Showing::Nothing) PaintNotice(painter);
     if (target.isEmpty()) return;
     if (showing_ == Showing::Picture) {
         if (picture) renderer_->Paint(painter, target);
@@ -153,6 +154,35 @@ void MpvView::paintEvent(QPaintEvent* event) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(logo, logo_);
     }
+}
+
+void MpvView::SetNotice(const QString& before, const QString& name, const QString& after) {
+    noticeBefore_ = before;
+    noticeName_ = name;
+    noticeAfter_ = after;
+    setAccessibleDescription(before + name + after);
+    update();
+}
+
+// Light grey with a dark outline, readable on any background colour.
+void MpvView::PaintNotice(QPainter& painter) {
+    if (noticeBefore_.isEmpty() && noticeName_.isEmpty() && noticeAfter_.isEmpty()) return;
+    const QFontMetrics metrics(font());
+    const int margin = metrics.averageCharWidth() * 2;
+    const QRect room = rect().adjusted(margin, 0, -margin, 0);
+    const int fixed = metrics.horizontalAdvance(noticeBefore_ + noticeAfter_);
+    const QString name = metrics.elidedText(noticeName_, Qt::ElideMiddle,
+                                            std::max(room.width() - fixed, metrics.height()));
+    // A reason too long for the widget is cut at its end.
+    const QString line =
+        metrics.elidedText(noticeBefore_ + name + noticeAfter_, Qt::ElideRight, room.width());
+    painter.setFont(font());
+    painter.setPen(QColor(16, 16, 16));
+    for (const QPoint offset : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
+        painter.drawText(room.translated(offset), Qt::AlignCenter | Qt::TextSingleLine, line);
+    }
+    painter.setPen(QColor(208, 208, 208));
+    painter.drawText(room, Qt::AlignCenter | Qt::TextSingleLine, line);
 }
 
 void MpvView::PlacementChanged(bool) { Relayout(); }

@@ -9,6 +9,7 @@
 
 #include "platform/mpv/pure/MovieGeometry.h"
 
+class QPainter;
 class QTimer;
 struct mpv_handle;
 
@@ -50,6 +51,12 @@ class MpvView : public QWidget {
     void Show(Showing showing, std::optional<PixelRect> area, QSize movie, int rotation);
     std::optional<PixelRect> DrawnArea() const { return area_; }
 
+    // One line of text centred where nothing is shown (a movie still opening,
+    // one that failed): `before`, `name` (elided in the middle when the line
+    // is too wide) and `after`, drawn as plain text. It is also the widget's
+    // accessible description. All empty: none.
+    void SetNotice(const QString& before, const QString& name, const QString& after);
+
     void SetBackground(QColor colour);
     void SetControllerShown(bool shown);
     // Height of the controller bar in pixels. Unless set, about 220 twips at
@@ -88,6 +95,7 @@ class MpvView : public QWidget {
     void Relayout();
     void PlaceController();
     int ControllerHeight() const;
+    void PaintNotice(QPainter& painter);
     // Full screen (MpvPointer.cpp).
     void PointerMoved(QPoint at);
     void PointerIdle();
@@ -102,6 +110,7 @@ class MpvView : public QWidget {
     std::optional<PixelRect> area_;
     QSize movie_;
     int rotation_ = 0;
+    QString noticeBefore_, noticeName_, noticeAfter_;
 
     bool controllerShown_ = true;
     std::optional<int> controllerHeight_;

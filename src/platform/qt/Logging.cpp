@@ -3,12 +3,14 @@
 #include "platform/Step.h"
 
 namespace rw {
+
+Q_LOGGING_CATEGORY(lcPlayer, "reelwick.player", QtCriticalMsg)
+
 namespace {
 
 // Only critical messages are on by default, and none is ever sent: every
 // category stays quiet until QT_LOGGING_RULES switches its warnings on.
 Q_LOGGING_CATEGORY(lcWindow, "reelwick.window", QtCriticalMsg)
-Q_LOGGING_CATEGORY(lcPlayer, "reelwick.player", QtCriticalMsg)
 Q_LOGGING_CATEGORY(lcSettings, "reelwick.settings", QtCriticalMsg)
 Q_LOGGING_CATEGORY(lcFiles, "reelwick.files", QtCriticalMsg)
 Q_LOGGING_CATEGORY(lcDialogs, "reelwick.dialogs", QtCriticalMsg)

@@ -6,6 +6,8 @@ namespace rw {
 
 // libmpv's own messages, warnings and worse (see MpvPlayer).
 Q_DECLARE_LOGGING_CATEGORY(lcMpv)
+// The player: among others, why a movie could not be played.
+Q_DECLARE_LOGGING_CATEGORY(lcPlayer)
 
 // Sends every failure that a Step() swallows to the logging category of the
 // service it came from: reelwick.window, reelwick.player, reelwick.settings,
