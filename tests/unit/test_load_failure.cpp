@@ -102,6 +102,14 @@ const ReasonCase kReasons[] = {
 INSTANTIATE_TEST_SUITE_P(Table, FailureReasonTest, testing::ValuesIn(kReasons),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(FailedLoadTest, KeepsTheFirstLogLinesOnly) {
+    FailedLoad load;
+    for (std::size_t i = 0; i < FailedLoad::kLogLines + 5; ++i) load.Note(std::to_string(i));
+    ASSERT_EQ(load.log.size(), FailedLoad::kLogLines);
+    EXPECT_EQ(load.log.front(), "0");
+    EXPECT_EQ(load.log.back(), std::to_string(FailedLoad::kLogLines - 1));
+}
+
 struct NameCase {
     const char* name;
     std::string reference;

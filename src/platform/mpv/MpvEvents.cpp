@@ -160,6 +160,7 @@ void MpvPlayer::DrainEvents() {
         return std::tuple(load_.Serial(), load_.CurrentPhase(), load_.Width(), load_.Height());
     };
     const auto before = snapshot();
+    const std::size_t noted = failure_.log.size();
     changes_ = PlaybackChanges();
     mpv_.Drain([this](const mpv_event& event) { HandleEvent(event); });
     const PlaybackChanges changes = std::exchange(changes_, PlaybackChanges());
@@ -174,6 +175,8 @@ void MpvPlayer::DrainEvents() {
             std::get<1>(after) == sized) {
             emit MovieReshaped();
         }
+    } else if (failure_.log.size() != noted) {
+        UpdateNotice();  // a failure explained by lines read after it
     }
     if (changes.position) emit PositionChanged(state_.position);
     if (changes.playback) emit PlaybackChanged();
@@ -249,9 +252,11 @@ void MpvPlayer::HandleEvent(const mpv_event& event) {
             const QByteArray text = QByteArray(message.text).trimmed();
             qCWarning(lcMpv, "%s: %s: %s", message.level, message.prefix, text.constData());
             // What libmpv says while a movie loads may tell why it fails.
-            if (load_.CurrentPhase() == LoadTracker::Phase::Waiting &&
-                failure_.log.size() < kFailureLogLines) {
-                failure_.log.push_back(std::string(message.prefix) + ": " + text.toStdString());
+            // Its log lines come apart from its events, and may be read
+            // after the end of the file they explain.
+            const auto phase = load_.CurrentPhase();
+            if (phase == LoadTracker::Phase::Waiting || phase == LoadTracker::Phase::Failed) {
+                failure_.Note(std::string(message.prefix) + ": " + text.toStdString());
             }
             break;
         }

@@ -131,7 +131,6 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     void WaitForLoad(std::uint64_t serial, int ms);
     void AfterLoadChange();
     void ReportLateSettle();
-
     void UpdateNotice();  // MpvNotice.cpp: the line of a movie opening or failed
 
     void Seek(double seconds, bool exact);
@@ -151,10 +150,7 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     // Serial of the load whose wait ran out before it settled; 0 when none.
     std::uint64_t lateSerial_ = 0;
     MoviePlacement placement_;
-    // The newest load as named, its failure as known (at most 40 log lines)
-    // and the line shown for it.
-    static constexpr std::size_t kFailureLogLines = 40;
-    std::string named_;
+    std::string named_;  // the newest load as named, what failed it and its line
     FailedLoad failure_;
     QString notice_;
 };

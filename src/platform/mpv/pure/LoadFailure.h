@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rw {
@@ -20,6 +22,12 @@ struct FailedLoad {
     // libmpv's warnings and errors during the load, "prefix: text" each
     // (prefix "ffmpeg", "stream", "ytdl_hook", ...), oldest first.
     std::vector<std::string> log;
+
+    // Keeps a log line, up to kLogLines: the first ones tell why.
+    static constexpr std::size_t kLogLines = 40;
+    void Note(std::string line) {
+        if (log.size() < kLogLines) log.push_back(std::move(line));
+    }
 };
 
 // Why the movie cannot play, in plain words that follow its name ("was not
