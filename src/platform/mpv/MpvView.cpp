@@ -164,25 +164,33 @@ void MpvView::SetNotice(const QString& before, const QString& name, const QStrin
     update();
 }
 
-// Light grey with a dark outline, readable on any background colour.
+// Light grey with a dark outline, readable on any background colour. A
+// line too wide for the widget goes on two: the name (elided in its middle)
+// above the reason (cut at its end when it still does not fit).
 void MpvView::PaintNotice(QPainter& painter) {
     if (noticeBefore_.isEmpty() && noticeName_.isEmpty() && noticeAfter_.isEmpty()) return;
     const QFontMetrics metrics(font());
     const int margin = metrics.averageCharWidth() * 2;
     const QRect room = rect().adjusted(margin, 0, -margin, 0);
-    const int fixed = metrics.horizontalAdvance(noticeBefore_ + noticeAfter_);
-    const QString name = metrics.elidedText(noticeName_, Qt::ElideMiddle,
-                                            std::max(room.width() - fixed, metrics.height()));
-    // A reason too long for the widget is cut at its end.
-    const QString line =
-        metrics.elidedText(noticeBefore_ + name + noticeAfter_, Qt::ElideRight, room.width());
-    painter.setFont(font());
-    painter.setPen(QColor(16, 16, 16));
-    for (const QPoint offset : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
-        painter.drawText(room.translated(offset), Qt::AlignCenter | Qt::TextSingleLine, line);
+    QStringList lines{noticeBefore_ + noticeName_ + noticeAfter_};
+    if (metrics.horizontalAdvance(lines.front()) > room.width()) {
+        lines = {metrics.elidedText(noticeBefore_ + noticeName_, Qt::ElideMiddle, room.width()),
+                 metrics.elidedText(noticeAfter_.trimmed(), Qt::ElideRight, room.width())};
+        lines.removeAll(QString());
     }
-    painter.setPen(QColor(208, 208, 208));
-    painter.drawText(room, Qt::AlignCenter | Qt::TextSingleLine, line);
+    const int height = metrics.lineSpacing();
+    QRect box(room.left(), 0, room.width(), height);
+    box.moveTop(room.center().y() - height * int(lines.size()) / 2);
+    painter.setFont(font());
+    for (const QString& line : lines) {
+        painter.setPen(QColor(16, 16, 16));
+        for (const QPoint offset : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
+            painter.drawText(box.translated(offset), Qt::AlignCenter | Qt::TextSingleLine, line);
+        }
+        painter.setPen(QColor(208, 208, 208));
+        painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, line);
+        box.translate(0, height);
+    }
 }
 
 void MpvView::PlacementChanged(bool) { Relayout(); }

@@ -52,8 +52,8 @@ class MpvView : public QWidget {
     std::optional<PixelRect> DrawnArea() const { return area_; }
 
     // One line of text centred where nothing is shown (a movie still opening,
-    // one that failed): `before`, `name` (elided in the middle when the line
-    // is too wide) and `after`, drawn as plain text. It is also the widget's
+    // one that failed): `before`, `name` and `after`, drawn as plain text, on
+    // two lines when too wide (see PaintNotice). It is also the widget's
     // accessible description. All empty: none.
     void SetNotice(const QString& before, const QString& name, const QString& after);
 
