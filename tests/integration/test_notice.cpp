@@ -97,6 +97,9 @@ TEST(MovieAreaLineTest, SaysWhyEachMovieCannotPlayAndThatOneIsOpening) {
         std::string line;
     } failures[] = {
         {"FileGone", dir.filePath("gone.mp4").toStdString(), "gone.mp4 was not found"},
+        // A Latin-1 name shows its odd byte as U+FFFD, and markup as text.
+        {"NameNotUtf8", dir.filePath("").toStdString() + "/<b>caf\xe9&amp;.mp4",
+         "<b>caf\ufffd&amp;.mp4 was not found"},
         {"TextNamedMp4", dir.filePath("notes.mp4").toStdString(),
          "notes.mp4 is not a movie, or is in a format this player cannot read"},
         {"RefusedConnection", refusedUrl,
