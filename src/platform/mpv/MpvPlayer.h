@@ -17,12 +17,10 @@
 
 namespace rw {
 
-// The player component: the window's movie control and the film controls
-// over a libmpv session (MpvSession), the playback it reports
-// (ObservedPlayback, LoadTracker) and the widget that shows the movie
-// (MpvView). The GUI thread, libmpv's render thread, never makes a blocking
-// libmpv call after start-up: it learns of playback from observed properties
-// and sends requests with the _async calls.
+// The player component: the movie control and the film controls over a
+// libmpv session, the playback it reports and the widget that shows it. The
+// GUI thread (libmpv's render thread) never makes a blocking libmpv call
+// after start-up: it observes properties and sends _async requests.
 class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     Q_OBJECT
 
@@ -61,8 +59,7 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     // The loaded movie has a sound track selected (sound alone, MIDI, a movie).
     bool HasSound() const { return state_.sound; }
 
-    // For the desktop: the newest load settled with a movie, with a picture;
-    // its serial, new for every Load.
+    // The newest load settled with a movie, with a picture; its serial.
     bool HasMovie() const override;
     bool HasPicture() const override;
     std::uint64_t LoadSerial() const { return load_.Serial(); }
@@ -90,27 +87,23 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
 
   signals:
     void PositionChanged(double seconds);
-    // Paused, at the end, duration, volume or mute changed.
-    void PlaybackChanged();
-    // A load began, settled or failed.
-    void LoadChanged();
-    // The load that Load stopped waiting for has settled after all (sized, no
-    // picture, or failed); once per such load, never for one replaced.
+    void PlaybackChanged();  // paused, at the end, duration, volume or mute
+    void LoadChanged();      // a load began, settled or failed
+    // A load Load stopped waiting for settled after all (sized, no picture,
+    // failed); once per such load, never for one replaced.
     void LateLoadSettled();
-    // The movie's picture changed its display size while it played (a new
-    // resolution, 16:9); shown whole in the old rectangle until a new one.
+    // The picture changed its display size while it played; it is shown
+    // whole in the old rectangle until a new one comes.
     void MovieReshaped();
-    // Playback went on from a new position after a jump: a seek, Rewind, a
-    // loop back to the start, the start of a movie.
+    // Playback went on from a new position: a seek, Rewind, a loop, a start.
     void Seeked(double seconds);
     // The speed changed (1 is normal).
     void SpeedChanged(double speed);
     // The movie's tracks, their selection or its chapters changed.
     void TracksChanged();
-    // A frame asked for with SaveFrame was written (ok) or could not be.
+    // A frame asked for with SaveFrame was written (ok), or not.
     void FrameSaved(const QString& path, bool ok);
-    // The reference about to be loaded, while the movie playing now keeps
-    // its position.
+    // The reference about to be loaded; the movie playing keeps its place.
     void LoadStarting(const std::string& reference);
 
   protected:
@@ -118,7 +111,7 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
 
   private:
     void RequireMpv() const;
-    // MpvEvents.cpp: the observed properties, and the other events.
+    // MpvEvents.cpp: the observed properties and the other events.
     std::vector<ObservedProperty> ObservedProperties();
     void DrainEvents();
     void HandleEvent(const mpv_event& event);
