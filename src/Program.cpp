@@ -20,7 +20,6 @@
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtWindow.h"
 #include "playback/OpenMovie.h"
-#include "window/FullScreen.h"
 #include "window/Handlers.h"
 
 namespace rw {

@@ -9,9 +9,7 @@
 #include "platform/PlayText.h"
 #include "platform/Step.h"
 #include "playback/OpenMovie.h"
-#include "playback/Transport.h"
 #include "sources/Paths.h"
-#include "window/FullScreen.h"
 #include "window/Numbers.h"
 #include "window/Settings.h"
 

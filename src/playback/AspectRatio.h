@@ -8,9 +8,9 @@
 
 namespace rw {
 
-// The fields of a rectangle text "left,top,right,bottom", the one reading of
-// that text there is. Fields that do not parse count as 0, missing ones as
-// well, and fields past the fourth are ignored.
+// The fields of a rectangle text "left,top,right,bottom", as the player
+// reports its movie's rectangle. Fields that do not parse count as 0,
+// missing ones as well, and fields past the fourth are ignored.
 std::array<std::int32_t, 4> ReadRectText(const std::string& text);
 
 // Height over width of a rectangle text, read as ReadRectText reads it; a
