@@ -7,7 +7,7 @@
 
 #include "FuzzCheck.h"
 #include "platform/mpv/pure/MovieGeometry.h"
-#include "playback/AspectRatio.h"
+#include "playback/MovieRatio.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text = rw::fuzz::TextOf(data, size);

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "platform/Step.h"
-#include "playback/AspectRatio.h"
+#include "playback/MovieRatio.h"
 #include "playback/Transport.h"
 #include "sources/RecentList.h"
 #include "window/Handlers.h"

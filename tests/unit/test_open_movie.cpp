@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "Fakes.h"
-#include "playback/AspectRatio.h"
+#include "playback/MovieRatio.h"
 #include "playback/OpenMovie.h"
 #include "window/Handlers.h"
 

@@ -1,4 +1,4 @@
-#include "playback/AspectRatio.h"
+#include "playback/MovieRatio.h"
 
 #include <array>
 #include <cstdint>
