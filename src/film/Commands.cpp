@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "film/ChangeLine.h"
 #include "film/CommandTable.h"
 #include "platform/Step.h"
 #include "playback/Transport.h"
@@ -56,6 +57,18 @@ Action ActionOfMenu(Menu item) {
 }
 
 void Commands::Run(Action action) {
+    if (film_ == nullptr) return RunOne(action);
+    IPlayerControls& p = film_->Player();
+    const FilmState before = ReadFilmState(p);
+    RunOne(action);
+    // The line of a change made under the folder list would not be seen.
+    bool listShown = false;
+    Step([&] { listShown = form_.window.FilesVisible(); });
+    const std::string line = ChangeLine(action, before);
+    if (!line.empty() && !listShown) Step([&] { p.ShowMessage(line); });
+}
+
+void Commands::RunOne(Action action) {
     for (const MenuRow& row : kMenuRows)
         if (row.command == action.command) return row.handler(form_);
     switch (action.command) {
@@ -80,6 +93,8 @@ void Commands::Run(Action action) {
         case Command::Stop:
             mnuMoviePause_Click(form_);
             return mnuMovieRewind_Click(form_);
+        case Command::PauseIfLoaded:
+            return mnuMoviePause_Click(form_);
         case Command::SetLoop: {
             bool on = false;
             Step([&] { on = form_.window.Checked(Menu::MovieLoop); });
@@ -110,6 +125,9 @@ void Commands::RunFilm(Action action) {
                 p.SetVolume(VolumeAfter(p.Volume(), action.value));
                 if (p.IsMuted() && action.value > 0) p.SetMuted(false);
             });
+            return;
+        case Command::SetVolume:
+            Step([&] { p.SetVolume(VolumeAfter(action.value, 0)); });
             return;
         case Command::Mute:
             Step([&] { p.SetMuted(!p.IsMuted()); });
@@ -144,8 +162,7 @@ void Commands::RunFilm(Action action) {
         case Command::SubtitlesLater: {
             const double by =
                 action.command == Command::SubtitlesLater ? kSubtitleStep : -kSubtitleStep;
-            // Rounded to the step, so that ten presses make exactly a second.
-            Step([&] { p.SetSubtitleDelay(std::round((p.SubtitleDelay() + by) * 10) / 10); });
+            Step([&] { p.SetSubtitleDelay(SubtitleDelayAfter(p.SubtitleDelay(), by)); });
             return;
         }
         case Command::SubtitlesOff:
@@ -160,6 +177,7 @@ void Commands::RunFilm(Action action) {
         case Command::LoadSubtitleFile:
             return film.LoadSubtitleFile();
         case Command::Chapter:
+        case Command::SeekTo:
             Step([&] { p.SeekTo(action.value); });
             return;
         case Command::SaveFrameAs:
@@ -174,6 +192,7 @@ void Commands::RunFilm(Action action) {
             film.playThrough = !film.playThrough;
             return;
         case Command::MovieMenu:
+            Step([&] { p.ShowMessage({}); });  // no line over the menu
             if (const auto chosen = film.ChooseFromMenu(action.value != 0)) Run(*chosen);
             return;
         default:

@@ -23,7 +23,8 @@ class Commands final : public IFormEvents {
     // `film`: the film's commands; without them those do nothing.
     explicit Commands(Form& form, FilmControls* film = nullptr) : form_(form), film_(film) {}
 
-    // Runs one command; each of its steps that fails is skipped.
+    // Runs one command; each of its steps that fails is skipped. A change
+    // of the film's shows a short line over the movie (film/ChangeLine.h).
     void Run(Action action);
     // The window was closed: keys and the desktop's commands do nothing.
     bool Unloaded() const { return unloaded_; }
@@ -40,6 +41,8 @@ class Commands final : public IFormEvents {
     void OnFilesKeyDown(std::int16_t& keyCode, std::int16_t shift) override;
 
   private:
+    // Run without the line over the movie.
+    void RunOne(Action action);
     void RunFilm(Action action);
 
     Form& form_;

@@ -13,7 +13,7 @@ class DesktopEvents final : public IDesktopEvents {
     explicit DesktopEvents(Commands& commands) : commands_(commands) {}
 
     void OnPlay() override { commands_.Run({Command::PlayIfLoaded}); }
-    void OnPause() override { commands_.Run({Command::Pause}); }
+    void OnPause() override { commands_.Run({Command::PauseIfLoaded}); }
     void OnStop() override { commands_.Run({Command::Stop}); }
     void OnOpen(const std::string& reference) override;
     void OnLoop(bool on) override { commands_.Run({Command::SetLoop, on ? 1.0 : 0.0}); }
@@ -24,6 +24,8 @@ class DesktopEvents final : public IDesktopEvents {
     bool CanGoNext() override;
     bool CanGoPrevious() override;
     void OnRate(double rate) override { commands_.Run({Command::SetSpeed, rate}); }
+    void OnSeek(double seconds) override { commands_.Run({Command::SeekTo, seconds}); }
+    void OnVolume(double percent) override { commands_.Run({Command::SetVolume, percent}); }
 
   private:
     Commands& commands_;

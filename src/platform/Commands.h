@@ -51,9 +51,12 @@ enum class Command {
     FullScreen,
     MovieMenu,  // value: 1 when asked from the keyboard (shown over the movie)
     // The desktop's media controls.
-    PlayIfLoaded,  // Play, but never the Open dialog a hidden window would pop up
-    Stop,          // pauses and goes back to the start
-    SetLoop,       // value: 1 on, 0 off
+    PlayIfLoaded,   // Play, but never the Open dialog a hidden window would pop up
+    Stop,           // pauses and goes back to the start
+    SetLoop,        // value: 1 on, 0 off
+    PauseIfLoaded,  // Pause, shown as a line over the movie as the film's keys are
+    SeekTo,         // value: seconds from the start
+    SetVolume,      // value: percent
 };
 
 // A command with its value.

@@ -32,6 +32,9 @@ class IDesktopEvents {
     virtual bool CanGoPrevious() = 0;
     // Plays at this speed (1 normal), as the Speed menu does.
     virtual void OnRate(double rate) = 0;
+    // Goes to this place of the movie, in seconds; sets the volume in percent.
+    virtual void OnSeek(double seconds) = 0;
+    virtual void OnVolume(double percent) = 0;
 };
 
 // The desktop session around the window.

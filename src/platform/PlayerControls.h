@@ -73,6 +73,11 @@ class IPlayerControls {
     // leaves nothing behind (no partial file).
     virtual void SaveFrame(const std::string& path) = 0;
     virtual void CopyFrame() = 0;
+
+    // Shows `text` over the movie for about a second in place of the line
+    // shown before; empty text takes that one away. Nothing shows while a
+    // menu or a dialog is up.
+    virtual void ShowMessage(const std::string& text) = 0;
 };
 
 }  // namespace rw

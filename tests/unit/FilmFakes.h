@@ -62,6 +62,9 @@ class FakeControls final : public IPlayerControls {
     }
     void SaveFrame(const std::string& path) override { Do("SaveFrame " + path); }
     void CopyFrame() override { Do("CopyFrame"); }
+    // The lines shown over the movie, kept apart from the journal of requests.
+    std::vector<std::string> lines;
+    void ShowMessage(const std::string& text) override { lines.push_back(text); }
 
     // Numbers as the journal shows them: "1.5", "-0.1", "5".
     static std::string Text(double value) {

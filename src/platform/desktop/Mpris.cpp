@@ -172,7 +172,9 @@ QVariantMap Mpris::Metadata() const {
 double Mpris::Volume() const { return VolumeOfPercent(player_.Volume()); }
 
 void Mpris::SetVolume(double volume) {
-    if (const auto percent = VolumePercentOf(volume)) Step([&] { player_.SetVolume(*percent); });
+    if (const auto percent = VolumePercentOf(volume)) {
+        Later([this, value = *percent] { events_.OnVolume(value); });
+    }
 }
 
 double Mpris::Rate() const { return player_.Speed(); }
@@ -233,13 +235,13 @@ void Mpris::Stop() {
 void Mpris::Seek(qlonglong offsetUs) {
     if (!CanSeek()) return;
     const double target = SeekTarget(player_.Position(), offsetUs, player_.Duration());
-    Step([&] { player_.SeekTo(target); });
+    Later([this, target] { events_.OnSeek(target); });
 }
 
 void Mpris::SetPosition(const QString& trackId, qlonglong positionUs) {
     if (!CanSeek() || trackId != TrackId()) return;
     if (const auto target = PositionTarget(positionUs, player_.Duration())) {
-        Step([&] { player_.SeekTo(*target); });
+        Later([this, value = *target] { events_.OnSeek(value); });
     }
 }
 

@@ -84,6 +84,7 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     void StartNextLoadAt(double seconds) override { start_.Ask(seconds); }
     void SaveFrame(const std::string& path) override;
     void CopyFrame() override;
+    void ShowMessage(const std::string& text) override;  // MpvMessage.cpp
 
   signals:
     void PositionChanged(double seconds);

@@ -17,6 +17,7 @@ namespace rw {
 
 class ControllerBar;
 class FrameRenderer;
+class MessageLine;
 
 // What the player shows: the movie's frames (or the logo of a movie without
 // a picture) in the area it is told, the background around it, and the
@@ -56,6 +57,12 @@ class MpvView : public QWidget {
     // two lines when too wide (see PaintNotice). It is also the widget's
     // accessible description. All empty: none.
     void SetNotice(const QString& before, const QString& name, const QString& after);
+
+    // A short line at the top left of the movie for about a second, in
+    // place of the one before (MpvMessage.cpp); empty: none. It leaves the
+    // line of a movie that failed where it is. What it shows: LineText.
+    void ShowLine(const QString& text);
+    QString LineText() const;
 
     void SetBackground(QColor colour);
     void SetControllerShown(bool shown);
@@ -111,6 +118,7 @@ class MpvView : public QWidget {
     QSize movie_;
     int rotation_ = 0;
     QString noticeBefore_, noticeName_, noticeAfter_;
+    MessageLine* line_ = nullptr;
 
     bool controllerShown_ = true;
     std::optional<int> controllerHeight_;
