@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QSettings>
@@ -149,6 +151,64 @@ TEST_F(FilmMenuTest, ADroppedSubtitleFileJoinsTheMovieAndNothingElse) {
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return p.Player().Reference() == smil.toStdString() && p.Player().HasPicture(); },
         10000));
+    p.Window().close();
+}
+
+// Light pixels of the player where its short line is, over a black movie.
+int LightPixelsOfLine(MpvPlayer& player) {
+    const QImage shot = player.grab().toImage();
+    int light = 0;
+    for (int y = 0; y < shot.height() / 3; ++y) {
+        for (int x = 0; x < shot.width() / 2; ++x) light += qGray(shot.pixel(x, y)) > 160;
+    }
+    return light;
+}
+
+// A film key leaves a short line over the movie that goes by itself; none
+// shows under the folder list, and none over the menu on the movie.
+TEST_F(FilmMenuTest, AKeyLeavesALineThatGoesByItself) {
+    const std::string film = test::MakeClip(dir_, "night.mp4", "color=c=black:s=320x240:d=60");
+    ASSERT_FALSE(film.empty());
+    Program p("\"" + film + "\"", ini_);
+    p.Start();
+    MpvPlayer& player = p.Player();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.HasPicture(); }, 10000));
+    const auto press = [&p](Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QWidget* to = QApplication::focusWidget();
+        QApplication::sendEvent(to != nullptr ? to : &p.Window(), &event);
+    };
+    EXPECT_EQ(LightPixelsOfLine(player), 0);
+    press(Qt::Key_Down);
+    EXPECT_EQ(player.LineText().toStdString(), "Volume 95%");
+    EXPECT_GT(LightPixelsOfLine(player), 20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.LineText().isEmpty(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return LightPixelsOfLine(player) == 0; }, 5000));
+
+    // Under the folder list: the key acts, and no line shows.
+    p.Window().SetFilesVisible(true);
+    press(Qt::Key_Down);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.Volume() == 90; }, 5000));
+    EXPECT_TRUE(player.LineText().isEmpty());
+    p.Window().SetFilesVisible(false);
+
+    // The line of the key before goes when the menu opens, and a change
+    // that comes while it is open (a media key) shows none.
+    press(Qt::Key_Down);
+    ASSERT_FALSE(player.LineText().isEmpty());
+    QString underMenu = QStringLiteral("(the menu did not open)");
+    QTimer::singleShot(300, [&] {
+        QMenu* menu = p.FilmServices().OpenMenu();
+        if (menu == nullptr) return;
+        underMenu = player.LineText();
+        player.ShowMessage("Volume 50%");
+        underMenu += player.LineText();
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, player.rect().center(),
+                            player.mapToGlobal(player.rect().center()));
+    QCoreApplication::sendEvent(&player, &event);
+    EXPECT_EQ(underMenu.toStdString(), "");
     p.Window().close();
 }
 
