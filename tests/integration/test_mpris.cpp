@@ -278,6 +278,8 @@ TEST_F(MprisTest, LoopStatusIsTheLoopMovieOption) {
 
     ASSERT_TRUE(client.Set(kPlayer, "Volume", 0.25));
     ASSERT_TRUE(QTest::qWaitFor([&] { return std::abs(p->Player().Volume() - 25) < 0.01; }, 5000));
+    // Through the program's commands, as the volume keys: it says so over the movie.
+    EXPECT_EQ(p->Player().LineText().toStdString(), "Volume 25%");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !client.ChangesOf("Volume").isEmpty(); }, 5000));
     EXPECT_DOUBLE_EQ(client.ChangesOf("Volume").last().toDouble(), 0.25);
     // Beyond 100% is held to it, as the player's keys and stored Volume are.
