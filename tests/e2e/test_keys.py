@@ -3,10 +3,11 @@ Ctrl let go before the letter, and a Russian keyboard layout where the
 letters of the keys are not Latin."""
 
 import os
+import time
 import unittest
 
 from desktop import client_area, find_window, hold_and_press, press, screenshot
-from harness import E2ETestCase, TITLE, wait_for
+from harness import E2ETestCase, TITLE, make_clip, wait_for
 
 
 class KeysTest(E2ETestCase):
@@ -68,6 +69,31 @@ class KeysTest(E2ETestCase):
         self.assertEqual(p.stop(), 0)
         # One stroke, one toggle: Show Controls starts checked.
         self.assertEqual(p.settings()["Settings"]["MovieControls"], "False")
+
+    def test_up_leaves_a_short_line_over_the_movie(self):
+        """Up says the volume over a black movie: light pixels of the line's
+        text at the top left of the client area, gone by themselves."""
+        folder = os.path.join(self.work, "movies")
+        os.makedirs(folder)
+        p = self.start(make_clip(folder, "night.mp4", "black", "480x270", 60))
+        self.assertTrue(wait_for(lambda: p.title() not in ("", "Loading..."), 20), p.title())
+        time.sleep(1)  # the window fits the movie
+
+        def light_pixels(name):
+            image = screenshot(self, p, name)
+            x, y, w, h = client_area(image, p)
+            return image.count(x, y, x + w // 2, y + h // 3, lambda rgb: min(rgb) > 160)
+
+        self.assertEqual(light_pixels("before"), 0)
+
+        def up_and_look():
+            # Pressed again while looking: a slow screenshot may come after
+            # the line of one press has gone.
+            p.key("Up")
+            return light_pixels("line") > 20
+        self.assertTrue(wait_for(up_and_look, 15, 0), "Up showed no line over the movie")
+        self.assertTrue(wait_for(lambda: light_pixels("gone") == 0, 10, 0.3),
+                        "the line stayed")
 
 
 if __name__ == "__main__":
