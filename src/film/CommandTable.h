@@ -67,6 +67,27 @@ inline constexpr KeyRow kKeyTable[] = {
     {"X", keys::kX, 0, KeyTime::Press, {Command::SubtitlesLater}},
     {"Menu", keys::kMenu, 0, KeyTime::Press, {Command::MovieMenu, 1}},
     {"Shift+F10", keys::kF10, keys::kShift, KeyTime::Press, {Command::MovieMenu, 1}},
+    // The picture's (film/PictureCommands.h).
+    {"A", keys::kA, 0, KeyTime::Press, {Command::NextAspect}},
+    {"Shift+A", keys::kA, keys::kShift, KeyTime::Press, {Command::NextAspect}},
+    {"Alt++", keys::kEqual, keys::kAlt | keys::kShift, KeyTime::Press, {Command::ZoomBy, 1}},
+    {"Alt+=", keys::kEqual, keys::kAlt, KeyTime::Press, {Command::ZoomBy, 1}},
+    {"Alt+Keypad +", keys::kAdd, keys::kAlt, KeyTime::Press, {Command::ZoomBy, 1}},
+    {"Alt+-", keys::kMinus, keys::kAlt, KeyTime::Press, {Command::ZoomBy, -1}},
+    {"Alt+Left", keys::kLeft, keys::kAlt, KeyTime::Press, {Command::PanX, -1}},
+    {"Alt+Right", keys::kRight, keys::kAlt, KeyTime::Press, {Command::PanX, 1}},
+    {"Alt+Up", keys::kUp, keys::kAlt, KeyTime::Press, {Command::PanY, -1}},
+    {"Alt+Down", keys::kDown, keys::kAlt, KeyTime::Press, {Command::PanY, 1}},
+    {"Alt+Backspace", keys::kBackspace, keys::kAlt, KeyTime::Press, {Command::ResetZoom}},
+    {"D", keys::kD, 0, KeyTime::Press, {Command::ToggleDeinterlace}},
+    {"1", keys::k1, 0, KeyTime::Press, {Command::ContrastBy, -1}},
+    {"2", keys::k1 + 1, 0, KeyTime::Press, {Command::ContrastBy, 1}},
+    {"3", keys::k1 + 2, 0, KeyTime::Press, {Command::BrightnessBy, -1}},
+    {"4", keys::k1 + 3, 0, KeyTime::Press, {Command::BrightnessBy, 1}},
+    {"5", keys::k1 + 4, 0, KeyTime::Press, {Command::GammaBy, -1}},
+    {"6", keys::k1 + 5, 0, KeyTime::Press, {Command::GammaBy, 1}},
+    {"7", keys::k1 + 6, 0, KeyTime::Press, {Command::SaturationBy, -1}},
+    {"8", keys::k1 + 7, 0, KeyTime::Press, {Command::SaturationBy, 1}},
 };
 
 // The command of a key (platform/Keys.h code and modifier bits) at `time`;

@@ -6,6 +6,7 @@
 
 #include "film/ChangeLine.h"
 #include "film/CommandTable.h"
+#include "film/PictureCommands.h"
 #include "platform/Step.h"
 #include "playback/Transport.h"
 #include "sources/FolderList.h"
@@ -196,6 +197,7 @@ void Commands::RunFilm(Action action) {
             if (const auto chosen = film.ChooseFromMenu(action.value != 0)) Run(*chosen);
             return;
         default:
+            RunPictureCommand(p, action);
             return;
     }
 }

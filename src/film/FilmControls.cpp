@@ -61,6 +61,7 @@ MovieMenuState FilmControls::MenuState() {
     Step([&] { state.subtitles = player_.SubtitleTracks(); });
     Step([&] { state.audio = player_.AudioTracks(); });
     Step([&] { state.speed = player_.Speed(); });
+    Step([&] { state.picture = player_.Picture().State(); });
     Step([&] { state.chapters = player_.Chapters(); });
     state.canPrevious = Neighbour(-1).has_value();
     state.canNext = Neighbour(+1).has_value();

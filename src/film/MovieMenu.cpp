@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "film/FilmControls.h"
+#include "film/VideoMenu.h"
 
 namespace rw {
 namespace {
@@ -91,6 +92,7 @@ std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state) {
                                std::abs(state.speed - speed) < 1e-6, state.hasMovie));
     }
     menu.push_back(Submenu("Speed", std::move(speeds)));
+    menu.push_back(BuildVideoMenu(state.picture, state.hasPicture));
 
     if (!state.chapters.empty()) {
         std::vector<MenuEntry> chapters;

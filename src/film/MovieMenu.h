@@ -22,9 +22,10 @@ struct MovieMenuState {
     bool resume = true;
     bool playThrough = false;
     bool fullScreen = false;
+    PictureState picture;
 };
 
-// The menu on the movie: Subtitles, Audio, Speed, Chapters (when the movie
+// The menu on the movie: Subtitles, Audio, Speed, Video, Chapters (when the movie
 // has any), the movies before and after in its folder and Play Folder
 // Through, frames, Resume Where Left Off and Full Screen.
 std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state);

@@ -57,6 +57,22 @@ enum class Command {
     PauseIfLoaded,  // Pause, shown as a line over the movie as the film's keys are
     SeekTo,         // value: seconds from the start
     SetVolume,      // value: percent
+    // The picture (film/PictureCommands.h).
+    SetAspect,          // value: width over height; 0 the file's own
+    NextAspect,         // the next shape of the Aspect Ratio menu
+    ZoomBy,             // value: steps, negative to zoom out
+    PanX,               // value: steps, negative to the left
+    PanY,               // value: steps, negative up
+    FillWindow,         // crops the picture to fill the area, or shows it whole again
+    ResetZoom,          // no zoom, no move, no fill
+    SetRotation,        // value: degrees clockwise on top of the file's
+    SetDeinterlace,     // value: a Deinterlace
+    ToggleDeinterlace,  // between Off and On
+    BrightnessBy,       // value: steps, negative for less
+    ContrastBy,
+    SaturationBy,
+    GammaBy,
+    ResetPictureValues,
 };
 
 // A command with its value.

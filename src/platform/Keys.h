@@ -32,6 +32,13 @@ inline constexpr std::int16_t kBracketLeft = 219;
 inline constexpr std::int16_t kBracketRight = 221;
 inline constexpr std::int16_t kMenu = 93;
 inline constexpr std::int16_t kF10 = 121;
+// The picture's keys: the = key (+ with Shift), the - key, the keypad's +.
+inline constexpr std::int16_t kA = 65;
+inline constexpr std::int16_t kD = 68;
+inline constexpr std::int16_t k1 = 49;  // to k8, 56
+inline constexpr std::int16_t kEqual = 187;
+inline constexpr std::int16_t kMinus = 189;
+inline constexpr std::int16_t kAdd = 107;
 // The menu items' shortcut letters and F5.
 inline constexpr std::int16_t kO = 79;
 inline constexpr std::int16_t kP = 80;

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/PictureControls.h"
+
 namespace rw {
 
 // One sound or subtitle track of the loaded movie, as its file names it.
@@ -78,6 +80,8 @@ class IPlayerControls {
     // shown before; empty text takes that one away. Nothing shows while a
     // menu or a dialog is up.
     virtual void ShowMessage(const std::string& text) = 0;
+    // How the picture is shown: shape, zoom, turn, deinterlacing, colours.
+    virtual IPictureControls& Picture() = 0;
 };
 
 }  // namespace rw

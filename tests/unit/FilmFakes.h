@@ -66,6 +66,18 @@ class FakeControls final : public IPlayerControls {
     std::vector<std::string> lines;
     void ShowMessage(const std::string& text) override { lines.push_back(text); }
 
+    // The picture's state, as plain values; each Set goes to the journal.
+    struct FakePicture final : IPictureControls {
+        explicit FakePicture(FakeControls& c) : controls(c) {}
+        FakeControls& controls;
+        PictureState state;
+        PictureState State() const override { return state; }
+        void Set(const PictureState& s) override {
+            controls.Do("SetPicture", [&] { state = s; });
+        }
+    } view{*this};
+    IPictureControls& Picture() override { return view; }
+
     // Numbers as the journal shows them: "1.5", "-0.1", "5".
     static std::string Text(double value) {
         char text[32];

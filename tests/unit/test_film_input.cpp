@@ -50,8 +50,9 @@ TEST(FilmKeys, AddedKeysActAndTheWindowsOwnKeysComeFirst) {
         {kEnter, 0, std::nullopt},
         {kF11, 0, std::nullopt},
         {kM, kCtrl, std::nullopt},
-        {kM, kAlt, std::nullopt},  // access keys belong to the menu bar
-        {kLeft, kAlt, std::nullopt},
+        {kM, kAlt, std::nullopt},            // access keys belong to the menu bar
+        {kLeft, kAlt, Action{C::PanX, -1}},  // the zoomed picture moves
+        {kLeft, kAlt | kCtrl, std::nullopt},
         {kSpace, kShift, std::nullopt},
         {kUp, kCtrl, std::nullopt},
         {kRight, kCtrl | kShift, std::nullopt},

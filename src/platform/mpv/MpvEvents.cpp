@@ -145,6 +145,8 @@ std::vector<ObservedProperty> MpvPlayer::ObservedProperties() {
              s.mediaTitle = title != nullptr ? title : "";
              c.playback = true;
          }},
+        {"video-frame-info/interlaced", MPV_FORMAT_FLAG,
+         [this](P p) { picture_.FramesInterlaced(FlagOf(p)); }},
         {"chapter-list", MPV_FORMAT_NODE,
          [&s, &c](P p) {
              ReadChapterList(p, s);

@@ -121,6 +121,7 @@ void MpvPlayer::ReportLateSettle() {
 void MpvPlayer::ResetPerMovie() {
     mpv_.SetNumber(property::kSpeed, 1.0);
     mpv_.SetNumber(property::kSubDelay, 0.0);
+    picture_.Reset();
     const std::optional<double> start = start_.TakeForLoad();
     const std::string from = start ? "+" + CommandNumber(*start) : "none";
     mpv_.SetText(property::kStart, from.c_str());

@@ -1,6 +1,7 @@
 #include "platform/mpv/MpvPlayer.h"
 
 #include <QColor>
+#include <string_view>
 
 #include "platform/Step.h"
 #include "platform/mpv/RendererChoice.h"
@@ -16,6 +17,12 @@ PixelRect HostRect(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.
 
 MpvPlayer::MpvPlayer(QImage logo, QWidget* parent)
     : MpvView(std::move(logo), parent),
+      picture_(mpv_,
+               [this] {
+                   // A turn reshapes the movie as the window fits it.
+                   ShowMovie();
+                   if (HasPicture()) emit MovieReshaped();
+               }),
       frames_(this, [this](const QString& path, bool ok) { emit FrameSaved(path, ok); }) {
     ControllerBar* bar = &Bar();
     connect(bar, &ControllerBar::PlayPauseClicked, this, &MpvPlayer::TogglePlay);
@@ -34,6 +41,7 @@ MpvPlayer::MpvPlayer(QImage logo, QWidget* parent)
         // The render context must exist before the first loadfile, or libmpv
         // would open a video window of its own.
         if (!StartRenderer(mpv_.Handle(), gl) && gl) mpv_.UseSoftwareRendererOptions();
+        picture_.UseOpenGl(std::string_view(RendererName()) == "gl");
         mpv_.Listen(this, [this] { DrainEvents(); });
     } catch (const PlatformError&) {
         ReportCaughtFailure();
@@ -96,14 +104,14 @@ void MpvPlayer::SetMovieRect(const PixelRect& rect) {
     if (!WithinCoordinateLimit(rect)) {
         throw PlatformError(Service::Player, "a rectangle beyond the player's coordinates");
     }
-    placement_.Send(rect, HostRect(geometry()), load_.Width(), load_.Height());
+    placement_.Send(rect, HostRect(geometry()), ShownWidth(), ShownHeight());
     ShowMovie();
 }
 
 std::string MpvPlayer::MovieRect() {
     switch (load_.CurrentPhase()) {
         case LoadTracker::Phase::Sized:
-            return FormatMovieRect(load_.Width(), load_.Height());
+            return FormatMovieRect(ShownWidth(), ShownHeight());
         case LoadTracker::Phase::NoPicture:
             return FormatMovieRect(kNominalRect.Width(), kNominalRect.Height());
         case LoadTracker::Phase::Waiting:
@@ -152,10 +160,15 @@ void MpvPlayer::ShowMovie() {
     const Showing showing = phase == LoadTracker::Phase::Sized       ? Showing::Picture
                             : phase == LoadTracker::Phase::NoPicture ? Showing::Logo
                                                                      : Showing::Nothing;
-    const PictureScene scene{showing, load_.Width(), load_.Height(), HostRect(geometry()),
+    const PictureScene scene{showing, ShownWidth(), ShownHeight(), HostRect(geometry()),
                              FullScreenMode()};
-    Show(showing, PictureArea(placement_, scene), QSize(load_.Width(), load_.Height()),
-         load_.Rotation());
+    auto area = PictureArea(placement_, scene);
+    // Filling the screen, the picture is cropped to all of it (libmpv's panscan).
+    if (area && showing == Showing::Picture && FullScreenMode() && picture_.Fills()) {
+        area = PixelRect{0, 0, width(), height()};
+    }
+    Show(showing, area, QSize(ShownWidth(), ShownHeight()),
+         (load_.Rotation() + picture_.Turn()) % 360);
 }
 
 // The window's layout sends a new rectangle right after it moves or resizes

@@ -9,6 +9,7 @@
 #include "platform/PlayerControls.h"
 #include "platform/mpv/MovieFiles.h"
 #include "platform/mpv/MpvFrames.h"
+#include "platform/mpv/MpvPicture.h"
 #include "platform/mpv/MpvSession.h"
 #include "platform/mpv/MpvView.h"
 #include "platform/mpv/pure/LoadFailure.h"
@@ -85,6 +86,7 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     void SaveFrame(const std::string& path) override;
     void CopyFrame() override;
     void ShowMessage(const std::string& text) override;  // MpvMessage.cpp
+    IPictureControls& Picture() override { return picture_; }
 
   signals:
     void PositionChanged(double seconds);
@@ -132,8 +134,12 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     void SyncController();
     // Tells the view what to show where (PictureArea decides).
     void ShowMovie();
+    // The display size turned as the watcher asked (MpvPicture.cpp).
+    int ShownWidth() const;
+    int ShownHeight() const;
 
     MpvSession mpv_;
+    MpvPicture picture_;
     ObservedPlayback state_;
     PlaybackChanges changes_;
     LoadTracker load_;

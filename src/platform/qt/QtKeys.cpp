@@ -28,6 +28,11 @@ constexpr std::pair<int, std::int16_t> kKeys[] = {
     {Qt::Key_BracketRight, keys::kBracketRight},
     {Qt::Key_Comma, keys::kComma},
     {Qt::Key_Period, keys::kPeriod},
+    // The keypad's - reads as the - key; its + as Key_Plus, which is also
+    // Shift+= where the key cannot be read by its place.
+    {Qt::Key_Equal, keys::kEqual},
+    {Qt::Key_Minus, keys::kMinus},
+    {Qt::Key_Plus, keys::kAdd},
 };
 
 bool IsLetterOrDigit(int key) {
