@@ -54,7 +54,10 @@ void MpvPicture::Apply(const PictureState& to) {
     if (to.values != from.values) {
         if (gl_) {
             for (std::size_t i = 0; i < kPictureValueCount; ++i) {
-                if (to.values[i] != from.values[i]) mpv_.SetNumber(kValueNames[i], to.values[i]);
+                // Whole numbers, which libmpv takes only as such (or as text).
+                if (to.values[i] != from.values[i]) {
+                    mpv_.SetText(kValueNames[i], std::to_string(to.values[i]).c_str());
+                }
             }
         } else {
             mpv_.SetText("vf", EqualizerFilter(to.values).c_str());
