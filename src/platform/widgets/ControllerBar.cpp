@@ -10,13 +10,10 @@
 #include <cmath>
 
 #include "platform/PlayText.h"
+#include "platform/widgets/ControllerBarAccessible.h"
 
 namespace rw {
 namespace {
-
-const QColor kBackground(0x20, 0x20, 0x20);
-const QColor kForeground(0xe0, 0xe0, 0xe0);
-const QColor kGroove(0x58, 0x58, 0x58);
 
 double Clamp01(double value) { return std::isnan(value) ? 0 : std::clamp(value, 0.0, 1.0); }
 
@@ -30,21 +27,25 @@ ControllerBar::ControllerBar(QWidget* parent) : QWidget(parent) {
     // Keys belong to the window; the bar is used with the mouse.
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // One painted widget: screen readers learn its parts from its
-    // description, and each part names itself in its tooltip.
+    // One painted widget: screen readers see its parts as children of their
+    // own (ControllerBarAccessible), and each part names itself in its tooltip.
     setAccessibleName(QStringLiteral("Play bar"));
-    setAccessibleDescription(
-        QStringLiteral("Play or pause, seek bar, elapsed and total time, mute and volume"));
+    InstallControllerBarAccess();
     setMouseTracking(true);
 }
 
 void ControllerBar::SetPlaying(bool playing) {
     if (playing == playing_) return;
     playing_ = playing;
+    AnnounceBarChange(this, BarPart::Play);
     update();
 }
 
 void ControllerBar::SetPosition(double seconds) {
+    // A seek from a key or a menu, not playback going on: worth saying.
+    if (drag_ == Drag::None && IsPositionJump(position_, seconds)) {
+        AnnounceBarChange(this, BarPart::Seek, seconds);
+    }
     position_ = seconds;
     const double shown = ShownPosition();
     const auto second = static_cast<long long>(std::max(shown, 0.0));
@@ -64,12 +65,14 @@ void ControllerBar::SetDuration(double seconds) {
 void ControllerBar::SetVolume(double percent) {
     if (percent == volume_) return;
     volume_ = percent;
+    AnnounceBarChange(this, BarPart::Volume, percent);
     update();
 }
 
 void ControllerBar::SetMuted(bool muted) {
     if (muted == muted_) return;
     muted_ = muted;
+    AnnounceBarChange(this, BarPart::Mute);
     update();
 }
 
@@ -241,31 +244,34 @@ void ControllerBar::DragTo(int x, bool release) {
     if (drag_ == Drag::Seek) {
         dragSeconds_ = fraction * duration_;
         emit SeekRequested(dragSeconds_, release);
+        AnnounceBarChange(this, BarPart::Seek, dragSeconds_);
     } else if (!release) {
         volume_ = fraction * 100;
         emit VolumeRequested(volume_);
+        AnnounceBarChange(this, BarPart::Volume, volume_);
     }
     update();
 }
 
 void ControllerBar::paintEvent(QPaintEvent*) {
+    colours_ = BarColoursFrom(palette(), isEnabled() ? QPalette::Active : QPalette::Disabled);
     QPainter painter(this);
-    painter.fillRect(rect(), kBackground);
+    painter.fillRect(rect(), colours_.background);
     painter.setRenderHint(QPainter::Antialiasing);
     const Layout layout = ComputeLayout();
     PaintPlayButton(painter, layout.play);
     if (!layout.seek.isEmpty()) {
         const double fraction = duration_ > 0 ? Clamp01(ShownPosition() / duration_) : 0;
-        PaintTrack(painter, layout.seek, fraction, duration_ > 0);
+        PaintTrack(painter, layout.seek, fraction, duration_ > 0, drag_ == Drag::Seek);
         PaintChapterTicks(painter, layout.seek);
     }
     if (!layout.time.isEmpty()) {
         painter.setFont(BarFont(height()));
-        painter.setPen(kForeground);
+        painter.setPen(colours_.foreground);
         painter.drawText(layout.time, Qt::AlignCenter, TimeText());
     }
     if (!layout.mute.isEmpty()) PaintSpeaker(painter, layout.mute);
-    if (!layout.volume.isEmpty()) PaintTrack(painter, layout.volume, volume_ / 100, false);
+    if (!layout.volume.isEmpty()) PaintTrack(painter, layout.volume, volume_ / 100, false, drag_ == Drag::Volume);
 }
 
 void ControllerBar::PaintPlayButton(QPainter& painter, const QRect& area) const {
@@ -273,22 +279,22 @@ void ControllerBar::PaintPlayButton(QPainter& painter, const QRect& area) const 
                                               -area.width() * 0.25, -area.height() * 0.22);
     if (playing_) {
         const double bar = icon.width() * 0.35;
-        painter.fillRect(QRectF(icon.left(), icon.top(), bar, icon.height()), kForeground);
-        painter.fillRect(QRectF(icon.right() - bar, icon.top(), bar, icon.height()), kForeground);
+        painter.fillRect(QRectF(icon.left(), icon.top(), bar, icon.height()), colours_.foreground);
+        painter.fillRect(QRectF(icon.right() - bar, icon.top(), bar, icon.height()), colours_.foreground);
         return;
     }
     QPainterPath triangle(icon.topLeft());
     triangle.lineTo(icon.right(), icon.center().y());
     triangle.lineTo(icon.bottomLeft());
     triangle.closeSubpath();
-    painter.fillPath(triangle, kForeground);
+    painter.fillPath(triangle, colours_.foreground);
 }
 
 void ControllerBar::PaintChapterTicks(QPainter& painter, const QRect& area) const {
     if (duration_ <= 0) return;
     const QRect track = Track(area);
     const int tall = std::max(3, area.height() / 3);
-    painter.setPen(QPen(kForeground, 1));
+    painter.setPen(QPen(colours_.foreground, 1));
     for (double time : chapters_) {
         // The first chapter starts at the start: no tick there.
         if (time <= 0.5 || time >= duration_) continue;
@@ -308,8 +314,8 @@ void ControllerBar::PaintSpeaker(QPainter& painter, const QRect& area) const {
     speaker.lineTo(icon.left() + unit, icon.center().y() + unit);
     speaker.lineTo(icon.left(), icon.center().y() + unit);
     speaker.closeSubpath();
-    painter.fillPath(speaker, kForeground);
-    painter.setPen(QPen(kForeground, std::max(1.0, unit / 2)));
+    painter.fillPath(speaker, colours_.foreground);
+    painter.setPen(QPen(colours_.foreground, std::max(1.0, unit / 2)));
     const QRectF mark(icon.left() + 4 * unit, icon.center().y() - unit, 2 * unit, 2 * unit);
     if (muted_) {
         painter.drawLine(mark.topLeft(), mark.bottomRight());
@@ -322,17 +328,18 @@ void ControllerBar::PaintSpeaker(QPainter& painter, const QRect& area) const {
 }
 
 void ControllerBar::PaintTrack(QPainter& painter, const QRect& area, double fraction,
-                               bool handle) const {
+                               bool handle, bool dragged) const {
     const QRect track = Track(area);
     const int thickness = std::max(2, area.height() / 5);
     const QRect groove(track.left(), area.center().y() - thickness / 2, track.width(), thickness);
-    painter.fillRect(groove, kGroove);
+    painter.fillRect(groove, colours_.groove);
     const int filled = static_cast<int>(std::lround(Clamp01(fraction) * track.width()));
-    painter.fillRect(QRect(groove.left(), groove.top(), filled, thickness), kForeground);
+    const QColor played = dragged ? colours_.highlight : colours_.foreground;
+    painter.fillRect(QRect(groove.left(), groove.top(), filled, thickness), played);
     if (handle) {
         const double radius = std::max(2.0, area.height() / 4.0);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(kForeground);
+        painter.setBrush(played);
         painter.drawEllipse(QPointF(track.left() + filled, area.center().y() + 0.5), radius,
                             radius);
     }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "platform/widgets/BarColours.h"
+
 namespace rw {
 
 // The player's own controller bar: play/pause, a seek bar that follows
@@ -46,6 +48,20 @@ class ControllerBar final : public QWidget {
     // the time under the pointer on the seek bar, "Volume 80%"; empty
     // text where there is no control.
     QString ToolTipAt(QPoint at) const;
+    // What the bar shows, for assistive technology (ControllerBarAccessible).
+    bool IsPlaying() const { return playing_; }
+    double ShownPosition() const;
+    double Duration() const { return duration_; }
+    double Volume() const { return volume_; }
+    bool IsMuted() const { return muted_; }
+
+    // What a user asks through assistive technology, answered as a click or
+    // a drag on the bar is (defined in ControllerBarAccessible.cpp).
+    void PressPlayPause();
+    void PressMute();
+    void SeekTo(double seconds);
+    void ChangeVolume(double percent);
+
     // How wide a bar of that height must be to show every control with a
     // seek bar long enough to aim with.
     int NeededWidth(int barHeight) const;
@@ -73,13 +89,13 @@ class ControllerBar final : public QWidget {
     QFont BarFont(int barHeight) const;
     int TimeWidth(int barHeight, bool hours) const;
     QRect Track(const QRect& area) const;
-    double ShownPosition() const;
     int SeekPixel(double seconds) const;
     void DragTo(int x, bool release);
     void PaintPlayButton(QPainter& painter, const QRect& area) const;
     void PaintSpeaker(QPainter& painter, const QRect& area) const;
     void PaintChapterTicks(QPainter& painter, const QRect& area) const;
-    void PaintTrack(QPainter& painter, const QRect& area, double fraction, bool handle) const;
+    void PaintTrack(QPainter& painter, const QRect& area, double fraction, bool handle,
+                    bool dragged) const;
 
     bool playing_ = false;
     double position_ = 0;
@@ -88,6 +104,7 @@ class ControllerBar final : public QWidget {
     bool muted_ = false;
     double speed_ = 1;
     QList<double> chapters_;
+    BarColours colours_;  // from the palette, as of the last paint
 
     Drag drag_ = Drag::None;
     double dragSeconds_ = 0;
