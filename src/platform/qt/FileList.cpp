@@ -143,6 +143,7 @@ FileList::FileList(QWidget* parent)
       names_(new NameModel(this)),
       folder_(CurrentFolder()) {
     setObjectName(QStringLiteral("files"));
+    setAccessibleName(QStringLiteral("Movies in this folder"));
     setFont(QFont(QStringLiteral("Verdana"), 9));
     setGeometry(35, 3, 178, 268);
     hide();

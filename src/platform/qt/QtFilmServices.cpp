@@ -17,6 +17,7 @@
 #include "formats/Playlists.h"
 #include "platform/Step.h"
 #include "platform/qt/FileList.h"
+#include "platform/qt/MenuAccess.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/Text.h"
 #include "sources/OpenDialog.h"
@@ -129,13 +130,29 @@ QPoint QtFilmServices::MovieCentre() const {
     return over != nullptr ? over->mapToGlobal(over->rect().center()) : QCursor::pos();
 }
 
+void QtFilmServices::SetMovieArea(QWidget* player, QWidget* logo) {
+    player_ = player;
+    logo_ = logo;
+    HostMenus(player);
+    HostMenus(logo);
+}
+
+// The movie area the menu opens over, so that screen readers find the menu
+// as its child; the window when neither is shown.
+QWidget* QtFilmServices::MenuParent() const {
+    if (player_ && player_->isVisible()) return player_;
+    if (logo_ && logo_->isVisible()) return logo_;
+    return parent_;
+}
+
 std::optional<Action> QtFilmServices::PopupMenu(const std::vector<MenuEntry>& entries,
                                                 bool overMovie) {
     if (open_) throw PlatformError(Service::Window, "the menu on the movie is already open");
-    QMenu menu(parent_);
+    QMenu menu(MenuParent());
     menu.setObjectName(QStringLiteral("movieMenu"));
     std::optional<Action> chosen;
     AddEntries(menu, entries, chosen);
+    AnnounceHostedMenu(&menu);
     open_ = &menu;
     const QPoint at = overMovie ? MovieCentre() : anchor_.value_or(QCursor::pos());
     anchor_.reset();

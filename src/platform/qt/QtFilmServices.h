@@ -35,10 +35,7 @@ class QtFilmServices final : public QObject, public IFilmServices {
     void SetMenuAnchor(std::optional<QPoint> global) { anchor_ = global; }
     // The movie and the logo shown in its place, over whose centre a menu
     // asked from the keyboard opens.
-    void SetMovieArea(QWidget* player, QWidget* logo) {
-        player_ = player;
-        logo_ = logo;
-    }
+    void SetMovieArea(QWidget* player, QWidget* logo);
     // The menu while it is open, for tests.
     QMenu* OpenMenu() const { return open_; }
 
@@ -53,6 +50,7 @@ class QtFilmServices final : public QObject, public IFilmServices {
 
   private:
     QPoint MovieCentre() const;
+    QWidget* MenuParent() const;
 
     QPointer<QWidget> parent_, player_, logo_;
     Listed listed_;
