@@ -28,9 +28,10 @@ ControllerBar::ControllerBar(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // One painted widget: screen readers see its parts as children of their
-    // own (ControllerBarAccessible), and each part names itself in its tooltip.
-    setAccessibleName(QStringLiteral("Play bar"));
+    // own (ControllerBarAccessible), and each part names itself in its
+    // tooltip. Before the name, which makes the bar's interface.
     InstallControllerBarAccess();
+    setAccessibleName(QStringLiteral("Play bar"));
     setMouseTracking(true);
 }
 
@@ -271,7 +272,8 @@ void ControllerBar::paintEvent(QPaintEvent*) {
         painter.drawText(layout.time, Qt::AlignCenter, TimeText());
     }
     if (!layout.mute.isEmpty()) PaintSpeaker(painter, layout.mute);
-    if (!layout.volume.isEmpty()) PaintTrack(painter, layout.volume, volume_ / 100, false, drag_ == Drag::Volume);
+    if (!layout.volume.isEmpty())
+        PaintTrack(painter, layout.volume, volume_ / 100, false, drag_ == Drag::Volume);
 }
 
 void ControllerBar::PaintPlayButton(QPainter& painter, const QRect& area) const {
@@ -280,7 +282,8 @@ void ControllerBar::PaintPlayButton(QPainter& painter, const QRect& area) const 
     if (playing_) {
         const double bar = icon.width() * 0.35;
         painter.fillRect(QRectF(icon.left(), icon.top(), bar, icon.height()), colours_.foreground);
-        painter.fillRect(QRectF(icon.right() - bar, icon.top(), bar, icon.height()), colours_.foreground);
+        painter.fillRect(QRectF(icon.right() - bar, icon.top(), bar, icon.height()),
+                         colours_.foreground);
         return;
     }
     QPainterPath triangle(icon.topLeft());
@@ -327,8 +330,8 @@ void ControllerBar::PaintSpeaker(QPainter& painter, const QRect& area) const {
     }
 }
 
-void ControllerBar::PaintTrack(QPainter& painter, const QRect& area, double fraction,
-                               bool handle, bool dragged) const {
+void ControllerBar::PaintTrack(QPainter& painter, const QRect& area, double fraction, bool handle,
+                               bool dragged) const {
     const QRect track = Track(area);
     const int thickness = std::max(2, area.height() / 5);
     const QRect groove(track.left(), area.center().y() - thickness / 2, track.width(), thickness);

@@ -15,6 +15,16 @@ namespace {
 
 constexpr int kParts = 5;
 
+BarAnnouncementSink announcementSink = nullptr;
+
+void Announce(QAccessibleEvent& event) {
+    if (announcementSink != nullptr) {
+        announcementSink(&event);
+    } else {
+        Announce(event);
+    }
+}
+
 bool IsSlider(BarPart part) { return part == BarPart::Seek || part == BarPart::Volume; }
 
 // One painted part of the bar. It has no QObject of its own: the bar's
@@ -40,10 +50,13 @@ class BarPartAccessible final : public QAccessibleInterface,
     QAccessible::Role role() const override {
         switch (part_) {
             case BarPart::Play:
-            case BarPart::Mute: return QAccessible::Button;  // Mute is checkable: a toggle
-            case BarPart::Time: return QAccessible::StaticText;
+            case BarPart::Mute:
+                return QAccessible::Button;  // Mute is checkable: a toggle
+            case BarPart::Time:
+                return QAccessible::StaticText;
             case BarPart::Seek:
-            case BarPart::Volume: return QAccessible::Slider;
+            case BarPart::Volume:
+                return QAccessible::Slider;
         }
         return QAccessible::NoRole;
     }
@@ -123,11 +136,16 @@ class BarPartAccessible final : public QAccessibleInterface,
         if (!isValid()) return {};
         const ControllerBar::Layout layout = bar_->ComputeLayout();
         switch (part_) {
-            case BarPart::Play: return layout.play;
-            case BarPart::Seek: return layout.seek;
-            case BarPart::Time: return layout.time;
-            case BarPart::Mute: return layout.mute;
-            case BarPart::Volume: return layout.volume;
+            case BarPart::Play:
+                return layout.play;
+            case BarPart::Seek:
+                return layout.seek;
+            case BarPart::Time:
+                return layout.time;
+            case BarPart::Mute:
+                return layout.mute;
+            case BarPart::Volume:
+                return layout.volume;
         }
         return {};
     }
@@ -136,10 +154,14 @@ class BarPartAccessible final : public QAccessibleInterface,
         switch (part_) {
             case BarPart::Play:
                 return bar_->IsPlaying() ? QStringLiteral("Pause") : QStringLiteral("Play");
-            case BarPart::Seek: return QStringLiteral("Position");
-            case BarPart::Time: return bar_->TimeText();
-            case BarPart::Mute: return QStringLiteral("Mute");
-            case BarPart::Volume: return QStringLiteral("Volume");
+            case BarPart::Seek:
+                return QStringLiteral("Position");
+            case BarPart::Time:
+                return bar_->TimeText();
+            case BarPart::Mute:
+                return QStringLiteral("Mute");
+            case BarPart::Volume:
+                return QStringLiteral("Volume");
         }
         return {};
     }
@@ -197,22 +219,25 @@ void InstallControllerBarAccess() {
     (void)installed;
 }
 
+void SetBarAnnouncementSink(BarAnnouncementSink sink) { announcementSink = sink; }
+
 void AnnounceBarChange(ControllerBar* bar, BarPart part, double value) {
+    if (announcementSink == nullptr && !QAccessible::isActive()) return;  // nobody listens
     const int index = static_cast<int>(part);
     if (IsSlider(part)) {
         QAccessibleValueChangeEvent event(bar, value);
         event.setChild(index);
-        QAccessible::updateAccessibility(&event);
+        Announce(event);
     } else if (part == BarPart::Mute) {
         QAccessible::State checked;
         checked.checked = true;
         QAccessibleStateChangeEvent event(bar, checked);
         event.setChild(index);
-        QAccessible::updateAccessibility(&event);
+        Announce(event);
     } else {
         QAccessibleEvent event(bar, QAccessible::NameChanged);
         event.setChild(index);
-        QAccessible::updateAccessibility(&event);
+        Announce(event);
     }
 }
 

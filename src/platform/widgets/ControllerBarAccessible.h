@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QAccessibleEvent;
+
 namespace rw {
 
 class ControllerBar;
@@ -19,6 +21,12 @@ void InstallControllerBarAccess();
 // for playback's steady advance, which a screen reader would read out
 // every second.
 void AnnounceBarChange(ControllerBar* bar, BarPart part, double value = 0);
+
+// Where announcements go: to Qt's accessibility, which passes them on only
+// while a screen reader listens; a test hears them with a spy of its own
+// (nullptr: back to Qt's).
+using BarAnnouncementSink = void (*)(QAccessibleEvent* event);
+void SetBarAnnouncementSink(BarAnnouncementSink sink);
 
 // Whether the position moved from `before` to `after` by a seek rather
 // than by playback: any step back, or a step forward longer than playback
