@@ -36,5 +36,8 @@ string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", timgm6mb-soundfont | fluid-soundfo
 # Web pages play through yt-dlp, which libmpv runs; without it the player
 # still plays files and direct addresses.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "yt-dlp")
+# Qt's own texts (its dialogs' buttons, the file dialogs) in the user's
+# language; the program's own translations are built into it.
+string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", qt6-translations-l10n")
 
 include(CPack)

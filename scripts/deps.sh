@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev libmpv-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev googletest
   ffmpeg xvfb xauth openbox x11-utils x11-apps xdotool fonts-dejavu-core python3

@@ -22,6 +22,7 @@
 #include "platform/Step.h"
 #include "platform/qt/Logging.h"
 #include "platform/qt/QtWindow.h"
+#include "platform/qt/Translations.h"
 #include "window/Launch.h"
 
 namespace rw {
@@ -101,6 +102,7 @@ int Run(int argc, char* argv[], void (*afterStart)(Program&)) {
     QApplication::setApplicationVersion(QString::fromUtf8(kVersionText));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(kDesktopId));
     InstallFailureLogging();
+    InstallTranslations(app);
     // libmpv refuses to start under a locale whose decimal point is not ".".
     std::setlocale(LC_NUMERIC, "C");
 

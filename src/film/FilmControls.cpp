@@ -8,6 +8,7 @@
 #include "film/FolderNeighbours.h"
 #include "platform/PlayText.h"
 #include "platform/Step.h"
+#include "platform/Tr.h"
 #include "playback/OpenMovie.h"
 #include "sources/Paths.h"
 #include "window/Numbers.h"
@@ -156,7 +157,8 @@ void FilmControls::SaveFrameAs() {
     Step([&] {
         const std::string initial =
             JoinFolderAndName(services_.PicturesFolder(), FrameFileName(name, at));
-        path = services_.SaveFileName("Save Frame As", initial, "PNG Images|*.png");
+        path =
+            services_.SaveFileName(RW_TR("Dialogs", "Save Frame As"), initial, "PNG Images|*.png");
     });
     if (path.empty()) return;
     if (ExtensionOf(FileNameOf(path)) != "png") path += ".png";
@@ -273,8 +275,8 @@ void FilmControls::LoadSubtitleFile() {
     Step([&] { movie = SplitLocalMovie(form_.player.Reference()); });
     std::string path;
     Step([&] {
-        path = services_.OpenFileName("Load Subtitle File", movie ? movie->folder : std::string(),
-                                      kSubtitleFilter);
+        path = services_.OpenFileName(RW_TR("Dialogs", "Load Subtitle File"),
+                                      movie ? movie->folder : std::string(), kSubtitleFilter);
     });
     if (!path.empty()) Step([&] { player_.AddSubtitleFile(path); });
 }

@@ -5,6 +5,7 @@
 
 #include "film/FilmControls.h"
 #include "film/VideoMenu.h"
+#include "platform/Tr.h"
 
 namespace rw {
 namespace {
@@ -40,22 +41,25 @@ double IdValue(const Track& track) { return static_cast<double>(track.id); }
 
 std::string SpeedCaption(double speed) {
     const std::string badge = SpeedBadge(speed);
-    return badge.empty() ? "Normal" : badge;
+    return badge.empty() ? RW_TR("Menu on the movie", "Normal") : badge;
 }
 
 std::string TrackCaption(const Track& track, std::size_t place) {
     if (!track.title.empty() && !track.language.empty()) {
-        return track.title + " (" + track.language + ")";
+        //: a track's title, then its language
+        return Fill(RW_TR("Menu on the movie", "%1 (%2)"), {track.title, track.language});
     }
     if (!track.title.empty()) return track.title;
     if (!track.language.empty()) return track.language;
-    return "Track " + std::to_string(place);
+    return Fill(RW_TR("Menu on the movie", "Track %1"), {std::to_string(place)});
 }
 
 std::string ChapterCaption(const Chapter& chapter, std::size_t place) {
-    const std::string title =
-        chapter.title.empty() ? "Chapter " + std::to_string(place) : chapter.title;
-    return FormatPlayTime(chapter.time) + "  " + title;
+    const std::string title = chapter.title.empty() ? Fill(RW_TR("Menu on the movie", "Chapter %1"),
+                                                           {std::to_string(place)})
+                                                    : chapter.title;
+    //: where a chapter starts (0:03), then its title
+    return Fill(RW_TR("Menu on the movie", "%1  %2"), {FormatPlayTime(chapter.time), title});
 }
 
 std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state) {
@@ -64,17 +68,21 @@ std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state) {
     std::vector<MenuEntry> subtitles;
     bool anyShown = false;
     for (const Track& track : state.subtitles) anyShown = anyShown || track.selected;
-    subtitles.push_back(Check("Off", {Command::SubtitlesOff}, !anyShown, !state.subtitles.empty()));
+    subtitles.push_back(Check(RW_TR("Menu on the movie", "Off"), {Command::SubtitlesOff}, !anyShown,
+                              !state.subtitles.empty()));
     for (std::size_t i = 0; i < state.subtitles.size(); ++i) {
         const Track& track = state.subtitles[i];
         subtitles.push_back(Check(TrackCaption(track, i + 1),
                                   {Command::SubtitleTrack, IdValue(track)}, track.selected));
     }
     subtitles.push_back(kSeparator);
-    subtitles.push_back(Item("Load Subtitle File...", {Command::LoadSubtitleFile}, state.hasMovie));
-    subtitles.push_back(Item("Sooner", {Command::SubtitlesSooner}, state.hasMovie));
-    subtitles.push_back(Item("Later", {Command::SubtitlesLater}, state.hasMovie));
-    menu.push_back(Submenu("Subtitles", std::move(subtitles)));
+    subtitles.push_back(Item(RW_TR("Menu on the movie", "Load Subtitle File..."),
+                             {Command::LoadSubtitleFile}, state.hasMovie));
+    subtitles.push_back(
+        Item(RW_TR("Menu on the movie", "Sooner"), {Command::SubtitlesSooner}, state.hasMovie));
+    subtitles.push_back(
+        Item(RW_TR("Menu on the movie", "Later"), {Command::SubtitlesLater}, state.hasMovie));
+    menu.push_back(Submenu(RW_TR("Menu on the movie", "Subtitles"), std::move(subtitles)));
 
     std::vector<MenuEntry> audio;
     for (std::size_t i = 0; i < state.audio.size(); ++i) {
@@ -83,15 +91,17 @@ std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state) {
                               track.selected));
     }
     // A submenu needs an entry to be one: without tracks it shows "None".
-    if (audio.empty()) audio.push_back(Item("None", {Command::AudioTrack}, false));
-    menu.push_back(Submenu("Audio", std::move(audio), state.audio.size() > 1));
+    if (audio.empty())
+        audio.push_back(Item(RW_TR("Menu on the movie", "None"), {Command::AudioTrack}, false));
+    menu.push_back(
+        Submenu(RW_TR("Menu on the movie", "Audio"), std::move(audio), state.audio.size() > 1));
 
     std::vector<MenuEntry> speeds;
     for (double speed : kSpeeds) {
         speeds.push_back(Check(SpeedCaption(speed), {Command::SetSpeed, speed},
                                std::abs(state.speed - speed) < 1e-6, state.hasMovie));
     }
-    menu.push_back(Submenu("Speed", std::move(speeds)));
+    menu.push_back(Submenu(RW_TR("Menu on the movie", "Speed"), std::move(speeds)));
     menu.push_back(BuildVideoMenu(state.picture, state.hasPicture));
 
     if (!state.chapters.empty()) {
@@ -100,19 +110,26 @@ std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state) {
             chapters.push_back(Item(ChapterCaption(state.chapters[i], i + 1),
                                     {Command::Chapter, state.chapters[i].time}));
         }
-        menu.push_back(Submenu("Chapters", std::move(chapters)));
+        menu.push_back(Submenu(RW_TR("Menu on the movie", "Chapters"), std::move(chapters)));
     }
 
     menu.push_back(kSeparator);
-    menu.push_back(Item("Previous Movie in Folder", {Command::PreviousMovie}, state.canPrevious));
-    menu.push_back(Item("Next Movie in Folder", {Command::NextMovie}, state.canNext));
-    menu.push_back(Check("Play Folder Through", {Command::PlayThrough}, state.playThrough));
+    menu.push_back(Item(RW_TR("Menu on the movie", "Previous Movie in Folder"),
+                        {Command::PreviousMovie}, state.canPrevious));
+    menu.push_back(Item(RW_TR("Menu on the movie", "Next Movie in Folder"), {Command::NextMovie},
+                        state.canNext));
+    menu.push_back(Check(RW_TR("Menu on the movie", "Play Folder Through"), {Command::PlayThrough},
+                         state.playThrough));
     menu.push_back(kSeparator);
-    menu.push_back(Item("Save Frame As...", {Command::SaveFrameAs}, state.hasPicture));
-    menu.push_back(Item("Copy Frame", {Command::CopyFrame}, state.hasPicture));
+    menu.push_back(Item(RW_TR("Menu on the movie", "Save Frame As..."), {Command::SaveFrameAs},
+                        state.hasPicture));
+    menu.push_back(
+        Item(RW_TR("Menu on the movie", "Copy Frame"), {Command::CopyFrame}, state.hasPicture));
     menu.push_back(kSeparator);
-    menu.push_back(Check("Resume Where Left Off", {Command::Resume}, state.resume));
-    menu.push_back(Check("Full Screen", {Command::FullScreen}, state.fullScreen));
+    menu.push_back(Check(RW_TR("Menu on the movie", "Resume Where Left Off"), {Command::Resume},
+                         state.resume));
+    menu.push_back(
+        Check(RW_TR("Menu on the movie", "Full Screen"), {Command::FullScreen}, state.fullScreen));
     return menu;
 }
 

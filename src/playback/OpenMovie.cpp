@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/Step.h"
+#include "platform/Tr.h"
 #include "playback/MovieRatio.h"
 #include "playback/Transport.h"
 #include "sources/RecentList.h"
@@ -38,7 +39,7 @@ void OpenMovie(Form& form, std::string movie) {
     IWindow& w = form.window;
 
     Step([&] { w.Show(); });
-    Step([&] { w.SetCaption("Loading..."); });
+    Step([&] { w.SetCaption(RW_TR("Window", "Loading...")); });
     Step([&] { w.ProcessEvents(); });
     if (superseded()) return;
 

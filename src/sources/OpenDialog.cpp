@@ -1,6 +1,7 @@
 #include "sources/OpenDialog.h"
 
 #include "platform/Step.h"
+#include "platform/Tr.h"
 #include "playback/OpenMovie.h"
 
 namespace rw {
@@ -11,6 +12,12 @@ const char* const kOpenFilter =
     "*.sdp;*.smi;*.smil;*.sml;*.flc;*.fli;*.ulw;*.midi;*.kar;*.smf;*.qcp;*.sd2;*.gsm;*.aiff;"
     "*.cdda;*.aifc;*.m1s;*.m1a;*.swa;*.m3u;*.pnt;*.mac;*.pict;*.pic;*.pct;*.qtif;*.qti;*.sgi;"
     "*.rgb;*.dv;*.dif;*.fpx;*.jpeg|All files (*.*)|*.*";
+
+// The filters' names are translated where the dialog shows them, in the
+// context "Dialogs" (QtNameFilters); the patterns stay as they are.
+[[maybe_unused]] constexpr const char* kFilterNames[] = {
+    RW_TR_NOOP("Dialogs", "QuickTime Files"), RW_TR_NOOP("Dialogs", "All files (*.*)"),
+    RW_TR_NOOP("Dialogs", "Subtitle Files"), RW_TR_NOOP("Dialogs", "PNG Images")};
 
 const char* const kFolderListPattern =
     "*.mov;*.qt;*.avi;*.vfw;*.mp2;*.mpm;*.mpa;*.mp4;*.mpg4;*.mp3;*.mpg;*.mpeg;*.wav;*.mid;*.au;"
@@ -59,7 +66,8 @@ std::string ShowOpenDialog(Form& form, const std::string& filter, const std::str
 }
 
 void mnuFileOpen_Click(Form& form) {
-    const std::string chosen = ShowOpenDialog(form, kOpenFilter, "Open File", std::nullopt);
+    const std::string chosen =
+        ShowOpenDialog(form, kOpenFilter, RW_TR("Dialogs", "Open File"), std::nullopt);
     if (chosen.empty()) return;
     OpenMovie(form, chosen);
 }

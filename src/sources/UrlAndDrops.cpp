@@ -1,6 +1,7 @@
 #include "sources/UrlAndDrops.h"
 
 #include "platform/Step.h"
+#include "platform/Tr.h"
 #include "playback/OpenMovie.h"
 #include "sources/Paths.h"
 
@@ -19,7 +20,8 @@ void mnuFileOpenURL_Click(Form& form) {
     Step([&] { loaded = form.player.Reference(); });
     std::string typed;
     Step([&] {
-        typed = form.dialogs.InputBox("Enter URL for QuickTime Movie", "Reelwick", loaded);
+        typed = form.dialogs.InputBox(RW_TR("Dialogs", "Enter URL for QuickTime Movie"), "Reelwick",
+                                      loaded);
     });
     if (typed.empty()) return;
     OpenMovie(form, AbsoluteTypedReference(form, typed));

@@ -1,6 +1,7 @@
 #include "window/About.h"
 
 #include "platform/Step.h"
+#include "platform/Tr.h"
 
 namespace rw {
 
@@ -8,8 +9,8 @@ Version ProgramVersion() { return {kVersionMajor, kVersionMinor, kVersionRevisio
 
 std::string AboutMessage(const Version& v) {
     return std::string(kAppTitle) + " " + std::to_string(v.major) + "." + std::to_string(v.minor) +
-           "." + std::to_string(v.revision) + "\r\n" + kAboutCopyright + "\r\n" + kAboutSite +
-           "\r\n" + kAboutPage;
+           "." + std::to_string(v.revision) + "\r\n" + Translate("Dialogs", kAboutCopyright) +
+           "\r\n" + kAboutSite + "\r\n" + kAboutPage;
 }
 
 void mnuHelpAbout_Click(Form& form) {

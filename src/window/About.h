@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/Tr.h"
 #include "window/Form.h"
 
 namespace rw {
@@ -14,7 +15,7 @@ struct Version {
 Version ProgramVersion();
 
 inline constexpr const char* kAboutCopyright =
-    "Copyright (C) 2026 Ostrun. Free software under the MIT licence.";
+    RW_TR_NOOP("Dialogs", "Copyright (C) 2026 Ostrun. Free software under the MIT licence.");
 inline constexpr const char* kAboutSite = "https://www.ostrun.net/";
 inline constexpr const char* kAboutPage = "https://reelwick.ostrun.org/";
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/Tr.h"
 #include "platform/mpv/MpvPlayer.h"
 #include "platform/mpv/pure/References.h"
 #include "platform/qt/Logging.h"
@@ -18,6 +19,18 @@ bool FileExists(const std::string& path) {
     return std::filesystem::exists(path, error) && !error;
 }
 
+// The line's sentence has the name at %1; the view is given the words
+// before and after it, so that it can put the name on a line of its own.
+void SplitAtName(const std::string& sentence, QString& before, QString& after) {
+    const std::size_t at = sentence.find("%1");
+    if (at == std::string::npos) {
+        after = QLatin1Char(' ') + ToReadableQString(sentence);
+        return;
+    }
+    before = ToReadableQString(sentence.substr(0, at));
+    after = ToReadableQString(sentence.substr(at + 2));
+}
+
 }  // namespace
 
 void MpvPlayer::UpdateNotice() {
@@ -29,10 +42,10 @@ void MpvPlayer::UpdateNotice() {
         const std::optional<std::string> path = LocalPathOf(named_);
         facts.local = path.has_value();
         facts.exists = path && FileExists(*path);
-        after = QLatin1Char(' ') + ToReadableQString(FailureReason(facts));
+        SplitAtName(FailureReason(facts), before, after);
     } else if (phase == LoadTracker::Phase::Waiting && lateSerial_ != 0 &&
                lateSerial_ == load_.Serial()) {
-        before = QStringLiteral("Opening\u2026 ");
+        SplitAtName(RW_TR("Movie line", "Opening… %1"), before, after);
     } else {
         if (!notice_.isEmpty()) SetNotice({}, {}, {});
         notice_.clear();

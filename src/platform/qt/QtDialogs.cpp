@@ -1,5 +1,6 @@
 #include "platform/qt/QtDialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -65,8 +66,9 @@ QStringList QtNameFilters(const std::string& filter) {
             patterns << (p == QLatin1String("*.*") ? QStringLiteral("*") : p);
         }
         if (patterns.isEmpty()) continue;
-        result << ToQString(pair.display) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
-                      QLatin1Char(')');
+        // The name in the user's language (marked beside the filters).
+        result << QCoreApplication::translate("Dialogs", pair.display.c_str()) +
+                      QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return result;
 }

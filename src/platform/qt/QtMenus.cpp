@@ -1,6 +1,7 @@
 #include "platform/qt/QtMenus.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,9 +29,10 @@ struct ItemDef {
 // The menu tree in menu order, with every caption and initial state. The
 // items' shortcuts are the key table's (film/CommandTable.h).
 constexpr ItemDef kItems[] = {
-    {0, Menu::FileOpen, "&Open...", Kind::Plain, false, true},
-    {0, Menu::FileOpenURL, "Open &URL...", Kind::Plain, false, true},
-    {0, Menu::FileList, "&Show List", Kind::Plain, false, true},
+    {0, Menu::FileOpen, QT_TRANSLATE_NOOP("File menu", "&Open..."), Kind::Plain, false, true},
+    {0, Menu::FileOpenURL, QT_TRANSLATE_NOOP("File menu", "Open &URL..."), Kind::Plain, false,
+     true},
+    {0, Menu::FileList, QT_TRANSLATE_NOOP("File menu", "&Show List"), Kind::Plain, false, true},
     {0, Menu::FileSep1, "", Kind::Separator, false, true},
     {0, Menu::Recent0, "", Kind::Plain, false, false},
     {0, Menu::Recent1, "", Kind::Plain, false, false},
@@ -41,20 +43,29 @@ constexpr ItemDef kItems[] = {
     {0, Menu::Recent6, "", Kind::Plain, false, false},
     {0, Menu::Recent7, "", Kind::Plain, false, false},
     {0, Menu::FileSep2, "", Kind::Separator, false, false},
-    {0, Menu::FileExit, "E&xit", Kind::Plain, false, true},
-    {1, Menu::MoviePlay, "&Play", Kind::Plain, false, true},
-    {1, Menu::MoviePause, "&Pause", Kind::Plain, false, true},
-    {1, Menu::MovieRewind, "&Rewind", Kind::Plain, false, true},
+    {0, Menu::FileExit, QT_TRANSLATE_NOOP("File menu", "E&xit"), Kind::Plain, false, true},
+    {1, Menu::MoviePlay, QT_TRANSLATE_NOOP("Movie menu", "&Play"), Kind::Plain, false, true},
+    {1, Menu::MoviePause, QT_TRANSLATE_NOOP("Movie menu", "&Pause"), Kind::Plain, false, true},
+    {1, Menu::MovieRewind, QT_TRANSLATE_NOOP("Movie menu", "&Rewind"), Kind::Plain, false, true},
     {1, Menu::MovieSep1, "", Kind::Separator, false, true},
-    {1, Menu::MovieControls, "Show Controls", Kind::Checkable, true, true},
-    {1, Menu::MovieLoop, "Loop Movie", Kind::Checkable, false, true},
-    {1, Menu::PlayLastMovie, "Play Last Movie at Startup", Kind::Checkable, false, true},
-    {1, Menu::MovieSize, "Original Size", Kind::Checkable, false, true},
+    {1, Menu::MovieControls, QT_TRANSLATE_NOOP("Movie menu", "Show Controls"), Kind::Checkable,
+     true, true},
+    {1, Menu::MovieLoop, QT_TRANSLATE_NOOP("Movie menu", "Loop Movie"), Kind::Checkable, false,
+     true},
+    {1, Menu::PlayLastMovie, QT_TRANSLATE_NOOP("Movie menu", "Play Last Movie at Startup"),
+     Kind::Checkable, false, true},
+    {1, Menu::MovieSize, QT_TRANSLATE_NOOP("Movie menu", "Original Size"), Kind::Checkable, false,
+     true},
     {1, Menu::MovieSep2, "", Kind::Separator, false, true},
-    {1, Menu::MovieOnTop, "Stay On &Top", Kind::Checkable, false, true},
-    {2, Menu::HelpAbout, "&About...", Kind::Plain, false, true},
+    {1, Menu::MovieOnTop, QT_TRANSLATE_NOOP("Movie menu", "Stay On &Top"), Kind::Checkable, false,
+     true},
+    {2, Menu::HelpAbout, QT_TRANSLATE_NOOP("Help menu", "&About..."), Kind::Plain, false, true},
 };
 static_assert(std::size(kItems) == kMenuItemCount);
+
+// The translation context of each menu's items: one per menu, so that a
+// translator sees which access keys must differ.
+constexpr const char* kMenuContexts[] = {"File menu", "Movie menu", "Help menu"};
 
 // The key table's shortcut for the item's command; none for an item without.
 QKeySequence ShortcutOf(Menu item) {
@@ -71,11 +82,15 @@ QKeySequence ShortcutOf(Menu item) {
 
 QtMenus::QtMenus(QMenuBar* bar, std::function<void(Menu)> onTriggered)
     : onTriggered_(std::move(onTriggered)) {
-    QMenu* menus[] = {bar->addMenu(QStringLiteral("&File")), bar->addMenu(QStringLiteral("&Movie")),
-                      bar->addMenu(QStringLiteral("&Help"))};
+    QMenu* menus[] = {bar->addMenu(QCoreApplication::translate("Menu bar", "&File")),
+                      bar->addMenu(QCoreApplication::translate("Menu bar", "&Movie")),
+                      bar->addMenu(QCoreApplication::translate("Menu bar", "&Help"))};
     for (const ItemDef& def : kItems) {
         QMenu* menu = menus[def.menu];
-        auto* action = new QAction(QString::fromUtf8(def.caption), menu);
+        // Shown in the user's language; the logic reads and sets the English
+        // caption (Caption), and the shortcut comes from the key table.
+        auto* action =
+            new QAction(QCoreApplication::translate(kMenuContexts[def.menu], def.caption), menu);
         action->setSeparator(def.kind == Kind::Separator);
         action->setCheckable(def.kind == Kind::Checkable);
         action->setChecked(def.checked);

@@ -1,5 +1,6 @@
 #include "platform/widgets/ControllerBar.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -31,7 +32,7 @@ ControllerBar::ControllerBar(QWidget* parent) : QWidget(parent) {
     // own (ControllerBarAccessible), and each part names itself in its
     // tooltip. Before the name, which makes the bar's interface.
     InstallControllerBarAccess();
-    setAccessibleName(QStringLiteral("Play bar"));
+    setAccessibleName(QCoreApplication::translate("Play bar", "Play bar"));
     setMouseTracking(true);
 }
 
@@ -165,17 +166,22 @@ QString ControllerBar::TimeText() const {
 QString ControllerBar::ToolTipAt(QPoint at) const {
     const Layout layout = ComputeLayout();
     if (layout.play.contains(at)) {
-        return playing_ ? QStringLiteral("Pause") : QStringLiteral("Play");
+        return playing_ ? QCoreApplication::translate("Play bar", "Pause")
+                        : QCoreApplication::translate("Play bar", "Play");
     }
     if (layout.seek.contains(at)) {
-        if (duration_ <= 0) return QStringLiteral("Seek bar");
+        if (duration_ <= 0) return QCoreApplication::translate("Play bar", "Seek bar");
         const double seconds = Fraction(Track(layout.seek), at.x()) * duration_;
         return QString::fromStdString(FormatPlayTime(seconds));
     }
-    if (layout.time.contains(at)) return QStringLiteral("Elapsed and total time");
-    if (layout.mute.contains(at)) return muted_ ? QStringLiteral("Unmute") : QStringLiteral("Mute");
+    if (layout.time.contains(at))
+        return QCoreApplication::translate("Play bar", "Elapsed and total time");
+    if (layout.mute.contains(at))
+        return muted_ ? QCoreApplication::translate("Play bar", "Unmute")
+                      : QCoreApplication::translate("Play bar", "Mute");
     if (layout.volume.contains(at)) {
-        return QStringLiteral("Volume %1%").arg(static_cast<int>(std::lround(volume_)));
+        return QCoreApplication::translate("Play bar", "Volume %1%")
+            .arg(static_cast<int>(std::lround(volume_)));
     }
     return {};
 }

@@ -3,14 +3,14 @@
 #include <cctype>
 #include <string_view>
 
+#include "platform/Tr.h"
 #include "platform/mpv/pure/References.h"
 
 namespace rw {
 namespace {
 
 constexpr std::size_t kQuoteLength = 120;
-constexpr std::string_view kGetYtDlp =
-    "install yt-dlp (apt install yt-dlp, or pip install --user yt-dlp)";
+constexpr std::string_view kGetYtDlp = "apt install yt-dlp, or pip install --user yt-dlp";
 
 bool Contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
@@ -64,37 +64,49 @@ std::string_view YtDlpError(const std::vector<std::string>& log) {
 
 }  // namespace
 
+// Each reason is one sentence for the translator, %1 the movie's name; a
+// second place is filled here, the name by the caller.
 std::string FailureReason(const FailedLoad& load) {
-    if (load.refused) return "is not an address this player opens";
-    if (load.local && !load.exists) return "was not found";
+    constexpr std::string_view kName = "%1";
+    if (load.refused) return RW_TR("Movie line", "%1 is not an address this player opens");
+    if (load.local && !load.exists) return RW_TR("Movie line", "%1 was not found");
     const auto& log = load.log;
     if (const std::string status = HttpStatus(log); !status.empty()) {
-        return "could not be opened: the server answered " + status;
+        return Fill(RW_TR("Movie line", "%1 could not be opened: the server answered %2"),
+                    {kName, status});
     }
     if (Logged(log, "Connection refused")) {
-        return "could not be opened: the server refused the connection";
+        return RW_TR("Movie line", "%1 could not be opened: the server refused the connection");
     }
     if (Logged(log, "Failed to resolve hostname")) {
-        return "could not be opened: no server of that name was found";
+        return RW_TR("Movie line", "%1 could not be opened: no server of that name was found");
     }
     if (Logged(log, "timed out")) {
-        return "could not be opened: the server did not answer";
+        return RW_TR("Movie line", "%1 could not be opened: the server did not answer");
     }
     if (Logged(log, "ytdl_hook: youtube-dl failed: not found")) {
-        return "is a web page, and playing one needs yt-dlp: " + std::string(kGetYtDlp);
+        //: %2 is how to install yt-dlp: commands, kept as they are
+        return Fill(RW_TR("Movie line",
+                          "%1 is a web page, and playing one needs yt-dlp: install yt-dlp (%2)"),
+                    {kName, kGetYtDlp});
     }
     if (const std::string_view error = YtDlpError(log); !error.empty()) {
         if (Contains(error, "Unsupported URL") || Contains(error, "No video formats found")) {
-            return "is a page that holds no video";
+            return RW_TR("Movie line", "%1 is a page that holds no video");
         }
-        return "could not be read by yt-dlp (" + Quote(error) + "); updating yt-dlp may help";
+        //: %2 is yt-dlp's own message, in English
+        return Fill(
+            RW_TR("Movie line", "%1 could not be read by yt-dlp (%2); updating yt-dlp may help"),
+            {kName, Quote(error)});
     }
     if (load.error == LoadError::UnknownFormat || Logged(log, "Failed to recognize file format")) {
-        return "is not a movie, or is in a format this player cannot read";
+        return RW_TR("Movie line", "%1 is not a movie, or is in a format this player cannot read");
     }
-    if (Logged(log, "No such file or directory")) return "was not found";
-    if (Logged(log, "Permission denied")) return "could not be read: permission denied";
-    return "could not be played";
+    if (Logged(log, "No such file or directory")) return RW_TR("Movie line", "%1 was not found");
+    if (Logged(log, "Permission denied")) {
+        return RW_TR("Movie line", "%1 could not be read: permission denied");
+    }
+    return RW_TR("Movie line", "%1 could not be played");
 }
 
 std::string ShownName(const std::string& reference) {

@@ -30,9 +30,10 @@ struct FailedLoad {
     }
 };
 
-// Why the movie cannot play, in plain words that follow its name ("was not
-// found", "could not be opened: the server answered 404 Not Found"). Text
-// quoted from the log is kept to one line of limited length.
+// Why the movie cannot play, one sentence in the user's language with %1
+// where the movie's name goes ("%1 was not found", "%1 could not be opened:
+// the server answered 404 Not Found"). Text quoted from the log is kept to
+// one line of limited length.
 std::string FailureReason(const FailedLoad& load);
 
 // The name a user knows a reference by: the file name of a local file (a
