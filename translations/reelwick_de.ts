@@ -5,300 +5,300 @@
     <name>Dialogs</name>
     <message>
         <source>Save Frame As</source>
-        <translation type="unfinished"></translation>
+        <translation>Standbild speichern unter</translation>
     </message>
     <message>
         <source>Load Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertiteldatei laden</translation>
     </message>
     <message>
         <source>QuickTime Files</source>
-        <translation type="unfinished"></translation>
+        <translation>QuickTime-Dateien</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Subtitle Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertiteldateien</translation>
     </message>
     <message>
         <source>PNG Images</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei öffnen</translation>
     </message>
     <message>
         <source>Enter URL for QuickTime Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse des QuickTime-Films eingeben</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Ostrun. Free software under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 Ostrun. Freie Software unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
     <name>File menu</name>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>Open &amp;URL...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse öffnen...</translation>
     </message>
     <message>
         <source>&amp;Show List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste anzeigen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
 </context>
 <context>
     <name>Help menu</name>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber...</translation>
     </message>
 </context>
 <context>
     <name>Menu bar</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Film</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 <context>
     <name>Menu on the movie</name>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>a track&apos;s title, then its language</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spur %1</translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitel %1</translation>
     </message>
     <message>
         <source>%1  %2</source>
         <extracomment>where a chapter starts (0:03), then its title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Load Subtitle File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertiteldatei laden...</translation>
     </message>
     <message>
         <source>Sooner</source>
-        <translation type="unfinished"></translation>
+        <translation>Früher</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später</translation>
     </message>
     <message>
         <source>Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonspur</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit</translation>
     </message>
     <message>
         <source>Chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitel</translation>
     </message>
     <message>
         <source>Previous Movie in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Film im Ordner</translation>
     </message>
     <message>
         <source>Next Movie in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Film im Ordner</translation>
     </message>
     <message>
         <source>Play Folder Through</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner durchgehend abspielen</translation>
     </message>
     <message>
         <source>Save Frame As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Standbild speichern unter...</translation>
     </message>
     <message>
         <source>Copy Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Standbild kopieren</translation>
     </message>
     <message>
         <source>Resume Where Left Off</source>
-        <translation type="unfinished"></translation>
+        <translation>An der letzten Stelle fortsetzen</translation>
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
     </message>
 </context>
 <context>
     <name>Movie line</name>
     <message>
         <source>Opening… %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird geöffnet…</translation>
     </message>
     <message>
         <source>%1 is not an address this player opens</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Adresse, die dieses Programm öffnen kann</translation>
     </message>
     <message>
         <source>%1 was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht gefunden</translation>
     </message>
     <message>
         <source>%1 could not be opened: the server answered %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: Der Server antwortete %2</translation>
     </message>
     <message>
         <source>%1 could not be opened: the server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: Der Server hat die Verbindung abgelehnt</translation>
     </message>
     <message>
         <source>%1 could not be opened: no server of that name was found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: Kein Server dieses Namens gefunden</translation>
     </message>
     <message>
         <source>%1 could not be opened: the server did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: Der Server antwortet nicht</translation>
     </message>
     <message>
         <source>%1 is a web page, and playing one needs yt-dlp: install yt-dlp (%2)</source>
         <extracomment>%2 is how to install yt-dlp: commands, kept as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Webseite; zum Abspielen wird yt-dlp benötigt: Installieren Sie yt-dlp (%2)</translation>
     </message>
     <message>
         <source>%1 is a page that holds no video</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Seite ohne Video</translation>
     </message>
     <message>
         <source>%1 could not be read by yt-dlp (%2); updating yt-dlp may help</source>
         <extracomment>%2 is yt-dlp&apos;s own message, in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte von yt-dlp nicht gelesen werden (%2); eine neuere Version von yt-dlp kann helfen</translation>
     </message>
     <message>
         <source>%1 is not a movie, or is in a format this player cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Film oder hat ein Format, das dieses Programm nicht lesen kann</translation>
     </message>
     <message>
         <source>%1 could not be read: permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: Zugriff verweigert</translation>
     </message>
     <message>
         <source>%1 could not be played</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht abgespielt werden</translation>
     </message>
 </context>
 <context>
     <name>Movie menu</name>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiedergabe</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>&amp;Rewind</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurückspulen</translation>
     </message>
     <message>
         <source>Show Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienleiste anzeigen</translation>
     </message>
     <message>
         <source>Loop Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Film wiederholen</translation>
     </message>
     <message>
         <source>Play Last Movie at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzten Film beim Start abspielen</translation>
     </message>
     <message>
         <source>Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße</translation>
     </message>
     <message>
         <source>Stay On &amp;Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im &amp;Vordergrund</translation>
     </message>
 </context>
 <context>
     <name>Play bar</name>
     <message>
         <source>Play bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabeleiste</translation>
     </message>
     <message>
         <source>Play or pause, seek bar, elapsed and total time, mute and volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe oder Pause, Zeitleiste, vergangene und gesamte Zeit, Stummschaltung und Lautstärke</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe</translation>
     </message>
     <message>
         <source>Seek bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitleiste</translation>
     </message>
     <message>
         <source>Elapsed and total time</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergangene und gesamte Zeit</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton einschalten</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stummschalten</translation>
     </message>
     <message>
         <source>Volume %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke %1 %</translation>
     </message>
 </context>
 <context>
@@ -306,14 +306,15 @@
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 existiert bereits.
+Soll sie überschrieben werden?</translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen...</translation>
     </message>
 </context>
 </TS>
