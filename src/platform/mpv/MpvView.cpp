@@ -167,17 +167,29 @@ void MpvView::SetNotice(const QString& before, const QString& name, const QStrin
 // Light grey with a dark outline, readable on any background colour. A
 // line too wide for the widget goes on two: the name (elided in its middle)
 // above the reason (cut at its end when it still does not fit).
-void MpvView::PaintNotice(QPainter& painter) {
-    if (noticeBefore_.isEmpty() && noticeName_.isEmpty() && noticeAfter_.isEmpty()) return;
+QStringList MpvView::NoticeLines() const {
+    if (noticeBefore_.isEmpty() && noticeName_.isEmpty() && noticeAfter_.isEmpty()) return {};
     const QFontMetrics metrics(font());
-    const int margin = metrics.averageCharWidth() * 2;
-    const QRect room = rect().adjusted(margin, 0, -margin, 0);
+    const QRect room = NoticeRoom();
     QStringList lines{noticeBefore_ + noticeName_ + noticeAfter_};
     if (metrics.horizontalAdvance(lines.front()) > room.width()) {
         lines = {metrics.elidedText(noticeBefore_ + noticeName_, Qt::ElideMiddle, room.width()),
                  metrics.elidedText(noticeAfter_.trimmed(), Qt::ElideRight, room.width())};
         lines.removeAll(QString());
     }
+    return lines;
+}
+
+QRect MpvView::NoticeRoom() const {
+    const int margin = QFontMetrics(font()).averageCharWidth() * 2;
+    return rect().adjusted(margin, 0, -margin, 0);
+}
+
+void MpvView::PaintNotice(QPainter& painter) {
+    const QStringList lines = NoticeLines();
+    if (lines.isEmpty()) return;
+    const QFontMetrics metrics(font());
+    const QRect room = NoticeRoom();
     const int height = metrics.lineSpacing();
     QRect box(room.left(), 0, room.width(), height);
     box.moveTop(room.center().y() - height * int(lines.size()) / 2);

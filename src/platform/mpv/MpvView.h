@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QStringList>
 #include <QWidget>
 #include <atomic>
 #include <memory>
@@ -57,6 +58,8 @@ class MpvView : public QWidget {
     // two lines when too wide (see PaintNotice). It is also the widget's
     // accessible description. All empty: none.
     void SetNotice(const QString& before, const QString& name, const QString& after);
+    // The notice's lines as they are drawn at the widget's present width.
+    QStringList NoticeLines() const;
 
     // A short line at the top left of the movie for about a second, in
     // place of the one before (MpvMessage.cpp); empty: none. It leaves the
@@ -103,6 +106,7 @@ class MpvView : public QWidget {
     void PlaceController();
     int ControllerHeight() const;
     void PaintNotice(QPainter& painter);
+    QRect NoticeRoom() const;
     // Full screen (MpvPointer.cpp).
     void PointerMoved(QPoint at);
     void PointerIdle();

@@ -1,0 +1,193 @@
+// The program under a pseudo-translation made at build time from the texts
+// the code marks (translations/pseudo.py): every marked text reads
+// "⟦...⟧". A text on the screen without the marks was never marked; the
+// failure names it and where it was seen. The same texts 40% longer must
+// still show whole.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+
+#include "Program.h"
+#include "TestSupport.h"
+#include "platform/Tr.h"
+#include "platform/mpv/MpvPlayer.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtFilmServices.h"
+#include "platform/qt/QtWindow.h"
+#include "platform/qt/Translations.h"
+#include "platform/widgets/ControllerBar.h"
+
+namespace rw {
+namespace {
+
+// The pseudo-language, for as long as the object lives.
+class PseudoLanguage {
+  public:
+    explicit PseudoLanguage(const char* file) {
+        // build/tests/<program> and build/translations/pseudo/<file>.
+        loaded_ = translator_.load(QCoreApplication::applicationDirPath() +
+                                   QStringLiteral("/../translations/pseudo/") + file);
+        QCoreApplication::installTranslator(&translator_);
+        TranslateLogicWithQt();
+    }
+    ~PseudoLanguage() {
+        QCoreApplication::removeTranslator(&translator_);
+        SetTranslator(nullptr);
+    }
+    PseudoLanguage(const PseudoLanguage&) = delete;
+    PseudoLanguage& operator=(const PseudoLanguage&) = delete;
+    bool Loaded() const { return loaded_; }
+
+  private:
+    QTranslator translator_;
+    bool loaded_ = false;
+};
+
+// Texts that are the user's or the movie's, not the program's: numbers,
+// times, speeds, a recent movie's "&1:name".
+bool IsData(const QString& text) {
+    static const QRegularExpression data(QStringLiteral("^(&\\d:.*|[\\d:.,]+\u00d7?)$"));
+    return data.match(text).hasMatch();
+}
+
+struct Seen {
+    QString where;
+    QString text;
+};
+
+void CollectMenu(const QMenu& menu, const QString& where, std::vector<Seen>& seen) {
+    for (const QAction* action : menu.actions()) {
+        if (action->isSeparator() || !action->isVisible()) continue;
+        seen.push_back({where, action->text()});
+        if (action->menu() != nullptr) CollectMenu(*action->menu(), where, seen);
+    }
+}
+
+void ExpectAllMarked(const std::vector<Seen>& seen) {
+    QSet<QString> told;
+    for (const Seen& s : seen) {
+        if (IsData(s.text) || told.contains(s.where + s.text)) continue;
+        told.insert(s.where + s.text);
+        EXPECT_TRUE(s.text.contains(u'\u27e6') && s.text.contains(u'\u27e7'))
+            << "Not marked for translation, in " << s.where.toStdString() << ": \""
+            << s.text.toStdString()
+            << "\". Mark it with RW_TR (src/platform/Tr.h) or QCoreApplication::translate.";
+    }
+}
+
+// The open menu on the movie, read and closed.
+std::vector<Seen> MenuOnTheMovie(Program& p) {
+    std::vector<Seen> seen;
+    QTimer::singleShot(300, [&p, &seen] {
+        if (QMenu* menu = p.FilmServices().OpenMenu()) {
+            CollectMenu(*menu, QStringLiteral("the menu on the movie"), seen);
+            menu->close();
+        }
+    });
+    QWidget& player = p.Player();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, player.rect().center(),
+                            player.mapToGlobal(player.rect().center()));
+    QCoreApplication::sendEvent(&player, &event);
+    return seen;
+}
+
+TEST(TranslationTest, EveryTextShownIsMarked) {
+    PseudoLanguage language("reelwick_pseudo.qm");
+    ASSERT_TRUE(language.Loaded());
+    QTemporaryDir dir;
+    Program p(test::ClipPath(test::Clip::OneSecond), dir.filePath("settings.ini").toStdString());
+    auto* dialogs = dynamic_cast<QtDialogs*>(&p.MainForm().dialogs);
+    ASSERT_NE(dialogs, nullptr);
+    p.Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.Player().HasPicture(); }, 10000));
+
+    std::vector<Seen> seen;
+    for (const QAction* title : p.Window().menuBar()->actions()) {
+        seen.push_back({QStringLiteral("the menu bar"), title->text()});
+        CollectMenu(*title->menu(), title->text(), seen);
+    }
+    const std::vector<Seen> onMovie = MenuOnTheMovie(p);
+    EXPECT_FALSE(onMovie.empty()) << "the menu on the movie did not open";
+    seen.insert(seen.end(), onMovie.begin(), onMovie.end());
+
+    ControllerBar& bar = p.Player().Bar();
+    const QString barName = QStringLiteral("the play bar");
+    seen.push_back({barName, bar.accessibleName()});
+    seen.push_back({barName, bar.accessibleDescription()});
+    for (int x = 0; x < bar.width(); x += 2) {
+        const QString tip = bar.ToolTipAt(QPoint(x, bar.height() / 2));
+        if (!tip.isEmpty()) seen.push_back({QStringLiteral("a tooltip of the play bar"), tip});
+    }
+
+    // The dialogs: Open, Open URL and About.
+    dialogs->onDialogShown = [&seen](QDialog* d) {
+        const QString where = QStringLiteral("the dialog ") + d->metaObject()->className();
+        if (auto* open = qobject_cast<QFileDialog*>(d)) {
+            seen.push_back({where, open->windowTitle()});
+            for (const QString& filter : open->nameFilters()) seen.push_back({where, filter});
+        } else if (auto* url = qobject_cast<QInputDialog*>(d)) {
+            seen.push_back({where, url->labelText()});
+        } else if (auto* box = qobject_cast<QMessageBox*>(d)) {
+            // Its lines: the name and version, the copyright, two addresses.
+            seen.push_back({where, box->text().split(QStringLiteral("\r\n")).value(1)});
+        }
+        d->reject();
+    };
+    for (const Menu item : {Menu::FileOpen, Menu::FileOpenURL, Menu::HelpAbout})
+        p.Window().MenuAction(item)->trigger();
+    EXPECT_GE(seen.size() - onMovie.size(), 30u);
+    ExpectAllMarked(seen);
+    p.Window().close();
+}
+
+TEST(TranslationTest, TheFailureLineIsMarked) {
+    PseudoLanguage language("reelwick_pseudo.qm");
+    ASSERT_TRUE(language.Loaded());
+    QTemporaryDir dir;
+    Program p(dir.filePath("gone.mp4").toStdString(), dir.filePath("settings.ini").toStdString());
+    p.Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !p.Player().accessibleDescription().isEmpty(); }));
+    ExpectAllMarked(
+        {{QStringLiteral("the line of a movie that failed"), p.Player().accessibleDescription()}});
+    p.Window().close();
+}
+
+// 40% longer: the menu bar keeps every title in view, and the line of a
+// failed movie shows its whole reason.
+TEST(TranslationTest, LongerTextsShowWhole) {
+    PseudoLanguage language("reelwick_pseudo_long.qm");
+    ASSERT_TRUE(language.Loaded());
+    QTemporaryDir dir;
+    Program p(dir.filePath("gone.mp4").toStdString(), dir.filePath("settings.ini").toStdString());
+    p.Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !p.Player().accessibleDescription().isEmpty(); }));
+    QMenuBar* bar = p.Window().menuBar();
+    for (QAction* title : bar->actions()) {
+        const QRect shown = bar->actionGeometry(title);
+        EXPECT_TRUE(!shown.isEmpty() && bar->rect().contains(shown))
+            << title->text().toStdString() << " does not fit the menu bar";
+    }
+    const QString sentence = QString::fromStdString(Translate("Movie line", "%1 was not found"));
+    const QString reason = sentence.mid(sentence.indexOf(QStringLiteral("%1")) + 2);
+    const QStringList lines = p.Player().NoticeLines();
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines.back().endsWith(reason.trimmed()))
+        << "cut short: " << lines.join(QLatin1Char('|')).toStdString();
+    p.Window().close();
+}
+
+}  // namespace
+}  // namespace rw
