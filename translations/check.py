@@ -50,6 +50,8 @@ def main(source_ts, language_ts):
             continue
         if sorted(PLACES.findall(text)) != sorted(PLACES.findall(source)):
             faults.append(f"places differ: {where} -> {text!r}")
+        if "\t" in text:
+            faults.append(f"a tab, which Qt would show as a shortcut: {where} -> {text!r}")
         if source.replace("&&", "").count("&") != text.replace("&&", "").count("&"):
             faults.append(f"access keys differ: {where} -> {text!r}")
         key = access_key(text)

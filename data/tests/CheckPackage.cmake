@@ -49,9 +49,11 @@ endforeach()
 if(NOT depends MATCHES "(^|, )timgm6mb-soundfont \\| fluid-soundfont-gm(,|$)")
   message(FATAL_ERROR "Depends lacks a sound font: ${depends}")
 endif()
-# Web pages play through yt-dlp; files play without it.
-if(NOT recommends STREQUAL "yt-dlp" OR depends MATCHES "yt-dlp")
-  message(FATAL_ERROR "yt-dlp is not recommended alone: '${recommends}', Depends: ${depends}")
+# Web pages play through yt-dlp, and Qt's dialogs speak the user's language
+# with Qt's translations; the program runs without either.
+if(NOT recommends STREQUAL "yt-dlp, qt6-translations-l10n" OR depends MATCHES "yt-dlp|qt6-translations")
+  message(FATAL_ERROR "yt-dlp and Qt's translations are not only recommended: '${recommends}', "
+                      "Depends: ${depends}")
 endif()
 if(NOT maintainer MATCHES "^[^<]+ <[^@>]+@[^>]+>$")
   message(FATAL_ERROR "Maintainer is not 'name <address>': '${maintainer}'")

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
@@ -187,6 +188,37 @@ TEST(TranslationTest, LongerTextsShowWhole) {
     EXPECT_TRUE(lines.back().endsWith(reason.trimmed()))
         << "cut short: " << lines.join(QLatin1Char('|')).toStdString();
     p.Window().close();
+}
+
+// The settings a run leaves, its digits as '#': the same shape whatever the
+// numbers came to.
+QString SettingsAfterARun(const QTemporaryDir& dir, const QString& name) {
+    const QString ini = dir.filePath(name);
+    {
+        Program p(test::ClipPath(test::Clip::OneSecond), ini.toStdString());
+        p.Start();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return p.Player().HasPicture(); }, 10000));
+        for (const Menu item : {Menu::MovieLoop, Menu::PlayLastMovie, Menu::MovieSize})
+            p.Window().MenuAction(item)->trigger();
+        p.Window().close();
+    }
+    QFile file(ini);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return QString::fromUtf8(file.readAll())
+        .replace(QRegularExpression(QStringLiteral("\\d+")), QStringLiteral("#"));
+}
+
+// German (the program's translation, embedded, and Qt's) writes the file
+// English writes: True and False, numbers and sections stay as they are.
+TEST(TranslationTest, TheSettingsFileIsTheSameInEveryLanguage) {
+    QTemporaryDir dir;
+    const QString english = SettingsAfterARun(dir, QStringLiteral("english.ini"));
+    ASSERT_EQ(InstallTranslations(*QCoreApplication::instance(), QLocale(QLocale::German)),
+              QStringLiteral("de_DE"));
+    const QString german = SettingsAfterARun(dir, QStringLiteral("german.ini"));
+    RemoveTranslations(*QCoreApplication::instance());
+    EXPECT_TRUE(english.contains(QStringLiteral("=True")));
+    EXPECT_EQ(german, english);
 }
 
 }  // namespace

@@ -22,4 +22,7 @@ void TranslateLogicWithQt();
 // once, after the application and before any window.
 QString InstallTranslations(QCoreApplication& app, const QLocale& locale = QLocale::system());
 
+// Removes what InstallTranslations installed: English again.
+void RemoveTranslations(QCoreApplication& app);
+
 }  // namespace rw
