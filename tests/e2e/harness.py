@@ -101,7 +101,8 @@ class Player:
     def __init__(self, display, config_dir, args=(), cwd=None):
         self.display = display
         self.config_dir = config_dir
-        env = dict(display.env, XDG_CONFIG_HOME=config_dir)
+        # English whatever the machine's language: the roads read captions.
+        env = dict(display.env, XDG_CONFIG_HOME=config_dir, LANGUAGE="en")
         self.proc = subprocess.Popen([BINARY, *args], env=env, cwd=cwd,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         self.window = wait_for(self._find_window, 15)

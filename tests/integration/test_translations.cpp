@@ -10,11 +10,13 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -166,8 +168,9 @@ TEST(TranslationTest, TheFailureLineIsMarked) {
     p.Window().close();
 }
 
-// 40% longer: the menu bar keeps every title in view, and the line of a
-// failed movie shows its whole reason.
+// 40% longer: the menu bar keeps every title in view, each menu is wide
+// enough for its items, and the line of a failed movie shows its whole
+// reason. (The play bar paints only times; its tooltips are whole texts.)
 TEST(TranslationTest, LongerTextsShowWhole) {
     PseudoLanguage language("reelwick_pseudo_long.qm");
     ASSERT_TRUE(language.Loaded());
@@ -180,6 +183,15 @@ TEST(TranslationTest, LongerTextsShowWhole) {
         const QRect shown = bar->actionGeometry(title);
         EXPECT_TRUE(!shown.isEmpty() && bar->rect().contains(shown))
             << title->text().toStdString() << " does not fit the menu bar";
+        // A menu is as wide as its widest caption, and no wider than the screen.
+        QMenu* menu = title->menu();
+        const QFontMetrics metrics(menu->font());
+        const int screen = menu->screen()->availableGeometry().width();
+        for (const QAction* item : menu->actions()) {
+            const int needed = metrics.horizontalAdvance(QString(item->text()).remove(u'&'));
+            EXPECT_TRUE(menu->sizeHint().width() > needed && menu->sizeHint().width() <= screen)
+                << item->text().toStdString() << " is cut short in its menu";
+        }
     }
     const QString sentence = QString::fromStdString(Translate("Movie line", "%1 was not found"));
     const QString reason = sentence.mid(sentence.indexOf(QStringLiteral("%1")) + 2);
