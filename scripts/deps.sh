@@ -15,6 +15,7 @@ packages=(
   libx11-dev x11-xkb-utils
   x11-xserver-utils weston xwayland qt6-wayland
   dbus dbus-x11 playerctl libxss-dev
+  at-spi2-core python3-pyatspi
   yt-dlp
   "$@"
 )
