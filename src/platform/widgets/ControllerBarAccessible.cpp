@@ -21,7 +21,7 @@ void Announce(QAccessibleEvent& event) {
     if (announcementSink != nullptr) {
         announcementSink(&event);
     } else {
-        Announce(event);
+        QAccessible::updateAccessibility(&event);
     }
 }
 
