@@ -14,6 +14,8 @@ import time
 
 import pyatspi
 
+LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+
 
 def wait_for(predicate, timeout=20.0):
     end = time.monotonic() + timeout
@@ -24,21 +26,29 @@ def wait_for(predicate, timeout=20.0):
             value = None
         if value:
             return value
-        time.sleep(0.2)
+        time.sleep(0.1)
     return None
 
 
 def fresh(obj):
-    try:
-        obj.clear_cache()
-    except AttributeError:
-        pass
+    """The object with its cached name and states dropped: this process
+    runs no main loop, so it hears no change events that would drop them."""
+    obj.clear_cache()
     return obj
 
 
+def launcher_owns_the_bus():
+    """Asked without waking the bus name: a question to org.a11y.Bus itself
+    would have the session bus start a second launcher while ours starts."""
+    done = subprocess.run(["dbus-send", "--session", "--print-reply",
+                           "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                           "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"],
+                          capture_output=True, text=True)
+    return "boolean true" in done.stdout
+
+
 def find_app(pid):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in desktop:
+    for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.get_process_id() == pid:
             return app
     return None
@@ -60,19 +70,20 @@ def probe_bar(app):
     bar = wait_for(lambda: find(app, lambda o: o.name == "Play bar"))
     if bar is None:
         return {"error": "no Play bar in the tree"}
-    parts = [(c.name, c.getRoleName()) for c in bar]
-    seek = bar[1]
-    value = seek.queryValue()
-    wait_for(lambda: fresh(seek).queryValue().currentValue > 0.3)
-    before = {"parts": parts, "position": value.currentValue, "length": value.maximumValue,
-              "text": seek.queryText().getText(0, -1) if "Text" in pyatspi.listInterfaces(seek)
-              else None}
-    pressed = press(bar[0])
-    name_after = wait_for(lambda: fresh(bar[0]).name == "Play" and "Play") or fresh(bar[0]).name
-    value.currentValue = 1.0
-    set_to = wait_for(lambda: abs(fresh(seek).queryValue().currentValue - 1.0) < 0.3 and
-                      fresh(seek).queryValue().currentValue)
-    return dict(before, pressed=bool(pressed), name_after_press=name_after, set_to=set_to)
+    play, seek = bar[0], bar[1]
+    position = wait_for(lambda: seek.queryValue().currentValue > 0.3 and
+                        seek.queryValue().currentValue) or seek.queryValue().currentValue
+    # Read while the movie plays (the bar is there before it starts).
+    parts = [(fresh(c).name, c.getRoleName()) for c in bar]
+    length = seek.queryValue().maximumValue
+    press(play)
+    name_after = wait_for(lambda: fresh(play).name == "Play" and "Play") or fresh(play).name
+    # Paused, the position stays where the seek bar is set.
+    seek.queryValue().currentValue = 4.0
+    set_to = wait_for(lambda: abs(seek.queryValue().currentValue - 4.0) < 0.3 and
+                      seek.queryValue().currentValue) or seek.queryValue().currentValue
+    return {"parts": parts, "position": position, "length": length,
+            "name_after_press": name_after, "set_to": set_to}
 
 
 def probe_menus(app):
@@ -82,37 +93,44 @@ def probe_menus(app):
     return {"menus": [child.name for child in menubar]}
 
 
+def read(mode, program):
+    app = wait_for(lambda: program.poll() is not None or find_app(program.pid))
+    if app is None or program.poll() is not None:
+        return {"error": "the program is not on the accessibility bus"}
+    try:
+        return probe_bar(app) if mode == "bar" else probe_menus(app)
+    except Exception as e:  # pyatspi's answer when the program has gone
+        return {"error": "%s while reading: %s" % (type(e).__name__, e)}
+
+
 def main(argv):
     mode, binary, args = argv[1], argv[2], argv[3:]
-    launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+    launcher = subprocess.Popen([LAUNCHER, "--launch-immediately"],
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    # Qt asks for the accessibility bus once, as it starts: the bus first.
-    wait_for(lambda: subprocess.run(
-        ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-         "org.a11y.Bus.GetAddress"], capture_output=True).returncode == 0)
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-    program = subprocess.Popen([binary, *args], env=env, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
+    program = None
     try:
-        # Without a main loop this process hears no events: the desktop's
-        # list of programs is read once, after the window is up and the
-        # program has joined the accessibility bus.
-        wait_for(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
-                                         str(program.pid)], capture_output=True).stdout.strip())
-        time.sleep(1)
-        app = wait_for(lambda: find_app(program.pid))
-        if app is None:
-            result = {"error": "the program is not on the accessibility bus"}
+        # The program looks for the accessibility bus as it starts (and
+        # again when the name appears): the launcher owns it first.
+        if not wait_for(launcher_owns_the_bus):
+            result = {"error": "the accessibility bus launcher did not start"}
         else:
-            result = probe_bar(app) if mode == "bar" else probe_menus(app)
+            env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+            program = subprocess.Popen([binary, *args], env=env, stdout=subprocess.DEVNULL,
+                                       stderr=subprocess.DEVNULL)
+            result = read(mode, program)
+            if program.poll() is not None:
+                result = {"error": "the program ended with status %s (%s)" %
+                          (program.returncode, result.get("error", "read before"))}
     finally:
-        program.terminate()
-        try:
-            program.wait(10)
-        except subprocess.TimeoutExpired:
-            program.kill()
-        launcher.terminate()
-        launcher.wait(10)
+        for p in (program, launcher):
+            if p is None:
+                continue
+            p.terminate()
+            try:
+                p.wait(10)
+            except subprocess.TimeoutExpired:
+                p.kill()
+                p.wait()
     print(json.dumps(result))
     return 0
 

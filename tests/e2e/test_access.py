@@ -29,11 +29,16 @@ def missing_tools():
 
 def german_translation():
     """Whether the build made a German translation: a reelwick_de.qm in the
-    build tree, or its name among the program's embedded resources (Qt
-    stores resource names in UTF-16)."""
-    build = os.path.dirname(BINARY)
-    if glob.glob(os.path.join(build, "**", "reelwick_de.qm"), recursive=True):
-        return True
+    build tree (the folder above the program that holds CMakeCache.txt), or
+    its name among the program's embedded resources (Qt stores resource
+    names in UTF-16)."""
+    build = os.path.dirname(os.path.abspath(BINARY))
+    while build != os.path.dirname(build):
+        if os.path.exists(os.path.join(build, "CMakeCache.txt")):
+            if glob.glob(os.path.join(build, "**", "reelwick_de.qm"), recursive=True):
+                return True
+            break
+        build = os.path.dirname(build)
     with open(BINARY, "rb") as f:
         return "reelwick_de.qm".encode("utf-16-be") in f.read()
 
@@ -47,7 +52,10 @@ class ScreenReaderTest(E2ETestCase):
             self.skipTest(reason)
 
     def probe(self, *args, env=None):
-        run_env = dict(self.display.env, XDG_CONFIG_HOME=self.config, **(env or {}))
+        # English names whatever the machine's language, unless asked.
+        run_env = dict(self.display.env, XDG_CONFIG_HOME=self.config, LANGUAGE="en")
+        run_env.update(env or {})
+        run_env.pop("AT_SPI_BUS_ADDRESS", None)  # the private bus's own, not the desktop's
         done = subprocess.run(["dbus-run-session", "--", SYSTEM_PYTHON,
                                os.path.join(HERE, "atspi_probe.py"), *args],
                               env=run_env, capture_output=True, text=True, timeout=90)
@@ -60,13 +68,18 @@ class ScreenReaderTest(E2ETestCase):
     def test_play_bar_is_pressed_and_read(self):
         movie = make_clip(self.work, "clip.mp4", seconds=6)
         found = self.probe("bar", BINARY, movie)
-        self.assertEqual(found["parts"], [["Pause", "push button"], ["Position", "slider"],
-                                          [found["parts"][2][0], "label"],
-                                          ["Mute", "toggle button"], ["Volume", "slider"]])
-        self.assertGreater(found["position"], 0)
+        parts = found["parts"]
+        # Mute is a checkable button: Qt 6.4 hands it on as a push button,
+        # AT-SPI also has a toggle button for it.
+        self.assertIn(parts[3][1], ("push button", "toggle button"))
+        self.assertEqual(parts, [["Pause", "push button"], ["Position", "slider"],
+                                 [parts[2][0], "label"], ["Mute", parts[3][1]],
+                                 ["Volume", "slider"]])
+        self.assertGreater(found["position"], 0.3, "the seek bar follows playback")
         self.assertAlmostEqual(found["length"], 6, delta=0.5)
         self.assertEqual(found["name_after_press"], "Play", "Pause pressed by its action")
-        self.assertTrue(found["set_to"], "the seek bar set to 1 s over AT-SPI")
+        self.assertAlmostEqual(found["set_to"], 4, delta=0.3,
+                               msg="the seek bar set to 4 s over AT-SPI")
 
     def test_menu_bar_in_german(self):
         if not german_translation():
