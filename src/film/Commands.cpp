@@ -7,6 +7,7 @@
 #include "film/ChangeLine.h"
 #include "film/CommandTable.h"
 #include "film/PictureCommands.h"
+#include "film/SoundCommands.h"
 #include "platform/Step.h"
 #include "playback/Transport.h"
 #include "sources/FolderList.h"
@@ -197,7 +198,8 @@ void Commands::RunFilm(Action action) {
             if (const auto chosen = film.ChooseFromMenu(action.value != 0)) Run(*chosen);
             return;
         default:
-            RunPictureCommand(p, action);
+            if (!RunPictureCommand(p, action) && IsSoundCommand(action.command))
+                RunSound(p, action);
             return;
     }
 }

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "film/FolderNeighbours.h"
+#include "film/SoundCommands.h"
 #include "platform/PlayText.h"
 #include "platform/Step.h"
 #include "platform/Tr.h"
@@ -69,6 +70,7 @@ MovieMenuState FilmControls::MenuState() {
     state.resume = resume;
     state.playThrough = playThrough;
     Step([&] { state.fullScreen = form_.window.FullScreen(); });
+    state.sound = ReadSoundMenuState(player_);
     return state;
 }
 
@@ -180,6 +182,7 @@ void FilmControls::ReadSettings() {
     if (volume) Step([&] { player_.SetVolume(*volume); });
     const auto muted = flag(kMuteKey);
     if (muted) Step([&] { player_.SetMuted(*muted); });
+    ReadSoundSettings(store, player_);
 
     // The player may tell what it was asked only later: the texts of what
     // was read are taken as they are.
@@ -199,10 +202,13 @@ std::vector<std::pair<const char*, std::optional<std::string>>> FilmControls::Op
     std::optional<std::string> volume, muted;
     Step([&] { volume = std::to_string(std::lround(VolumeAfter(player_.Volume(), 0))); });
     Step([&] { muted = FormatBoolean(player_.IsMuted()); });
-    return {{kResumeKey, FormatBoolean(resume)},
-            {kPlayThroughKey, FormatBoolean(playThrough)},
-            {kVolumeKey, volume},
-            {kMuteKey, muted}};
+    std::vector<std::pair<const char*, std::optional<std::string>>> texts{
+        {kResumeKey, FormatBoolean(resume)},
+        {kPlayThroughKey, FormatBoolean(playThrough)},
+        {kVolumeKey, volume},
+        {kMuteKey, muted}};
+    for (auto& text : SoundOptionTexts(player_)) texts.push_back(std::move(text));
+    return texts;
 }
 
 void FilmControls::SaveKept(bool always) {
@@ -224,8 +230,11 @@ void FilmControls::SaveKept(bool always) {
         // value, so that the file always has one.
         const std::string stored = ReadSetting(store, kSettingsSection, key, "");
         const auto number = ParseNumber(stored);
+        // (A device's name is any text, and none is automatic.)
         const bool usable = key == std::string(kVolumeKey) ? number && std::isfinite(*number)
-                                                           : ParseBoolean(stored).has_value();
+                            : key == std::string(kAudioDeviceKey)
+                                ? true
+                                : ParseBoolean(stored).has_value();
         if (optionsKept_[key] == *text && usable) continue;
         if (Step([&] { store.Write(kSettingsSection, key, *text); })) optionsKept_[key] = *text;
     }

@@ -84,17 +84,7 @@ std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state) {
         Item(RW_TR("Menu on the movie", "Later"), {Command::SubtitlesLater}, state.hasMovie));
     menu.push_back(Submenu(RW_TR("Menu on the movie", "Subtitles"), std::move(subtitles)));
 
-    std::vector<MenuEntry> audio;
-    for (std::size_t i = 0; i < state.audio.size(); ++i) {
-        const Track& track = state.audio[i];
-        audio.push_back(Check(TrackCaption(track, i + 1), {Command::AudioTrack, IdValue(track)},
-                              track.selected));
-    }
-    // A submenu needs an entry to be one: without tracks it shows "None".
-    if (audio.empty())
-        audio.push_back(Item(RW_TR("Menu on the movie", "None"), {Command::AudioTrack}, false));
-    menu.push_back(
-        Submenu(RW_TR("Menu on the movie", "Audio"), std::move(audio), state.audio.size() > 1));
+    menu.push_back(AudioMenu(state.audio, state.sound));
 
     std::vector<MenuEntry> speeds;
     for (double speed : kSpeeds) {
@@ -112,6 +102,7 @@ std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state) {
         }
         menu.push_back(Submenu(RW_TR("Menu on the movie", "Chapters"), std::move(chapters)));
     }
+    menu.push_back(LoopMenu(state.sound, state.hasMovie));
 
     menu.push_back(kSeparator);
     menu.push_back(Item(RW_TR("Menu on the movie", "Previous Movie in Folder"),
@@ -128,6 +119,7 @@ std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state) {
     menu.push_back(kSeparator);
     menu.push_back(Check(RW_TR("Menu on the movie", "Resume Where Left Off"), {Command::Resume},
                          state.resume));
+    menu.push_back(HardwareDecodingItem(state.sound));
     menu.push_back(
         Check(RW_TR("Menu on the movie", "Full Screen"), {Command::FullScreen}, state.fullScreen));
     return menu;

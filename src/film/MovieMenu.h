@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "film/SoundMenu.h"
 #include "platform/FilmServices.h"
 #include "platform/PlayText.h"
 #include "platform/PlayerControls.h"
@@ -23,6 +24,7 @@ struct MovieMenuState {
     bool playThrough = false;
     bool fullScreen = false;
     PictureState picture;
+    SoundMenuState sound;
 };
 
 // The menu on the movie: Subtitles, Audio, Speed, Video, Chapters (when the movie

@@ -50,6 +50,12 @@ enum class Command {
     PlayThrough,  // turns Play Folder Through on or off
     FullScreen,
     MovieMenu,  // value: 1 when asked from the keyboard (shown over the movie)
+    LoopAB,     // value: a LoopStep (film/LoopAB.h)
+    AudioSooner,
+    AudioLater,
+    AudioDelayReset,
+    OutputDevice,      // value: the device's place in the player's list, from 1; 0 automatic
+    HardwareDecoding,  // turns it on or off
     // The desktop's media controls.
     PlayIfLoaded,   // Play, but never the Open dialog a hidden window would pop up
     Stop,           // pauses and goes back to the start

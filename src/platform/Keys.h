@@ -31,6 +31,7 @@ inline constexpr std::int16_t kPeriod = 190;
 inline constexpr std::int16_t kBracketLeft = 219;
 inline constexpr std::int16_t kBracketRight = 221;
 inline constexpr std::int16_t kMenu = 93;
+inline constexpr std::int16_t kL = 76;
 inline constexpr std::int16_t kF10 = 121;
 // The picture's keys: the = key (+ with Shift), the - key, the keypad's +.
 inline constexpr std::int16_t kA = 65;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,21 @@ struct Track {
     std::string language;  // e.g. "eng"; empty when the file names none
     std::string title;     // empty when the file names none
     bool selected = false;
+};
+
+// The A-B loop's points, in seconds from the start; unset where none. With
+// both set, playback goes back to A whenever it reaches B.
+struct LoopPoints {
+    std::optional<double> a, b;
+    bool operator==(const LoopPoints&) const = default;
+};
+
+// A sound output the player can play through: its name as the player knows
+// it, and what the system calls it.
+struct SoundDevice {
+    std::string name;
+    std::string description;
+    bool operator==(const SoundDevice&) const = default;
 };
 
 struct Chapter {
@@ -82,6 +98,24 @@ class IPlayerControls {
     virtual void ShowMessage(const std::string& text) = 0;
     // How the picture is shown: shape, zoom, turn, deinterlacing, colours.
     virtual IPictureControls& Picture() = 0;
+    // The sound side (MpvSound.cpp). Every movie starts without a loop; it
+    // takes precedence over looping the whole movie while it is set.
+    virtual LoopPoints Loop() const = 0;
+    virtual void SetLoopPoints(const LoopPoints& points) = 0;
+    // Sound played this many seconds later (negative: sooner), for every
+    // movie until changed.
+    virtual double AudioDelay() const = 0;
+    virtual void SetAudioDelay(double seconds) = 0;
+    // The outputs the system offers now, and the one asked for by name (empty:
+    // automatic). One that is not there plays through the automatic choice
+    // until it comes back.
+    virtual std::vector<SoundDevice> OutputDevices() const = 0;
+    virtual std::string ChosenOutputDevice() const = 0;
+    virtual void ChooseOutputDevice(const std::string& name) = 0;
+    // Decoding in hardware where it is safe; a decoder that fails goes back
+    // to software by itself.
+    virtual bool HardwareDecoding() const = 0;
+    virtual void SetHardwareDecoding(bool on) = 0;
 };
 
 }  // namespace rw

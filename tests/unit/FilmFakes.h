@@ -77,6 +77,29 @@ class FakeControls final : public IPlayerControls {
         }
     } view{*this};
     IPictureControls& Picture() override { return view; }
+    LoopPoints loop;
+    double audioDelay = 0;
+    std::vector<SoundDevice> devices;
+    std::string device;
+    bool hardware = false;
+    LoopPoints Loop() const override { return loop; }
+    void SetLoopPoints(const LoopPoints& p) override {
+        Do("SetLoop " + (p.a ? Text(*p.a) : "-") + " " + (p.b ? Text(*p.b) : "-"),
+           [&] { loop = p; });
+    }
+    double AudioDelay() const override { return audioDelay; }
+    void SetAudioDelay(double s) override {
+        Do("SetAudioDelay " + Text(s), [&] { audioDelay = s; });
+    }
+    std::vector<SoundDevice> OutputDevices() const override { return devices; }
+    std::string ChosenOutputDevice() const override { return device; }
+    void ChooseOutputDevice(const std::string& name) override {
+        Do("ChooseOutputDevice " + name, [&] { device = name; });
+    }
+    bool HardwareDecoding() const override { return hardware; }
+    void SetHardwareDecoding(bool on) override {
+        Do(on ? "HardwareDecoding on" : "HardwareDecoding off", [&] { hardware = on; });
+    }
 
     // Numbers as the journal shows them: "1.5", "-0.1", "5".
     static std::string Text(double value) {

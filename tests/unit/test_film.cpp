@@ -162,7 +162,15 @@ TEST(MovieMenu, ShowsThingsAsTheyAre) {
         {film, "Resume Where Left Off", "", true, true, false},
         {film, "Play Folder Through", "", true, true, false},
         {film, "Full Screen", "", true, true, true},
-        {sound, "Audio", "", true, false, false},  // one track: nothing to choose
+        // One track: nothing to choose, but the delay and the device are.
+        {sound, "Audio", "", true, true, false},
+        {sound, "eng", "Audio", true, false, true},
+        {sound, "Delay", "Audio", true, true, false},
+        {sound, "Output Device", "Audio", true, true, false},
+        {none, "Set A", "A-B Loop", true, false, false},
+        {film, "Set B", "A-B Loop", true, true, false},
+        {film, "Clear", "A-B Loop", true, false, false},
+        {film, "Hardware Decoding", "", true, true, false},
         {sound, "Copy Frame", "", true, false, false},
         {sound, "Chapters", "", false, false, false},
         {sound, "Off", "Subtitles", true, false, true},

@@ -82,7 +82,7 @@ std::vector<ObservedProperty> MpvPlayer::ObservedProperties() {
     using P = const mpv_event_property&;
     ObservedPlayback& s = state_;
     PlaybackChanges& c = changes_;
-    return {
+    std::vector<ObservedProperty> rows{
         {property::kTimePos, MPV_FORMAT_DOUBLE,
          [&s, &c](P p) {
              s.position = NumberOf(p, 0);
@@ -153,6 +153,8 @@ std::vector<ObservedProperty> MpvPlayer::ObservedProperties() {
              c.tracks = true;
          }},
     };
+    for (ObservedProperty& row : SoundProperties()) rows.push_back(std::move(row));
+    return rows;
 }
 
 void MpvPlayer::DrainEvents() {

@@ -122,6 +122,7 @@ void MpvPlayer::ResetPerMovie() {
     mpv_.SetNumber(property::kSpeed, 1.0);
     mpv_.SetNumber(property::kSubDelay, 0.0);
     picture_.Reset();
+    ClearLoop();
     const std::optional<double> start = start_.TakeForLoad();
     const std::string from = start ? "+" + CommandNumber(*start) : "none";
     mpv_.SetText(property::kStart, from.c_str());

@@ -153,6 +153,7 @@ void MpvPlayer::SyncController() {
     QList<double> chapters;
     for (const Chapter& chapter : state_.chapters) chapters.append(chapter.time);
     bar.SetChapters(std::move(chapters));
+    ShowLoopMarks();
 }
 
 void MpvPlayer::ShowMovie() {

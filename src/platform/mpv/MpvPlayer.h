@@ -11,6 +11,7 @@
 #include "platform/mpv/MpvFrames.h"
 #include "platform/mpv/MpvPicture.h"
 #include "platform/mpv/MpvSession.h"
+#include "platform/mpv/MpvSound.h"
 #include "platform/mpv/MpvView.h"
 #include "platform/mpv/pure/LoadFailure.h"
 #include "platform/mpv/pure/LoadTracker.h"
@@ -88,6 +89,17 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     void ShowMessage(const std::string& text) override;  // MpvMessage.cpp
     IPictureControls& Picture() override { return picture_; }
 
+    // The sound side (MpvSound.cpp).
+    LoopPoints Loop() const override { return sound_.loop; }
+    void SetLoopPoints(const LoopPoints& points) override;
+    double AudioDelay() const override { return sound_.delay; }
+    void SetAudioDelay(double seconds) override;
+    std::vector<SoundDevice> OutputDevices() const override { return sound_.devices; }
+    std::string ChosenOutputDevice() const override { return sound_.chosen; }
+    void ChooseOutputDevice(const std::string& name) override;
+    bool HardwareDecoding() const override;
+    void SetHardwareDecoding(bool on) override;
+
   signals:
     void PositionChanged(double seconds);
     void PlaybackChanged();  // paused, at the end, duration, volume or mute
@@ -120,6 +132,10 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     void HandleEvent(const mpv_event& event);
     void HandleReply(const mpv_event& event);
     void StartWithinTheMovie(const mpv_event_hook& hook);
+    std::vector<ObservedProperty> SoundProperties();
+    void ClearLoop();
+    void ShowLoopMarks();
+    void ApplyOutputDevice();
 
     // MpvLoad.cpp: loading a movie and waiting for it.
     void ResetPerMovie();
@@ -141,6 +157,7 @@ class MpvPlayer final : public MpvView, public IPlayer, public IPlayerControls {
     MpvSession mpv_;
     MpvPicture picture_;
     ObservedPlayback state_;
+    ObservedSound sound_;
     PlaybackChanges changes_;
     LoadTracker load_;
     StartRequest start_;

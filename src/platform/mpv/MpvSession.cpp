@@ -50,13 +50,14 @@ constexpr int kMmapThreshold = 1024 * 1024;
 
 constexpr int kReplyBits = 3;
 
-// With OpenGL (a hardware driver) libmpv decodes in hardware where it safely
-// can, and turns a picture as its metadata asks. libmpv 0.35's software
-// renderer aborts on a picture to turn: there the turn is done when painting
-// (video-rotate=no), and decoding stays in software, which it needs anyway.
+// With OpenGL (a hardware driver) libmpv turns a picture as its metadata
+// asks. libmpv 0.35's software renderer aborts on a picture to turn: there
+// the turn is done when painting (video-rotate=no). Decoding starts in
+// software either way, as libmpv's own default; hardware decoding is an
+// option of the menu on the movie (MpvSound.cpp).
 void SetRendererOptions(mpv_handle* mpv, bool gl,
                         int (*set)(mpv_handle*, const char*, const char*)) {
-    set(mpv, "hwdec", gl ? "auto-safe" : "no");
+    set(mpv, "hwdec", "no");
     set(mpv, "video-rotate", gl ? "0" : "no");
 }
 
@@ -130,6 +131,7 @@ void MpvSession::Start(bool gl) {
     mpv_ = mpv_create();
     if (mpv_ == nullptr) throw PlatformError(Service::Player, "libmpv could not be created");
     for (const auto& [name, value] : kOptions) mpv_set_option_string(mpv_, name, value);
+    gl_ = gl;
     SetRendererOptions(mpv_, gl, &mpv_set_option_string);
     SetWebPageOptions(mpv_);
     if (mpv_initialize(mpv_) < 0)
@@ -144,6 +146,7 @@ void MpvSession::Start(bool gl) {
 }
 
 void MpvSession::UseSoftwareRendererOptions() {
+    gl_ = false;
     if (mpv_ != nullptr) SetRendererOptions(mpv_, false, &mpv_set_property_string);
 }
 

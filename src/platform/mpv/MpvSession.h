@@ -102,6 +102,8 @@ class MpvSession {
 
     mpv_handle* Handle() const { return mpv_; }
     bool Running() const { return mpv_ != nullptr; }
+    // The picture is drawn with OpenGL (not the software renderer).
+    bool OpenGl() const { return gl_; }
 
     // An async command whose reply nobody waits for; inline, as the
     // shortest way from a key to libmpv.
@@ -122,6 +124,7 @@ class MpvSession {
     static void OnWakeup(void* self);
 
     mpv_handle* mpv_ = nullptr;
+    bool gl_ = false;
     std::vector<ObservedProperty> observed_;
     std::atomic<bool> wakeupQueued_{false};
     QObject* context_ = nullptr;

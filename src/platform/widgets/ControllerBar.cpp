@@ -16,6 +16,9 @@
 namespace rw {
 namespace {
 
+// The A-B loop's marks: apart from the white of the played part and the ticks.
+const QColor kLoopMark(0xf0, 0xb0, 0x30);
+
 double Clamp01(double value) { return std::isnan(value) ? 0 : std::clamp(value, 0.0, 1.0); }
 
 double Fraction(const QRect& track, int x) {
@@ -87,6 +90,13 @@ void ControllerBar::SetSpeed(double speed) {
 void ControllerBar::SetChapters(QList<double> times) {
     if (times == chapters_) return;
     chapters_ = std::move(times);
+    update();
+}
+
+void ControllerBar::SetLoopMarks(double a, double b) {
+    if (a == loopA_ && b == loopB_) return;
+    loopA_ = a;
+    loopB_ = b;
     update();
 }
 
@@ -271,6 +281,7 @@ void ControllerBar::paintEvent(QPaintEvent*) {
         const double fraction = duration_ > 0 ? Clamp01(ShownPosition() / duration_) : 0;
         PaintTrack(painter, layout.seek, fraction, duration_ > 0, drag_ == Drag::Seek);
         PaintChapterTicks(painter, layout.seek);
+        PaintLoopMarks(painter, layout.seek);
     }
     if (!layout.time.isEmpty()) {
         painter.setFont(BarFont(height()));
@@ -310,6 +321,30 @@ void ControllerBar::PaintChapterTicks(QPainter& painter, const QRect& area) cons
         const double x = track.left() + Clamp01(time / duration_) * track.width();
         painter.drawLine(QPointF(x, area.center().y() - tall), QPointF(x, area.center().y() - 1));
     }
+}
+
+// Under the groove, where the chapter ticks (above it) leave room: a small
+// triangle pointing up at A and at B, and a line joining them while both
+// are set.
+void ControllerBar::PaintLoopMarks(QPainter& painter, const QRect& area) const {
+    if (duration_ <= 0 || (loopA_ < 0 && loopB_ < 0)) return;
+    const QRect track = Track(area);
+    const double top = area.center().y() + std::max(2, area.height() / 10) + 1.0;
+    const double size = std::max(3.0, area.height() / 4.0);
+    const auto xOf = [&](double t) {
+        return track.left() + Clamp01(t / duration_) * track.width();
+    };
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kLoopMark);
+    for (double time : {loopA_, loopB_}) {
+        if (time < 0) continue;
+        const double x = xOf(time);
+        const QPointF mark[] = {{x, top}, {x + size / 2, top + size}, {x - size / 2, top + size}};
+        painter.drawPolygon(mark, 3);
+    }
+    if (loopA_ >= 0 && loopB_ >= 0)
+        painter.fillRect(QRectF(QPointF(xOf(loopA_), top), QPointF(xOf(loopB_), top + 1)),
+                         kLoopMark);
 }
 
 void ControllerBar::PaintSpeaker(QPainter& painter, const QRect& area) const {

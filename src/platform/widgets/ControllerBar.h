@@ -32,6 +32,8 @@ class ControllerBar final : public QWidget {
     void SetSpeed(double speed);
     // Where the movie's chapters begin: a tick on the seek bar at each.
     void SetChapters(QList<double> times);
+    // The A-B loop's points, marked under the seek bar; negative: unset.
+    void SetLoopMarks(double a, double b);
 
     // Where each control is, for a bar of the current size; an empty
     // rectangle for a control that does not fit.
@@ -94,6 +96,7 @@ class ControllerBar final : public QWidget {
     void PaintPlayButton(QPainter& painter, const QRect& area) const;
     void PaintSpeaker(QPainter& painter, const QRect& area) const;
     void PaintChapterTicks(QPainter& painter, const QRect& area) const;
+    void PaintLoopMarks(QPainter& painter, const QRect& area) const;
     void PaintTrack(QPainter& painter, const QRect& area, double fraction, bool handle,
                     bool dragged) const;
 
@@ -105,6 +108,8 @@ class ControllerBar final : public QWidget {
     double speed_ = 1;
     QList<double> chapters_;
     BarColours colours_;  // from the palette, as of the last paint
+    double loopA_ = -1;
+    double loopB_ = -1;
 
     Drag drag_ = Drag::None;
     double dragSeconds_ = 0;

@@ -1,0 +1,98 @@
+#include "film/SoundMenu.h"
+
+#include <cmath>
+
+#include "film/LoopAB.h"
+#include "film/MovieMenu.h"
+#include "platform/Step.h"
+
+namespace rw {
+namespace {
+
+MenuEntry Item(std::string caption, Action action, bool enabled = true) {
+    MenuEntry entry;
+    entry.caption = std::move(caption);
+    entry.action = action;
+    entry.enabled = enabled;
+    return entry;
+}
+
+MenuEntry Check(std::string caption, Action action, bool checked, bool enabled = true) {
+    MenuEntry entry = Item(std::move(caption), action, enabled);
+    entry.checkable = true;
+    entry.checked = checked;
+    return entry;
+}
+
+MenuEntry Submenu(std::string caption, std::vector<MenuEntry> children) {
+    MenuEntry entry;
+    entry.caption = std::move(caption);
+    entry.children = std::move(children);
+    return entry;
+}
+
+// libmpv lists its own automatic choice as a device of this name; the menu
+// has Automatic for it.
+constexpr const char* kAutomaticName = "auto";
+
+}  // namespace
+
+SoundMenuState ReadSoundMenuState(IPlayerControls& player) {
+    SoundMenuState state;
+    Step([&] { state.loop = player.Loop(); });
+    Step([&] { state.audioDelay = player.AudioDelay(); });
+    Step([&] { state.devices = player.OutputDevices(); });
+    Step([&] { state.device = player.ChosenOutputDevice(); });
+    Step([&] { state.hardwareDecoding = player.HardwareDecoding(); });
+    return state;
+}
+
+MenuEntry AudioMenu(const std::vector<Track>& tracks, const SoundMenuState& state) {
+    std::vector<MenuEntry> audio;
+    // One track is nothing to choose: it shows, checked, but is not an item.
+    const bool choosable = tracks.size() > 1;
+    for (std::size_t i = 0; i < tracks.size(); ++i) {
+        const Track& track = tracks[i];
+        audio.push_back(Check(TrackCaption(track, i + 1),
+                              {Command::AudioTrack, static_cast<double>(track.id)}, track.selected,
+                              choosable));
+    }
+    if (audio.empty()) audio.push_back(Item("None", {Command::AudioTrack}, false));
+    audio.push_back(MenuEntry{});
+
+    const bool delayed = std::isfinite(state.audioDelay) && std::abs(state.audioDelay) > 1e-9;
+    audio.push_back(Submenu(
+        "Delay", {Item("Sooner", {Command::AudioSooner}), Item("Later", {Command::AudioLater}),
+                  Item("Reset", {Command::AudioDelayReset}, delayed)}));
+
+    // A device chosen but not listed now plays through the automatic one,
+    // and Automatic shows checked meanwhile.
+    bool chosenListed = false;
+    std::vector<MenuEntry> devices;
+    devices.push_back(MenuEntry{});  // Automatic, made below
+    for (std::size_t i = 0; i < state.devices.size(); ++i) {
+        const SoundDevice& device = state.devices[i];
+        if (device.name == kAutomaticName || device.name.empty()) continue;
+        const bool chosen = device.name == state.device;
+        chosenListed = chosenListed || chosen;
+        devices.push_back(Check(device.description.empty() ? device.name : device.description,
+                                {Command::OutputDevice, static_cast<double>(i + 1)}, chosen));
+    }
+    devices.front() = Check("Automatic", {Command::OutputDevice, 0}, !chosenListed);
+    audio.push_back(Submenu("Output Device", std::move(devices)));
+    return Submenu("Audio", std::move(audio));
+}
+
+MenuEntry LoopMenu(const SoundMenuState& state, bool hasMovie) {
+    const bool set = LoopStateOf(state.loop) != LoopState::None;
+    const auto step = [](LoopStep s) { return Action{Command::LoopAB, static_cast<double>(s)}; };
+    return Submenu("A-B Loop", {Item("Set A", step(LoopStep::SetA), hasMovie),
+                                Item("Set B", step(LoopStep::SetB), hasMovie),
+                                Item("Clear", step(LoopStep::Clear), set)});
+}
+
+MenuEntry HardwareDecodingItem(const SoundMenuState& state) {
+    return Check("Hardware Decoding", {Command::HardwareDecoding}, state.hardwareDecoding);
+}
+
+}  // namespace rw
