@@ -6,6 +6,7 @@
 #include "film/LoopAB.h"
 #include "film/SoundCommands.h"
 #include "film/SoundMenu.h"
+#include "platform/mpv/pure/Sound.h"
 
 namespace rw::test {
 namespace {
@@ -128,6 +129,21 @@ TEST(SoundMenu, OutputDevices) {
         for (const MenuEntry& d : devices) EXPECT_EQ(d.checked, d.caption == c.checked) << c.name;
         EXPECT_EQ(devices[2].action, (Action{Command::OutputDevice, 3})) << c.name;
     }
+}
+
+TEST(SoundDevices, AChoiceNotListedPlaysThroughTheAutomaticOne) {
+    const std::vector<SoundDevice> listed{{"auto", "Autoselect device"}, {"pulse/hdmi", "HDMI"}};
+    const struct {
+        const char* name;
+        std::vector<SoundDevice> listed;
+        std::string chosen, use;
+    } cases[] = {
+        {"listed", listed, "pulse/hdmi", "pulse/hdmi"},
+        {"gone", listed, "alsa/usb", "auto"},
+        {"automatic", listed, "", "auto"},
+        {"before the list comes", {}, "pulse/hdmi", "auto"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DeviceToUse(c.listed, c.chosen), c.use) << c.name;
 }
 
 }  // namespace

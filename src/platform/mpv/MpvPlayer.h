@@ -11,11 +11,11 @@
 #include "platform/mpv/MpvFrames.h"
 #include "platform/mpv/MpvPicture.h"
 #include "platform/mpv/MpvSession.h"
-#include "platform/mpv/MpvSound.h"
 #include "platform/mpv/MpvView.h"
 #include "platform/mpv/pure/LoadFailure.h"
 #include "platform/mpv/pure/LoadTracker.h"
 #include "platform/mpv/pure/Playback.h"
+#include "platform/mpv/pure/Sound.h"
 
 namespace rw {
 

@@ -2,9 +2,6 @@
 // device, and decoding in hardware. Like the rest of the component it learns
 // from observed properties and sends only _async requests.
 
-#include "platform/mpv/MpvSound.h"
-
-#include <algorithm>
 #include <cmath>
 
 #include "platform/Step.h"
@@ -45,12 +42,6 @@ void SetLoopPoint(MpvSession& mpv, const char* name, const std::optional<double>
 }
 
 }  // namespace
-
-std::string DeviceToUse(const std::vector<SoundDevice>& listed, const std::string& chosen) {
-    const bool there = std::any_of(listed.begin(), listed.end(),
-                                   [&](const SoundDevice& d) { return d.name == chosen; });
-    return !chosen.empty() && there ? chosen : kAutomaticDevice;
-}
 
 std::vector<ObservedProperty> MpvPlayer::SoundProperties() {
     using P = const mpv_event_property&;
