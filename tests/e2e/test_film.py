@@ -46,6 +46,30 @@ class FilmKeysTest(BusTestCase):
         text = self.playerctl("volume")
         return float(text) if text else -1.0
 
+    def test_the_l_key_loops_between_a_and_b_and_clears(self):
+        p = self.start(make_clip(self.work, "long.mp4", "green", "320x240", 20))
+        self.assertTrue(wait_for(lambda: self.status() == "Playing", 15), self.status())
+        self.assertTrue(wait_for(lambda: self.position() > 1.0, 5))
+        # Each point lies between the positions read on either side of its
+        # press (which takes a tenth of a second or two).
+        a_from = self.position()
+        p.key("l")
+        self.assertTrue(wait_for(lambda: self.position() > a_from + 1.5, 5))
+        b_from = self.position()
+        p.key("l")
+        b_by = b_from + 0.4
+        # Back to A at once, then round and round between A and B.
+        self.assertTrue(wait_for(lambda: self.position() < b_from - 0.5, 3), self.position())
+        seen = []
+        for _ in range(30):
+            seen.append(self.position())
+            time.sleep(0.1)
+        self.assertGreaterEqual(min(seen), a_from - 0.1, seen)
+        self.assertLessEqual(max(seen), b_by + 0.1, seen)
+        # A third press clears the loop: playback goes on past B.
+        p.key("l")
+        self.assertTrue(wait_for(lambda: self.position() > b_by + 1.0, 8), self.position())
+
     def test_keys_on_press_and_the_window_keeps_its_own(self):
         p = self.start_second_episode()
         p.key("space")

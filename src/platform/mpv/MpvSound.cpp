@@ -15,6 +15,8 @@ constexpr const char* kLoopA = "ab-loop-a";
 constexpr const char* kLoopB = "ab-loop-b";
 constexpr const char* kAudioDelay = "audio-delay";
 constexpr const char* kAudioDevice = "audio-device";
+// A B this close before the position reported is at the place playing.
+constexpr double kArmMargin = 0.05;
 
 // A loop point as libmpv reports it: a time, or the text "no".
 std::optional<double> LoopPointOf(const mpv_event_property& property) {
@@ -72,12 +74,17 @@ void MpvPlayer::SetLoopPoints(const LoopPoints& points) {
     if ((points.a && !std::isfinite(*points.a)) || (points.b && !std::isfinite(*points.b))) {
         throw PlatformError(Service::Player, "not a loop point");
     }
-    // Set B at the place playing arms the loop at once: libmpv goes back to
-    // A as soon as playback passes B.
     SetLoopPoint(mpv_, kLoopA, points.a);
     SetLoopPoint(mpv_, kLoopB, points.b);
     sound_.loop = points;  // for a second press before libmpv reports it
     ShowLoopMarks();
+    // B set at the place playing arms the loop at once. libmpv goes back to
+    // A only when playback reaches B, and by the time it hears of B the
+    // movie may have played past it (the position known here is the one
+    // last reported): it would play on to the end.
+    if (points.a && points.b && HasMovie() && state_.position >= *points.b - kArmMargin) {
+        Seek(*points.a, true);
+    }
 }
 
 void MpvPlayer::ClearLoop() {
