@@ -76,6 +76,36 @@ TEST(SoundLoop, LoopsBetweenAAndBOverLoopMovieUntilTheNextMovie) {
     EXPECT_EQ(LoopStateOf(player.Loop()), LoopState::None);
 }
 
+// The sound's delay from the keys as Qt reports them: + is Shift+= on a US
+// keyboard, and the keypad's keys come with a modifier of their own.
+TEST(SoundDelay, EachKeyOfTheDelayMovesIt) {
+    const std::string clip = test::ClipPath(test::Clip::Sine);
+    ASSERT_FALSE(clip.empty());
+    QTemporaryDir dir;
+    Program p("\"" + clip + "\"", dir.filePath("settings.ini").toStdString());
+    p.Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.Player().HasMovie(); }, 10000));
+    const auto ctrl = Qt::ControlModifier;
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        double by;
+    } cases[] = {
+        {"Ctrl+-", Qt::Key_Minus, ctrl, -0.05},
+        {"keypad Ctrl+-", Qt::Key_Minus, ctrl | Qt::KeypadModifier, -0.05},
+        {"Ctrl+=", Qt::Key_Equal, ctrl, 0.05},
+        {"Ctrl+Shift+=", Qt::Key_Plus, ctrl | Qt::ShiftModifier, 0.05},
+        {"keypad Ctrl++", Qt::Key_Plus, ctrl | Qt::KeypadModifier, 0.05},
+    };
+    QWidget& window = *p.Player().window();
+    for (const auto& c : cases) {
+        const double before = p.Player().AudioDelay();
+        QTest::keyClick(window.windowHandle(), c.key, c.mods);
+        EXPECT_NEAR(p.Player().AudioDelay(), before + c.by, 1e-9) << c.name;
+    }
+}
+
 // A device named in the settings that the system does not list: the movie
 // plays through the automatic choice, with no line over it, and the choice
 // stays for when the device comes back.
