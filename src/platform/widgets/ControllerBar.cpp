@@ -330,7 +330,8 @@ void ControllerBar::PaintLoopMarks(QPainter& painter, const QRect& area) const {
     if (duration_ <= 0 || (loopA_ < 0 && loopB_ < 0)) return;
     const QRect track = Track(area);
     const double top = area.center().y() + std::max(2, area.height() / 10) + 1.0;
-    const double size = std::max(3.0, area.height() / 4.0);
+    // Whole within the bar, however low it is.
+    const double size = std::min(std::max(3.0, area.height() / 4.0), area.bottom() + 1 - top);
     const auto xOf = [&](double t) {
         return track.left() + Clamp01(t / duration_) * track.width();
     };
