@@ -231,10 +231,9 @@ void FilmControls::SaveKept(bool always) {
         const std::string stored = ReadSetting(store, kSettingsSection, key, "");
         const auto number = ParseNumber(stored);
         // (A device's name is any text, and none is automatic.)
-        const bool usable = key == std::string(kVolumeKey) ? number && std::isfinite(*number)
-                            : key == std::string(kAudioDeviceKey)
-                                ? true
-                                : ParseBoolean(stored).has_value();
+        const bool usable = key == std::string(kAudioDeviceKey) ||
+                            (key == std::string(kVolumeKey) ? number && std::isfinite(*number)
+                                                            : ParseBoolean(stored).has_value());
         if (optionsKept_[key] == *text && usable) continue;
         if (Step([&] { store.Write(kSettingsSection, key, *text); })) optionsKept_[key] = *text;
     }
