@@ -5,300 +5,300 @@
     <name>Dialogs</name>
     <message>
         <source>Save Frame As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image sous</translation>
     </message>
     <message>
         <source>Load Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier de sous-titres</translation>
     </message>
     <message>
         <source>QuickTime Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers QuickTime</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <source>Subtitle Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de sous-titres</translation>
     </message>
     <message>
         <source>PNG Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Images PNG</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier</translation>
     </message>
     <message>
         <source>Enter URL for QuickTime Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l’URL du film QuickTime</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Ostrun. Free software under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 Ostrun. Logiciel libre sous licence MIT.</translation>
     </message>
 </context>
 <context>
     <name>File menu</name>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Open &amp;URL...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une &amp;URL...</translation>
     </message>
     <message>
         <source>&amp;Show List</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la &amp;liste</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>
     <name>Help menu</name>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
 </context>
 <context>
     <name>Menu bar</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Fil&amp;m</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 <context>
     <name>Menu on the movie</name>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>a track&apos;s title, then its language</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste %1</translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapitre %1</translation>
     </message>
     <message>
         <source>%1  %2</source>
         <extracomment>where a chapter starts (0:03), then its title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivés</translation>
     </message>
     <message>
         <source>Load Subtitle File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier de sous-titres...</translation>
     </message>
     <message>
         <source>Sooner</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tôt</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
     <message>
         <source>Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>Chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapitres</translation>
     </message>
     <message>
         <source>Previous Movie in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Film précédent du dossier</translation>
     </message>
     <message>
         <source>Next Movie in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Film suivant du dossier</translation>
     </message>
     <message>
         <source>Play Folder Through</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire tout le dossier</translation>
     </message>
     <message>
         <source>Save Frame As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image sous...</translation>
     </message>
     <message>
         <source>Copy Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l’image</translation>
     </message>
     <message>
         <source>Resume Where Left Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre là où la lecture s’est arrêtée</translation>
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Plein écran</translation>
     </message>
 </context>
 <context>
     <name>Movie line</name>
     <message>
         <source>Opening… %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture de %1…</translation>
     </message>
     <message>
         <source>%1 is not an address this player opens</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas une adresse que ce lecteur peut ouvrir</translation>
     </message>
     <message>
         <source>%1 was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est introuvable</translation>
     </message>
     <message>
         <source>%1 could not be opened: the server answered %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1 : le serveur a répondu %2</translation>
     </message>
     <message>
         <source>%1 could not be opened: the server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1 : le serveur a refusé la connexion</translation>
     </message>
     <message>
         <source>%1 could not be opened: no server of that name was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1 : aucun serveur de ce nom n’a été trouvé</translation>
     </message>
     <message>
         <source>%1 could not be opened: the server did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1 : le serveur n’a pas répondu</translation>
     </message>
     <message>
         <source>%1 is a web page, and playing one needs yt-dlp: install yt-dlp (%2)</source>
         <extracomment>%2 is how to install yt-dlp: commands, kept as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une page web, dont la lecture nécessite yt-dlp : installez yt-dlp (%2)</translation>
     </message>
     <message>
         <source>%1 is a page that holds no video</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une page qui ne contient aucune vidéo</translation>
     </message>
     <message>
         <source>%1 could not be read by yt-dlp (%2); updating yt-dlp may help</source>
         <extracomment>%2 is yt-dlp&apos;s own message, in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp n’a pas pu lire %1 (%2) ; mettre à jour yt-dlp peut résoudre le problème</translation>
     </message>
     <message>
         <source>%1 is not a movie, or is in a format this player cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un film, ou est dans un format que ce lecteur ne sait pas lire</translation>
     </message>
     <message>
         <source>%1 could not be read: permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’accéder à %1 : permission refusée</translation>
     </message>
     <message>
         <source>%1 could not be played</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1</translation>
     </message>
 </context>
 <context>
     <name>Movie menu</name>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lecture</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>&amp;Rewind</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rembobiner</translation>
     </message>
     <message>
         <source>Show Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les commandes</translation>
     </message>
     <message>
         <source>Loop Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire le film en boucle</translation>
     </message>
     <message>
         <source>Play Last Movie at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire le dernier film au démarrage</translation>
     </message>
     <message>
         <source>Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d’origine</translation>
     </message>
     <message>
         <source>Stay On &amp;Top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toujours au premier plan</translation>
     </message>
 </context>
 <context>
     <name>Play bar</name>
     <message>
         <source>Play bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre de lecture</translation>
     </message>
     <message>
         <source>Play or pause, seek bar, elapsed and total time, mute and volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture ou pause, barre de progression, temps écoulé et durée totale, sourdine et volume</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Seek bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre de progression</translation>
     </message>
     <message>
         <source>Elapsed and total time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé et durée totale</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir le son</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper le son</translation>
     </message>
     <message>
         <source>Volume %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume %1 %</translation>
     </message>
 </context>
 <context>
@@ -306,14 +306,15 @@
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
 </context>
 </TS>
