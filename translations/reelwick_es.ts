@@ -5,300 +5,300 @@
     <name>Dialogs</name>
     <message>
         <source>Save Frame As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar fotograma como</translation>
     </message>
     <message>
         <source>Load Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar archivo de subtítulos</translation>
     </message>
     <message>
         <source>QuickTime Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos QuickTime</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
         <source>Subtitle Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de subtítulos</translation>
     </message>
     <message>
         <source>PNG Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo</translation>
     </message>
     <message>
         <source>Enter URL for QuickTime Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la URL de la película QuickTime</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Ostrun. Free software under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 Ostrun. Software libre bajo la licencia MIT.</translation>
     </message>
 </context>
 <context>
     <name>File menu</name>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Open &amp;URL...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;URL...</translation>
     </message>
     <message>
         <source>&amp;Show List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar lista</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>
     <name>Help menu</name>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de...</translation>
     </message>
 </context>
 <context>
     <name>Menu bar</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Película</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
 </context>
 <context>
     <name>Menu on the movie</name>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>a track&apos;s title, then its language</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista %1</translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulo %1</translation>
     </message>
     <message>
         <source>%1  %2</source>
         <extracomment>where a chapter starts (0:03), then its title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivados</translation>
     </message>
     <message>
         <source>Load Subtitle File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar archivo de subtítulos...</translation>
     </message>
     <message>
         <source>Sooner</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Después</translation>
     </message>
     <message>
         <source>Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtítulos</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulos</translation>
     </message>
     <message>
         <source>Previous Movie in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Película anterior de la carpeta</translation>
     </message>
     <message>
         <source>Next Movie in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Película siguiente de la carpeta</translation>
     </message>
     <message>
         <source>Play Folder Through</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir toda la carpeta</translation>
     </message>
     <message>
         <source>Save Frame As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar fotograma como...</translation>
     </message>
     <message>
         <source>Copy Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar fotograma</translation>
     </message>
     <message>
         <source>Resume Where Left Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Reanudar donde se dejó</translation>
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla completa</translation>
     </message>
 </context>
 <context>
     <name>Movie line</name>
     <message>
         <source>Opening… %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abriendo %1…</translation>
     </message>
     <message>
         <source>%1 is not an address this player opens</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una dirección que este reproductor pueda abrir</translation>
     </message>
     <message>
         <source>%1 was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró %1</translation>
     </message>
     <message>
         <source>%1 could not be opened: the server answered %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir %1: el servidor respondió %2</translation>
     </message>
     <message>
         <source>%1 could not be opened: the server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir %1: el servidor rechazó la conexión</translation>
     </message>
     <message>
         <source>%1 could not be opened: no server of that name was found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir %1: no se encontró ningún servidor con ese nombre</translation>
     </message>
     <message>
         <source>%1 could not be opened: the server did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir %1: el servidor no respondió</translation>
     </message>
     <message>
         <source>%1 is a web page, and playing one needs yt-dlp: install yt-dlp (%2)</source>
         <extracomment>%2 is how to install yt-dlp: commands, kept as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una página web y para reproducirla se necesita yt-dlp: instale yt-dlp (%2)</translation>
     </message>
     <message>
         <source>%1 is a page that holds no video</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una página que no contiene ningún vídeo</translation>
     </message>
     <message>
         <source>%1 could not be read by yt-dlp (%2); updating yt-dlp may help</source>
         <extracomment>%2 is yt-dlp&apos;s own message, in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp no pudo leer %1 (%2); actualizar yt-dlp puede ayudar</translation>
     </message>
     <message>
         <source>%1 is not a movie, or is in a format this player cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una película o está en un formato que este reproductor no puede leer</translation>
     </message>
     <message>
         <source>%1 could not be read: permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer %1: permiso denegado</translation>
     </message>
     <message>
         <source>%1 could not be played</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo reproducir %1</translation>
     </message>
 </context>
 <context>
     <name>Movie menu</name>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reproducir</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa</translation>
     </message>
     <message>
         <source>&amp;Rewind</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;bobinar</translation>
     </message>
     <message>
         <source>Show Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar controles</translation>
     </message>
     <message>
         <source>Loop Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir la película</translation>
     </message>
     <message>
         <source>Play Last Movie at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir la última película al iniciar</translation>
     </message>
     <message>
         <source>Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño original</translation>
     </message>
     <message>
         <source>Stay On &amp;Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre &amp;encima</translation>
     </message>
 </context>
 <context>
     <name>Play bar</name>
     <message>
         <source>Play bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de reproducción</translation>
     </message>
     <message>
         <source>Play or pause, seek bar, elapsed and total time, mute and volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir o pausar, barra de progreso, tiempo transcurrido y total, silencio y volumen</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Seek bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de progreso</translation>
     </message>
     <message>
         <source>Elapsed and total time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo transcurrido y total</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar sonido</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciar</translation>
     </message>
     <message>
         <source>Volume %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen %1 %</translation>
     </message>
 </context>
 <context>
@@ -306,14 +306,15 @@
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando...</translation>
     </message>
 </context>
 </TS>
