@@ -5,300 +5,300 @@
     <name>Dialogs</name>
     <message>
         <source>Save Frame As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva fotogramma come</translation>
     </message>
     <message>
         <source>Load Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica file di sottotitoli</translation>
     </message>
     <message>
         <source>QuickTime Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File QuickTime</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*.*)</translation>
     </message>
     <message>
         <source>Subtitle Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File di sottotitoli</translation>
     </message>
     <message>
         <source>PNG Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini PNG</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri file</translation>
     </message>
     <message>
         <source>Enter URL for QuickTime Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire l’URL del filmato QuickTime</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Ostrun. Free software under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 Ostrun. Software libero con licenza MIT.</translation>
     </message>
 </context>
 <context>
     <name>File menu</name>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri...</translation>
     </message>
     <message>
         <source>Open &amp;URL...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri &amp;URL...</translation>
     </message>
     <message>
         <source>&amp;Show List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostra elenco</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
 </context>
 <context>
     <name>Help menu</name>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni...</translation>
     </message>
 </context>
 <context>
     <name>Menu bar</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Fil&amp;m</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
 </context>
 <context>
     <name>Menu on the movie</name>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>a track&apos;s title, then its language</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia %1</translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Capitolo %1</translation>
     </message>
     <message>
         <source>%1  %2</source>
         <extracomment>where a chapter starts (0:03), then its title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivati</translation>
     </message>
     <message>
         <source>Load Subtitle File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica file di sottotitoli...</translation>
     </message>
     <message>
         <source>Sooner</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo</translation>
     </message>
     <message>
         <source>Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottotitoli</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità</translation>
     </message>
     <message>
         <source>Chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Capitoli</translation>
     </message>
     <message>
         <source>Previous Movie in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Film precedente nella cartella</translation>
     </message>
     <message>
         <source>Next Movie in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Film successivo nella cartella</translation>
     </message>
     <message>
         <source>Play Folder Through</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci tutta la cartella</translation>
     </message>
     <message>
         <source>Save Frame As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva fotogramma come...</translation>
     </message>
     <message>
         <source>Copy Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia fotogramma</translation>
     </message>
     <message>
         <source>Resume Where Left Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprendi da dove si era interrotto</translation>
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermo intero</translation>
     </message>
 </context>
 <context>
     <name>Movie line</name>
     <message>
         <source>Opening… %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura di %1…</translation>
     </message>
     <message>
         <source>%1 is not an address this player opens</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un indirizzo che questo lettore può aprire</translation>
     </message>
     <message>
         <source>%1 was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare %1</translation>
     </message>
     <message>
         <source>%1 could not be opened: the server answered %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1: il server ha risposto %2</translation>
     </message>
     <message>
         <source>%1 could not be opened: the server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1: il server ha rifiutato la connessione</translation>
     </message>
     <message>
         <source>%1 could not be opened: no server of that name was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1: nessun server trovato con questo nome</translation>
     </message>
     <message>
         <source>%1 could not be opened: the server did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1: il server non ha risposto</translation>
     </message>
     <message>
         <source>%1 is a web page, and playing one needs yt-dlp: install yt-dlp (%2)</source>
         <extracomment>%2 is how to install yt-dlp: commands, kept as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 è una pagina web e per riprodurla serve yt-dlp: installare yt-dlp (%2)</translation>
     </message>
     <message>
         <source>%1 is a page that holds no video</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è una pagina che non contiene video</translation>
     </message>
     <message>
         <source>%1 could not be read by yt-dlp (%2); updating yt-dlp may help</source>
         <extracomment>%2 is yt-dlp&apos;s own message, in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp non è riuscito a leggere %1 (%2); aggiornare yt-dlp potrebbe risolvere il problema</translation>
     </message>
     <message>
         <source>%1 is not a movie, or is in a format this player cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un film o è in un formato che questo lettore non sa leggere</translation>
     </message>
     <message>
         <source>%1 could not be read: permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1: permesso negato</translation>
     </message>
     <message>
         <source>%1 could not be played</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile riprodurre %1</translation>
     </message>
 </context>
 <context>
     <name>Movie menu</name>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riproduci</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa</translation>
     </message>
     <message>
         <source>&amp;Rewind</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;avvolgi</translation>
     </message>
     <message>
         <source>Show Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra controlli</translation>
     </message>
     <message>
         <source>Loop Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti il film</translation>
     </message>
     <message>
         <source>Play Last Movie at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci l’ultimo film all’avvio</translation>
     </message>
     <message>
         <source>Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione originale</translation>
     </message>
     <message>
         <source>Stay On &amp;Top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sempre in primo piano</translation>
     </message>
 </context>
 <context>
     <name>Play bar</name>
     <message>
         <source>Play bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di riproduzione</translation>
     </message>
     <message>
         <source>Play or pause, seek bar, elapsed and total time, mute and volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci o pausa, barra di avanzamento, tempo trascorso e totale, muto e volume</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci</translation>
     </message>
     <message>
         <source>Seek bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di avanzamento</translation>
     </message>
     <message>
         <source>Elapsed and total time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo trascorso e totale</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Riattiva audio</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva audio</translation>
     </message>
     <message>
         <source>Volume %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume %1%</translation>
     </message>
 </context>
 <context>
@@ -306,14 +306,15 @@
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento...</translation>
     </message>
 </context>
 </TS>
