@@ -5,300 +5,300 @@
     <name>Dialogs</name>
     <message>
         <source>Save Frame As</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けてフレームを保存</translation>
     </message>
     <message>
         <source>Load Subtitle File</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕ファイルを読み込む</translation>
     </message>
     <message>
         <source>QuickTime Files</source>
-        <translation type="unfinished"></translation>
+        <translation>QuickTime ファイル</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル (*.*)</translation>
     </message>
     <message>
         <source>Subtitle Files</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕ファイル</translation>
     </message>
     <message>
         <source>PNG Images</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG 画像</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを開く</translation>
     </message>
     <message>
         <source>Enter URL for QuickTime Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>QuickTime ムービーの URL を入力</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Ostrun. Free software under the MIT licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 Ostrun. MIT ライセンスで提供されるフリーソフトウェアです。</translation>
     </message>
 </context>
 <context>
     <name>File menu</name>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>開く(&amp;O)...</translation>
     </message>
     <message>
         <source>Open &amp;URL...</source>
-        <translation type="unfinished"></translation>
+        <translation>URL を開く(&amp;U)...</translation>
     </message>
     <message>
         <source>&amp;Show List</source>
-        <translation type="unfinished"></translation>
+        <translation>リストを表示(&amp;S)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;X)</translation>
     </message>
 </context>
 <context>
     <name>Help menu</name>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報(&amp;A)...</translation>
     </message>
 </context>
 <context>
     <name>Menu bar</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>ムービー(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
 </context>
 <context>
     <name>Menu on the movie</name>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>標準</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>a track&apos;s title, then its language</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>トラック %1</translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>チャプター %1</translation>
     </message>
     <message>
         <source>%1  %2</source>
         <extracomment>where a chapter starts (0:03), then its title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Load Subtitle File...</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕ファイルを読み込む...</translation>
     </message>
     <message>
         <source>Sooner</source>
-        <translation type="unfinished"></translation>
+        <translation>早める</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>遅らせる</translation>
     </message>
     <message>
         <source>Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>音声</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>再生速度</translation>
     </message>
     <message>
         <source>Chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>チャプター</translation>
     </message>
     <message>
         <source>Previous Movie in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー内の前のムービー</translation>
     </message>
     <message>
         <source>Next Movie in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー内の次のムービー</translation>
     </message>
     <message>
         <source>Play Folder Through</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを連続再生</translation>
     </message>
     <message>
         <source>Save Frame As...</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けてフレームを保存...</translation>
     </message>
     <message>
         <source>Copy Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>フレームをコピー</translation>
     </message>
     <message>
         <source>Resume Where Left Off</source>
-        <translation type="unfinished"></translation>
+        <translation>前回の位置から再開</translation>
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>フルスクリーン</translation>
     </message>
 </context>
 <context>
     <name>Movie line</name>
     <message>
         <source>Opening… %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開いています…</translation>
     </message>
     <message>
         <source>%1 is not an address this player opens</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はこのプレーヤーで開けるアドレスではありません</translation>
     </message>
     <message>
         <source>%1 was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 が見つかりません</translation>
     </message>
     <message>
         <source>%1 could not be opened: the server answered %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開けませんでした：サーバーの応答は %2 です</translation>
     </message>
     <message>
         <source>%1 could not be opened: the server refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開けませんでした：サーバーが接続を拒否しました</translation>
     </message>
     <message>
         <source>%1 could not be opened: no server of that name was found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開けませんでした：その名前のサーバーが見つかりません</translation>
     </message>
     <message>
         <source>%1 could not be opened: the server did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開けませんでした：サーバーから応答がありません</translation>
     </message>
     <message>
         <source>%1 is a web page, and playing one needs yt-dlp: install yt-dlp (%2)</source>
         <extracomment>%2 is how to install yt-dlp: commands, kept as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 はウェブページです。再生には yt-dlp が必要です：yt-dlp をインストールしてください (%2)</translation>
     </message>
     <message>
         <source>%1 is a page that holds no video</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は動画を含まないページです</translation>
     </message>
     <message>
         <source>%1 could not be read by yt-dlp (%2); updating yt-dlp may help</source>
         <extracomment>%2 is yt-dlp&apos;s own message, in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp で %1 を読み込めませんでした (%2)。yt-dlp を更新すると解決する場合があります</translation>
     </message>
     <message>
         <source>%1 is not a movie, or is in a format this player cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はムービーではないか、このプレーヤーで読み込めない形式です</translation>
     </message>
     <message>
         <source>%1 could not be read: permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を読み込めませんでした：アクセスが拒否されました</translation>
     </message>
     <message>
         <source>%1 could not be played</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を再生できませんでした</translation>
     </message>
 </context>
 <context>
     <name>Movie menu</name>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>再生(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>一時停止(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Rewind</source>
-        <translation type="unfinished"></translation>
+        <translation>先頭に戻る(&amp;R)</translation>
     </message>
     <message>
         <source>Show Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>コントロールを表示</translation>
     </message>
     <message>
         <source>Loop Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>ムービーをループ再生</translation>
     </message>
     <message>
         <source>Play Last Movie at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時に前回のムービーを再生</translation>
     </message>
     <message>
         <source>Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>元のサイズ</translation>
     </message>
     <message>
         <source>Stay On &amp;Top</source>
-        <translation type="unfinished"></translation>
+        <translation>常に手前に表示(&amp;T)</translation>
     </message>
 </context>
 <context>
     <name>Play bar</name>
     <message>
         <source>Play bar</source>
-        <translation type="unfinished"></translation>
+        <translation>再生バー</translation>
     </message>
     <message>
         <source>Play or pause, seek bar, elapsed and total time, mute and volume</source>
-        <translation type="unfinished"></translation>
+        <translation>再生/一時停止、シークバー、経過時間と総再生時間、ミュートと音量</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>一時停止</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>再生</translation>
     </message>
     <message>
         <source>Seek bar</source>
-        <translation type="unfinished"></translation>
+        <translation>シークバー</translation>
     </message>
     <message>
         <source>Elapsed and total time</source>
-        <translation type="unfinished"></translation>
+        <translation>経過時間と総再生時間</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>ミュート解除</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>ミュート</translation>
     </message>
     <message>
         <source>Volume %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>音量 %1%</translation>
     </message>
 </context>
 <context>
@@ -306,14 +306,15 @@
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は既に存在します。
+置き換えますか？</translation>
     </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み中...</translation>
     </message>
 </context>
 </TS>
