@@ -5,9 +5,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <iterator>
+#include <optional>
 
 #include "film/FilmControls.h"
 #include "film/MovieMenu.h"
+#include "film/PictureCommands.h"
+#include "film/VideoMenu.h"
 #include "platform/PlayText.h"
 #include "platform/Step.h"
 
@@ -65,6 +68,77 @@ std::string ChapterLine(const std::vector<Chapter>& chapters, double time) {
 const char* PlayingLine(const FilmState& s) {
     if (!s.movie) return "";
     return s.paused || s.atEnd ? "Playing" : "Paused";
+}
+
+// The picture as a picture command leaves it, worked out as the command
+// works it out; none without a picture, where the command changes nothing.
+std::optional<PictureState> PictureOf(const Action& a, const FilmState& s) {
+    if (!s.hasPicture) return std::nullopt;
+    return PictureAfter(s.picture, a);
+}
+
+std::string AspectLine(const Action& a, const FilmState& s) {
+    const auto p = PictureOf(a, s);
+    if (!p) return {};
+    return p->aspect == 0 ? "Aspect ratio: automatic" : "Aspect ratio " + AspectCaption(p->aspect);
+}
+
+std::string ZoomLine(const Action& a, const FilmState& s) {
+    const auto p = PictureOf(a, s);
+    if (!p) return {};
+    char text[32];
+    std::snprintf(text, sizeof text, "Zoom %ld%%", std::lround(std::exp2(p->zoom) * 100));
+    return text;
+}
+
+// "Picture moved 10% right, 5% up": how far from the middle, in parts of
+// the picture's size. None at its own size, where it cannot move.
+std::string PanLine(const Action& a, const FilmState& s) {
+    const auto p = PictureOf(a, s);
+    if (!p || PanLimit(p->zoom) == 0) return {};
+    std::string where;
+    const auto add = [&](double pan, const char* less, const char* more) {
+        const long percent = std::lround(std::abs(pan) * 100);
+        if (percent == 0) return;
+        if (!where.empty()) where += ", ";
+        where += std::to_string(percent) + "% " + (pan < 0 ? less : more);
+    };
+    add(p->panX, "left", "right");
+    add(p->panY, "up", "down");
+    return where.empty() ? "Picture centred" : "Picture moved " + where;
+}
+
+std::string RotationLine(const Action& a, const FilmState& s) {
+    const auto p = PictureOf(a, s);
+    if (!p) return {};
+    return p->rotation == 0 ? "Not rotated" : "Rotated " + std::to_string(p->rotation) + "\u00b0";
+}
+
+std::string DeinterlaceLine(const Action& a, const FilmState& s) {
+    const auto p = PictureOf(a, s);
+    if (!p) return {};
+    switch (p->deinterlace) {
+        case Deinterlace::On:
+            return "Deinterlace: on";
+        case Deinterlace::Off:
+            return "Deinterlace: off";
+        case Deinterlace::Automatic:
+            break;
+    }
+    return "Deinterlace: automatic";
+}
+
+// "Brightness +5", "Contrast -10", "Gamma 0".
+template <PictureValue which>
+std::string ValueLine(const Action& a, const FilmState& s) {
+    static constexpr const char* kNames[] = {"Brightness", "Contrast", "Saturation", "Gamma"};
+    static_assert(std::size(kNames) == kPictureValueCount);
+    const auto p = PictureOf(a, s);
+    if (!p) return {};
+    char text[32];
+    std::snprintf(text, sizeof text, p->Value(which) == 0 ? "%s %d" : "%s %+d",
+                  kNames[static_cast<std::size_t>(which)], p->Value(which));
+    return text;
 }
 
 using LineOf = std::string (*)(const Action&, const FilmState&);
@@ -147,11 +221,36 @@ constexpr LineRow kLineRows[] = {
      }},
     {Command::Chapter,
      [](const Action& a, const FilmState& s) { return ChapterLine(s.chapters, a.value); }},
+    {Command::SetAspect, &AspectLine},
+    {Command::NextAspect, &AspectLine},
+    {Command::ZoomBy, &ZoomLine},
+    {Command::PanX, &PanLine},
+    {Command::PanY, &PanLine},
+    {Command::FillWindow,
+     [](const Action& a, const FilmState& s) -> std::string {
+         const auto p = PictureOf(a, s);
+         return !p ? "" : p->fill ? "Fill Window on" : "Fill Window off";
+     }},
+    {Command::ResetZoom,
+     [](const Action&, const FilmState& s) -> std::string {
+         return s.hasPicture ? "Zoom reset" : "";
+     }},
+    {Command::SetRotation, &RotationLine},
+    {Command::SetDeinterlace, &DeinterlaceLine},
+    {Command::ToggleDeinterlace, &DeinterlaceLine},
+    {Command::BrightnessBy, &ValueLine<PictureValue::Brightness>},
+    {Command::ContrastBy, &ValueLine<PictureValue::Contrast>},
+    {Command::SaturationBy, &ValueLine<PictureValue::Saturation>},
+    {Command::GammaBy, &ValueLine<PictureValue::Gamma>},
+    {Command::ResetPictureValues,
+     [](const Action&, const FilmState& s) -> std::string {
+         return s.hasPicture ? "Picture values reset" : "";
+     }},
 };
 
 }  // namespace
 
-FilmState ReadFilmState(const IPlayerControls& p) {
+FilmState ReadFilmState(IPlayerControls& p) {
     FilmState s;
     Step([&] {
         s.movie = p.HasMovie();
@@ -172,6 +271,10 @@ FilmState ReadFilmState(const IPlayerControls& p) {
         s.subtitles = p.SubtitleTracks();
         s.audio = p.AudioTracks();
         s.chapters = p.Chapters();
+    });
+    Step([&] {
+        s.hasPicture = p.HasPicture();
+        s.picture = p.Picture().State();
     });
     return s;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/Commands.h"
+#include "platform/PictureControls.h"
 #include "platform/PlayerControls.h"
 
 namespace rw {
@@ -25,11 +26,13 @@ struct FilmState {
     std::vector<Track> subtitles;
     std::vector<Track> audio;
     std::vector<Chapter> chapters;
+    bool hasPicture = false;  // without one a picture command changes nothing
+    PictureState picture;
 };
 
 // Reads what the line of any command may need; a value the player cannot
 // tell keeps its default.
-FilmState ReadFilmState(const IPlayerControls& player);
+FilmState ReadFilmState(IPlayerControls& player);
 
 // The short line shown over the movie for about a second after `action`
 // changed playback as it stood (`before`): "1:02 / 5:00", "Volume 80%",

@@ -1,6 +1,7 @@
 #include "film/VideoMenu.h"
 
 #include <cmath>
+#include <cstdio>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -45,11 +46,19 @@ void AddUpDown(std::vector<MenuEntry>& menu, const char* name, Command command, 
 
 }  // namespace
 
+std::string AspectCaption(double aspect) {
+    for (std::size_t i = 0; i < std::size(kAspects); ++i)
+        if (SameAspect(aspect, kAspects[i])) return kAspectCaptions[i];
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f:1", aspect);
+    return text;
+}
+
 MenuEntry BuildVideoMenu(const PictureState& state, bool hasPicture) {
     const bool on = hasPicture;
     std::vector<MenuEntry> aspects;
     for (std::size_t i = 0; i < std::size(kAspects); ++i) {
-        aspects.push_back(Check(kAspectCaptions[i], {Command::SetAspect, kAspects[i]},
+        aspects.push_back(Check(AspectCaption(kAspects[i]), {Command::SetAspect, kAspects[i]},
                                 SameAspect(state.aspect, kAspects[i]), on));
     }
 

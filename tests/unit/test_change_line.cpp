@@ -21,6 +21,7 @@ FilmState Playing() {
     s.subtitles = {{3, "eng", "English", true}, {4, "", "", false}};
     s.audio = {{1, "fra", "Commentary", true}};
     s.chapters = {{0, "Opening"}, {95, ""}};
+    s.hasPicture = true;
     return s;
 }
 
@@ -97,6 +98,43 @@ TEST(ChangeLine, SaysWhatEachKindOfChangeLeads) {
         {"desktop stop", {Command::Stop}, Playing(), "Stopped"},
         {"frame forward", {Command::FrameForward}, Playing(), "One frame forward"},
         {"frame back", {Command::FrameBack}, Playing(), "One frame back"},
+        {"next shape",
+         {Command::NextAspect},
+         With([](auto& s) { s.picture.aspect = 16.0 / 9; }),
+         "Aspect ratio 16:10"},
+        {"the file's own shape", {Command::SetAspect, 0}, Playing(), "Aspect ratio: automatic"},
+        {"zoom in", {Command::ZoomBy, 1}, Playing(), "Zoom 107%"},
+        {"move the zoomed picture",
+         {Command::PanY, -1},
+         With([](auto& s) { s.picture = {.zoom = 1, .panX = 0.1}; }),
+         "Picture moved 10% right, 5% up"},
+        {"move at its own size", {Command::PanX, 1}, Playing(), ""},
+        {"fill", {Command::FillWindow}, Playing(), "Fill Window on"},
+        {"zoom reset", {Command::ResetZoom}, Playing(), "Zoom reset"},
+        {"rotate", {Command::SetRotation, 90}, Playing(), "Rotated 90\u00b0"},
+        {"deinterlace key", {Command::ToggleDeinterlace}, Playing(), "Deinterlace: on"},
+        {"deinterlace automatic",
+         {Command::SetDeinterlace, 0},
+         Playing(),
+         "Deinterlace: automatic"},
+        {"brightness up", {Command::BrightnessBy, 1}, Playing(), "Brightness +5"},
+        {"contrast down",
+         {Command::ContrastBy, -1},
+         With([](auto& s) {
+             s.picture.values = {0, -5, 0, 0};
+         }),
+         "Contrast -10"},
+        {"gamma back to none",
+         {Command::GammaBy, 1},
+         With([](auto& s) {
+             s.picture.values = {0, 0, 0, -5};
+         }),
+         "Gamma 0"},
+        {"picture values reset", {Command::ResetPictureValues}, Playing(), "Picture values reset"},
+        {"a picture change without a picture",
+         {Command::BrightnessBy, 1},
+         With([](auto& s) { s.hasPicture = false; }),
+         ""},
         {"a menu item of the window", {Command::Pause}, Playing(), ""},
         {"full screen", {Command::FullScreen}, Playing(), ""},
     };
@@ -121,6 +159,7 @@ TEST(ChangeLine, TheDispatcherShowsIt) {
         {"a key", {Command::VolumeBy, 5}, false, {"Volume 55%"}},
         {"under the folder list", {Command::VolumeBy, 5}, true, {}},
         {"a menu item of the window", {Command::Rewind}, false, {}},
+        {"a picture key", {Command::SaturationBy, -1}, false, {"Saturation -5"}},
         {"the menu on the movie and its choice",
          {Command::MovieMenu, 1},
          false,
