@@ -120,9 +120,10 @@ std::string ClipPath(Clip clip) {
     return made[clip] = ok ? path : std::string();
 }
 
-std::string MakeClip(const QTemporaryDir& dir, const QString& name, const QString& video) {
+std::string MakeClip(const QTemporaryDir& dir, const QString& name, const QString& video,
+                     const QStringList& encoding) {
     const std::string path = dir.filePath(name).toStdString();
-    return FromLavfi(video, path) ? path : std::string();
+    return FromLavfi(video, path, encoding) ? path : std::string();
 }
 
 QColor MeanColour(const QImage& image, int x, int y, int radius) {

@@ -49,8 +49,10 @@ std::string ClipPath(Clip clip);
 std::string ClipFolder();
 // A clip of an ffmpeg lavfi source (such as "color=c=red:s=320x240:d=2") named
 // `name` in `dir`, for a test that needs a name or a length the list above
-// does not have; its path, or empty text when ffmpeg failed.
-std::string MakeClip(const QTemporaryDir& dir, const QString& name, const QString& video);
+// does not have, encoded with `encoding` (ffmpeg's options) if given; its
+// path, or empty text when ffmpeg failed.
+std::string MakeClip(const QTemporaryDir& dir, const QString& name, const QString& video,
+                     const QStringList& encoding = {});
 
 // -- pictures ------------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 // The picture controls on the player component with clips made here: a
 // chosen shape and a turn reach the window as the movie's size, Fill Window
-// crops a letterboxed movie to the screen, and another movie starts plain.
+// crops a letterboxed movie to the screen, another movie starts plain, and
+// Automatic deinterlaces only a movie whose frames are interlaced.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 
 #include "TestSupport.h"
 #include "platform/Step.h"
+#include "platform/mpv/MpvPicture.h"
 #include "platform/mpv/MpvPlayer.h"
 
 namespace rw {
@@ -26,8 +28,8 @@ class PictureTest : public testing::Test {
         player_->show();
     }
 
-    void Load(const QString& name, const QString& video) {
-        const std::string clip = test::MakeClip(dir_, name, video);
+    void Load(const QString& name, const QString& video, const QStringList& encoding = {}) {
+        const std::string clip = test::MakeClip(dir_, name, video, encoding);
         ASSERT_FALSE(clip.empty());
         player_->Load(clip);
         ASSERT_TRUE(player_->HasPicture());
@@ -80,6 +82,36 @@ TEST_F(PictureTest, FillWindowCropsALetterboxedMovieToTheScreen) {
     EXPECT_EQ(player_->DrawnArea(), (PixelRect{0, 0, 800, 600}));
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return test::IsRed(test::PixelAt(*player_, aboveTheBars)); }));
+}
+
+TEST_F(PictureTest, AutomaticDeinterlacesOnlyAMovieWhoseFramesAreInterlaced) {
+    // MPEG-2 coded in fields, top field first: every frame says it is
+    // interlaced.
+    const QStringList interlaced = {"-c:v", "mpeg2video", "-flags",       "+ilme+ildct",
+                                    "-top", "1",          "-field_order", "tt"};
+    const struct {
+        const char* name;
+        QStringList encoding;
+        Deinterlace way;
+        bool deinterlaced;
+    } rows[] = {
+        {"interlaced, automatic", interlaced, Deinterlace::Automatic, true},
+        {"interlaced, off", interlaced, Deinterlace::Off, false},
+        {"progressive, automatic", {}, Deinterlace::Automatic, false},
+    };
+    int n = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Load(QString("clip%1.mkv").arg(++n), "testsrc2=s=320x240:d=4:r=25", row.encoding);
+        PictureState state = player_->Picture().State();
+        state.deinterlace = row.way;
+        player_->Picture().Set(state);
+        player_->Play();
+        const auto& picture = dynamic_cast<const MpvPicture&>(player_->Picture());
+        // Half a second of frames has been shown, each reporting itself.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return player_->Position() > 0.5; }));
+        EXPECT_EQ(picture.Deinterlacing(), row.deinterlaced);
+    }
 }
 
 }  // namespace

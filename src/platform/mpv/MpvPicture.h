@@ -35,6 +35,8 @@ class MpvPicture final : public IPictureControls {
     // rest of the movie (deinterlaced frames no longer say so).
     void FramesInterlaced(bool interlaced);
 
+    // libmpv was told to deinterlace the picture.
+    bool Deinterlacing() const { return deinterlacing_; }
     int Turn() const { return state_.rotation; }
     bool Fills() const { return state_.fill; }
 
