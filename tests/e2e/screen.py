@@ -53,6 +53,17 @@ def popup_menus(display):
     return found
 
 
+def open_menus(display):
+    """The program's menus on screen, of any window type: viewable top-level
+    windows that the window manager does not manage (override-redirect)."""
+    found = []
+    for wid, *_ in _TOP_LEVEL.findall(display.run(["xwininfo", "-root", "-children"])):
+        attrs = display.run(["xwininfo", "-id", wid])
+        if "Map State: IsViewable" in attrs and "Override Redirect State: yes" in attrs:
+            found.append(wid)
+    return found
+
+
 def capture_popup(display, path, timeout=10):
     """Waits for one popup menu and dumps that window (xwd -root shows
     override-redirect popups as black) once two dumps in a row agree, so the

@@ -12,19 +12,8 @@ import unittest
 
 from desktop import screenshot
 from harness import E2ETestCase, TITLE, is_colour, make_clip, wait_for
-from screen import _TOP_LEVEL
+from screen import open_menus
 from test_desktop import SERVICE, BusTestCase
-
-
-def open_menus(display):
-    """The program's menus on screen: viewable top-level windows that the
-    window manager does not manage (override-redirect)."""
-    found = []
-    for wid, *_ in _TOP_LEVEL.findall(display.run(["xwininfo", "-root", "-children"])):
-        attrs = display.run(["xwininfo", "-id", wid])
-        if "Map State: IsViewable" in attrs and "Override Redirect State: yes" in attrs:
-            found.append(wid)
-    return found
 
 
 class FilmKeysTest(BusTestCase):

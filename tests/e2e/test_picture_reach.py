@@ -1,8 +1,9 @@
 """The picture and the play bar where a person can see and reach them: a
 wide movie centred in full screen, the window fitted to the movie loaded
 there once full screen ends, a play bar usable under a portrait movie, a
-stored window larger than the screen brought onto it, and a recording that
-changes its shape shown in each shape."""
+stored window larger than the screen brought onto it, a recording that
+changes its shape shown in each shape, and the window refitted to a shape
+and a turn chosen for the movie."""
 
 import os
 import subprocess
@@ -10,13 +11,16 @@ import unittest
 
 from desktop import (client_area, find_window, outer_geometry, press, screenshot,
                      settled_geometry, type_into)
-from screen import capture_popup
+from screen import capture_popup, open_menus
 from harness import E2ETestCase, TITLE, is_colour, make_clip, wait_for
 
 RED = (255, 0, 0)
 GREEN = (0, 128, 0)
 BLACK = (0, 0, 0)
 BAR = (0x20, 0x20, 0x20)  # the play bar's background
+# The menu on the movie of a movie without sound: Subtitles, Speed, Video
+# (Audio is greyed and passed over).
+ROWS_TO_VIDEO = 3
 
 
 class PictureReachTest(E2ETestCase):
@@ -149,6 +153,38 @@ class PictureReachTest(E2ETestCase):
         self.assertTrue(wait_for(lambda: self.fitted(p, wide)[0], 15), self.fitted(p, wide)[1])
         self.assertAlmostEqual(self.picture_shape(p, GREEN, "wide-part"), 1 / wide, delta=0.12)
 
+    def test_a_chosen_shape_and_a_turn_refit_the_window(self):
+        # 16:9 red pictures that the file says are 4:3.
+        flagged = os.path.join(self.work, "flagged.mp4")
+        subprocess.run(["ffmpeg", "-v", "error", "-y", "-f", "lavfi", "-i",
+                        "color=c=red:s=640x360:d=60,setdar=4/3", "-pix_fmt", "yuv420p",
+                        flagged], check=True)
+        for renderer in ("sw", "gl"):
+            with self.subTest(renderer=renderer):
+                self.display.env.update(REELWICK_RENDERER=renderer)
+                p = self.start(flagged)
+                self.playing(p)
+
+                def shaped(aspect, name):
+                    return wait_for(lambda: abs(self.picture_shape(p, RED, name) - aspect) < 0.08,
+                                    10, 0.4)
+                self.assertTrue(shaped(4 / 3, "flagged-" + renderer))
+                # A twice: 4:3, the file's shape, then 16:9, which the window
+                # is shortened to as for a 16:9 movie.
+                p.key("a", "a")
+                self.assertTrue(wait_for(lambda: self.fitted(p, 9 / 16)[0], 10),
+                                self.fitted(p, 9 / 16)[1])
+                self.assertTrue(shaped(16 / 9, "16-9-" + renderer))
+                # Video > Rotate > 90 degrees from the menu on the movie, by
+                # keyboard: a portrait picture, in the window as a portrait
+                # movie is.
+                p.key("shift+F10")
+                self.assertTrue(wait_for(lambda: open_menus(self.display), 5))
+                press(self.display, *["Down"] * ROWS_TO_VIDEO, "Right", "Down", "Down", "Right",
+                      "Down", "Return")
+                self.assertTrue(shaped(9 / 16, "turned-" + renderer))
+                p.stop()
+                os.remove(os.path.join(self.config, TITLE, TITLE + ".ini"))
 
 if __name__ == "__main__":
     unittest.main()
