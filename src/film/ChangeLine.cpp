@@ -13,10 +13,14 @@
 #include "film/VideoMenu.h"
 #include "platform/PlayText.h"
 #include "platform/Step.h"
+#include "platform/Tr.h"
 
 namespace rw {
 namespace {
 
+// Each line is one whole sentence for the translators, with its number or
+// name in a place (%1); numbers read as in English in every language, and
+// the times as the play bar shows them, which is no text to translate.
 std::string TimeLine(double seconds, double duration) {
     if (!std::isfinite(seconds)) return {};
     if (!(duration > 0)) return FormatPlayTime(std::max(seconds, 0.0));
@@ -24,33 +28,34 @@ std::string TimeLine(double seconds, double duration) {
 }
 
 std::string VolumeLine(double volume, bool muted) {
-    char text[48];
-    std::snprintf(text, sizeof text, "Volume %d%%%s", static_cast<int>(std::lround(volume)),
-                  muted ? " (muted)" : "");
-    return text;
+    const std::string percent = std::to_string(std::lround(volume));
+    return muted ? Fill(RW_TR("Line over the movie", "Volume %1% (muted)"), {percent})
+                 : Fill(RW_TR("Line over the movie", "Volume %1%"), {percent});
 }
 
 std::string SpeedLine(double speed) {
     const std::string badge = SpeedBadge(speed);
-    return badge.empty() ? "Normal speed" : "Speed " + badge;
+    if (badge.empty()) return RW_TR("Line over the movie", "Normal speed");
+    //: the speed as the play bar shows it: 1.5×, 0.75×
+    return Fill(RW_TR("Line over the movie", "Speed %1"), {badge});
 }
 
 std::string DelayLine(double delay) {
-    if (std::abs(delay) < 0.05) return "Subtitles on time";
-    char text[48];
-    std::snprintf(text, sizeof text, "Subtitles %.1f s %s", std::abs(delay),
-                  delay > 0 ? "later" : "sooner");
-    return text;
+    if (std::abs(delay) < 0.05) return RW_TR("Line over the movie", "Subtitles on time");
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.1f", std::abs(delay));
+    return delay > 0 ? Fill(RW_TR("Line over the movie", "Subtitles %1 s later"), {seconds})
+                     : Fill(RW_TR("Line over the movie", "Subtitles %1 s sooner"), {seconds});
 }
 
-// "Subtitles: English", "Audio: Commentary (fra)"; `off` for track 0; none
-// for a track the movie does not have.
-std::string TrackLine(const char* kind, const std::vector<Track>& tracks, double id,
-                      const char* off) {
+// "Subtitles: English", "Audio: Commentary (fra)" as `pattern` has it;
+// `off` for track 0; none for a track the movie does not have.
+std::string TrackLine(const std::string& pattern, const std::vector<Track>& tracks, double id,
+                      const std::string& off) {
     if (id == 0) return off;
     for (std::size_t i = 0; i < tracks.size(); ++i) {
         if (static_cast<double>(tracks[i].id) == id) {
-            return std::string(kind) + ": " + TrackCaption(tracks[i], i + 1);
+            return Fill(pattern, {TrackCaption(tracks[i], i + 1)});
         }
     }
     return {};
@@ -59,15 +64,19 @@ std::string TrackLine(const char* kind, const std::vector<Track>& tracks, double
 std::string ChapterLine(const std::vector<Chapter>& chapters, double time) {
     for (std::size_t i = 0; i < chapters.size(); ++i) {
         if (chapters[i].time != time) continue;
-        const std::string place = "Chapter " + std::to_string(i + 1);
-        return chapters[i].title.empty() ? place : place + ": " + chapters[i].title;
+        const std::string place = std::to_string(i + 1);
+        if (chapters[i].title.empty())
+            return Fill(RW_TR("Line over the movie", "Chapter %1"), {place});
+        //: the chapter's place (from 1), then its title
+        return Fill(RW_TR("Line over the movie", "Chapter %1: %2"), {place, chapters[i].title});
     }
     return {};
 }
 
-const char* PlayingLine(const FilmState& s) {
-    if (!s.movie) return "";
-    return s.paused || s.atEnd ? "Playing" : "Paused";
+std::string PlayingLine(const FilmState& s) {
+    if (!s.movie) return {};
+    return s.paused || s.atEnd ? RW_TR("Line over the movie", "Playing")
+                               : RW_TR("Line over the movie", "Paused");
 }
 
 // The picture as a picture command leaves it, worked out as the command
@@ -150,18 +159,19 @@ struct LineRow {
 };
 
 constexpr LineRow kLineRows[] = {
-    {Command::PlayPause,
-     [](const Action&, const FilmState& s) -> std::string { return PlayingLine(s); }},
+    {Command::PlayPause, [](const Action&, const FilmState& s) { return PlayingLine(s); }},
     {Command::PlayIfLoaded,
      [](const Action&, const FilmState& s) -> std::string {
-         return s.movie && (s.paused || s.atEnd) ? "Playing" : "";
+         return s.movie && (s.paused || s.atEnd) ? RW_TR("Line over the movie", "Playing") : "";
      }},
     {Command::PauseIfLoaded,
      [](const Action&, const FilmState& s) -> std::string {
-         return s.movie && !s.paused ? "Paused" : "";
+         return s.movie && !s.paused ? RW_TR("Line over the movie", "Paused") : "";
      }},
     {Command::Stop,
-     [](const Action&, const FilmState& s) -> std::string { return s.movie ? "Stopped" : ""; }},
+     [](const Action&, const FilmState& s) -> std::string {
+         return s.movie ? RW_TR("Line over the movie", "Stopped") : "";
+     }},
     {Command::SeekBy,
      [](const Action& a, const FilmState& s) -> std::string {
          return s.movie ? TimeLine(s.position + a.value, s.duration) : "";
@@ -180,7 +190,7 @@ constexpr LineRow kLineRows[] = {
      }},
     {Command::Mute,
      [](const Action&, const FilmState& s) -> std::string {
-         return s.muted ? VolumeLine(s.volume, false) : "Muted";
+         return s.muted ? VolumeLine(s.volume, false) : RW_TR("Line over the movie", "Muted");
      }},
     {Command::SpeedDown,
      [](const Action&, const FilmState& s) { return SpeedLine(SpeedStep(s.speed, -1)); }},
@@ -190,16 +200,17 @@ constexpr LineRow kLineRows[] = {
     {Command::SetSpeed,
      [](const Action& a, const FilmState& s) -> std::string {
          if (!std::isfinite(a.value) || a.value < 0) return {};
-         if (a.value == 0) return s.movie && !s.paused ? "Paused" : "";
+         if (a.value == 0)
+             return s.movie && !s.paused ? RW_TR("Line over the movie", "Paused") : "";
          return SpeedLine(std::clamp(a.value, kSpeeds[0], kSpeeds[std::size(kSpeeds) - 1]));
      }},
     {Command::FrameBack,
      [](const Action&, const FilmState& s) -> std::string {
-         return s.movie ? "One frame back" : "";
+         return s.movie ? RW_TR("Line over the movie", "One frame back") : "";
      }},
     {Command::FrameForward,
      [](const Action&, const FilmState& s) -> std::string {
-         return s.movie ? "One frame forward" : "";
+         return s.movie ? RW_TR("Line over the movie", "One frame forward") : "";
      }},
     {Command::SubtitlesSooner,
      [](const Action&, const FilmState& s) {
@@ -210,14 +221,18 @@ constexpr LineRow kLineRows[] = {
          return DelayLine(SubtitleDelayAfter(s.subtitleDelay, kSubtitleStep));
      }},
     {Command::SubtitlesOff,
-     [](const Action&, const FilmState&) -> std::string { return "Subtitles off"; }},
+     [](const Action&, const FilmState&) -> std::string {
+         return RW_TR("Line over the movie", "Subtitles off");
+     }},
     {Command::SubtitleTrack,
      [](const Action& a, const FilmState& s) {
-         return TrackLine("Subtitles", s.subtitles, a.value, "Subtitles off");
+         return TrackLine(RW_TR("Line over the movie", "Subtitles: %1"), s.subtitles, a.value,
+                          RW_TR("Line over the movie", "Subtitles off"));
      }},
     {Command::AudioTrack,
      [](const Action& a, const FilmState& s) {
-         return TrackLine("Audio", s.audio, a.value, "Audio off");
+         return TrackLine(RW_TR("Line over the movie", "Audio: %1"), s.audio, a.value,
+                          RW_TR("Line over the movie", "Audio off"));
      }},
     {Command::Chapter,
      [](const Action& a, const FilmState& s) { return ChapterLine(s.chapters, a.value); }},

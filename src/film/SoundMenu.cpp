@@ -5,6 +5,7 @@
 #include "film/LoopAB.h"
 #include "film/MovieMenu.h"
 #include "platform/Step.h"
+#include "platform/Tr.h"
 
 namespace rw {
 namespace {
@@ -57,13 +58,16 @@ MenuEntry AudioMenu(const std::vector<Track>& tracks, const SoundMenuState& stat
                               {Command::AudioTrack, static_cast<double>(track.id)}, track.selected,
                               choosable));
     }
-    if (audio.empty()) audio.push_back(Item("None", {Command::AudioTrack}, false));
+    if (audio.empty())
+        audio.push_back(Item(RW_TR("Menu on the movie", "None"), {Command::AudioTrack}, false));
     audio.push_back(MenuEntry{});
 
     const bool delayed = std::isfinite(state.audioDelay) && std::abs(state.audioDelay) > 1e-9;
-    audio.push_back(Submenu(
-        "Delay", {Item("Sooner", {Command::AudioSooner}), Item("Later", {Command::AudioLater}),
-                  Item("Reset", {Command::AudioDelayReset}, delayed)}));
+    audio.push_back(
+        Submenu(RW_TR("Menu on the movie", "Delay"),
+                {Item(RW_TR("Menu on the movie", "Sooner"), {Command::AudioSooner}),
+                 Item(RW_TR("Menu on the movie", "Later"), {Command::AudioLater}),
+                 Item(RW_TR("Menu on the movie", "Reset"), {Command::AudioDelayReset}, delayed)}));
 
     // A device chosen but not listed now plays through the automatic one,
     // and Automatic shows checked meanwhile.
@@ -78,21 +82,24 @@ MenuEntry AudioMenu(const std::vector<Track>& tracks, const SoundMenuState& stat
         devices.push_back(Check(device.description.empty() ? device.name : device.description,
                                 {Command::OutputDevice, static_cast<double>(i + 1)}, chosen));
     }
-    devices.front() = Check("Automatic", {Command::OutputDevice, 0}, !chosenListed);
-    audio.push_back(Submenu("Output Device", std::move(devices)));
-    return Submenu("Audio", std::move(audio));
+    devices.front() =
+        Check(RW_TR("Menu on the movie", "Automatic"), {Command::OutputDevice, 0}, !chosenListed);
+    audio.push_back(Submenu(RW_TR("Menu on the movie", "Output Device"), std::move(devices)));
+    return Submenu(RW_TR("Menu on the movie", "Audio"), std::move(audio));
 }
 
 MenuEntry LoopMenu(const SoundMenuState& state, bool hasMovie) {
     const bool set = LoopStateOf(state.loop) != LoopState::None;
     const auto step = [](LoopStep s) { return Action{Command::LoopAB, static_cast<double>(s)}; };
-    return Submenu("A-B Loop", {Item("Set A", step(LoopStep::SetA), hasMovie),
-                                Item("Set B", step(LoopStep::SetB), hasMovie),
-                                Item("Clear", step(LoopStep::Clear), set)});
+    return Submenu(RW_TR("Menu on the movie", "A-B Loop"),
+                   {Item(RW_TR("Menu on the movie", "Set A"), step(LoopStep::SetA), hasMovie),
+                    Item(RW_TR("Menu on the movie", "Set B"), step(LoopStep::SetB), hasMovie),
+                    Item(RW_TR("Menu on the movie", "Clear"), step(LoopStep::Clear), set)});
 }
 
 MenuEntry HardwareDecodingItem(const SoundMenuState& state) {
-    return Check("Hardware Decoding", {Command::HardwareDecoding}, state.hardwareDecoding);
+    return Check(RW_TR("Menu on the movie", "Hardware Decoding"), {Command::HardwareDecoding},
+                 state.hardwareDecoding);
 }
 
 }  // namespace rw

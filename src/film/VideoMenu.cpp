@@ -8,13 +8,15 @@
 #include <vector>
 
 #include "film/PictureCommands.h"
+#include "platform/Tr.h"
 
 namespace rw {
 namespace {
 
-// The captions of kAspects, in its order.
-constexpr const char* kAspectCaptions[] = {"Automatic", "4:3", "16:9", "16:10", "1.85:1", "2.35:1"};
-static_assert(std::size(kAspectCaptions) == std::size(kAspects));
+// The captions of kAspects after the file's own shape (Automatic), in its
+// order: ratios, written alike in every language.
+constexpr const char* kShapeCaptions[] = {"4:3", "16:9", "16:10", "1.85:1", "2.35:1"};
+static_assert(std::size(kShapeCaptions) + 1 == std::size(kAspects));
 
 MenuEntry Item(std::string caption, Action action, bool enabled) {
     MenuEntry entry;
@@ -38,17 +40,12 @@ MenuEntry Submenu(std::string caption, std::vector<MenuEntry> children) {
     return entry;
 }
 
-// "Brightness Up" and "Brightness Down" of one picture value.
-void AddUpDown(std::vector<MenuEntry>& menu, const char* name, Command command, bool on) {
-    menu.push_back(Item(std::string(name) + " Up", {command, 1}, on));
-    menu.push_back(Item(std::string(name) + " Down", {command, -1}, on));
-}
-
 }  // namespace
 
 std::string AspectCaption(double aspect) {
     for (std::size_t i = 0; i < std::size(kAspects); ++i)
-        if (SameAspect(aspect, kAspects[i])) return kAspectCaptions[i];
+        if (SameAspect(aspect, kAspects[i]))
+            return i == 0 ? RW_TR("Menu on the movie", "Automatic") : kShapeCaptions[i - 1];
     char text[32];
     std::snprintf(text, sizeof text, "%.2f:1", aspect);
     return text;
@@ -64,16 +61,16 @@ MenuEntry BuildVideoMenu(const PictureState& state, bool hasPicture) {
 
     const bool zoomed = state.zoom != 0;
     std::vector<MenuEntry> zoom = {
-        Item("Zoom In", {Command::ZoomBy, 1}, on),
-        Item("Zoom Out", {Command::ZoomBy, -1}, on),
+        Item(RW_TR("Menu on the movie", "Zoom In"), {Command::ZoomBy, 1}, on),
+        Item(RW_TR("Menu on the movie", "Zoom Out"), {Command::ZoomBy, -1}, on),
         MenuEntry{},
-        Item("Move Left", {Command::PanX, -1}, on && zoomed),
-        Item("Move Right", {Command::PanX, 1}, on && zoomed),
-        Item("Move Up", {Command::PanY, -1}, on && zoomed),
-        Item("Move Down", {Command::PanY, 1}, on && zoomed),
+        Item(RW_TR("Menu on the movie", "Move Left"), {Command::PanX, -1}, on && zoomed),
+        Item(RW_TR("Menu on the movie", "Move Right"), {Command::PanX, 1}, on && zoomed),
+        Item(RW_TR("Menu on the movie", "Move Up"), {Command::PanY, -1}, on && zoomed),
+        Item(RW_TR("Menu on the movie", "Move Down"), {Command::PanY, 1}, on && zoomed),
         MenuEntry{},
-        Check("Fill Window", {Command::FillWindow}, state.fill, on),
-        Item("Reset", {Command::ResetZoom},
+        Check(RW_TR("Menu on the movie", "Fill Window"), {Command::FillWindow}, state.fill, on),
+        Item(RW_TR("Menu on the movie", "Reset"), {Command::ResetZoom},
              on && (zoomed || state.fill || state.panX != 0 || state.panY != 0)),
     };
 
@@ -84,27 +81,36 @@ MenuEntry BuildVideoMenu(const PictureState& state, bool hasPicture) {
     }
 
     std::vector<MenuEntry> deinterlace;
-    const std::pair<const char*, Deinterlace> ways[] = {
-        {"Automatic", Deinterlace::Automatic}, {"On", Deinterlace::On}, {"Off", Deinterlace::Off}};
+    const std::pair<std::string, Deinterlace> ways[] = {
+        {RW_TR("Menu on the movie", "Automatic"), Deinterlace::Automatic},
+        {RW_TR("Menu on the movie", "On"), Deinterlace::On},
+        {RW_TR("Menu on the movie", "Off"), Deinterlace::Off}};
     for (const auto& [caption, way] : ways) {
         deinterlace.push_back(Check(caption,
                                     {Command::SetDeinterlace, double(static_cast<int>(way))},
                                     state.deinterlace == way, on));
     }
 
-    std::vector<MenuEntry> picture;
-    AddUpDown(picture, "Brightness", Command::BrightnessBy, on);
-    AddUpDown(picture, "Contrast", Command::ContrastBy, on);
-    AddUpDown(picture, "Saturation", Command::SaturationBy, on);
-    AddUpDown(picture, "Gamma", Command::GammaBy, on);
-    picture.push_back(MenuEntry{});
-    picture.push_back(Item("Reset", {Command::ResetPictureValues},
-                           on && state.values != decltype(state.values){}));
+    std::vector<MenuEntry> picture = {
+        Item(RW_TR("Menu on the movie", "Brightness Up"), {Command::BrightnessBy, 1}, on),
+        Item(RW_TR("Menu on the movie", "Brightness Down"), {Command::BrightnessBy, -1}, on),
+        Item(RW_TR("Menu on the movie", "Contrast Up"), {Command::ContrastBy, 1}, on),
+        Item(RW_TR("Menu on the movie", "Contrast Down"), {Command::ContrastBy, -1}, on),
+        Item(RW_TR("Menu on the movie", "Saturation Up"), {Command::SaturationBy, 1}, on),
+        Item(RW_TR("Menu on the movie", "Saturation Down"), {Command::SaturationBy, -1}, on),
+        Item(RW_TR("Menu on the movie", "Gamma Up"), {Command::GammaBy, 1}, on),
+        Item(RW_TR("Menu on the movie", "Gamma Down"), {Command::GammaBy, -1}, on),
+        MenuEntry{},
+        Item(RW_TR("Menu on the movie", "Reset"), {Command::ResetPictureValues},
+             on && state.values != decltype(state.values){}),
+    };
 
-    return Submenu("Video", {Submenu("Aspect Ratio", std::move(aspects)),
-                             Submenu("Zoom", std::move(zoom)), Submenu("Rotate", std::move(turns)),
-                             Submenu("Deinterlace", std::move(deinterlace)),
-                             Submenu("Picture", std::move(picture))});
+    return Submenu(RW_TR("Menu on the movie", "Video"),
+                   {Submenu(RW_TR("Menu on the movie", "Aspect Ratio"), std::move(aspects)),
+                    Submenu(RW_TR("Menu on the movie", "Zoom"), std::move(zoom)),
+                    Submenu(RW_TR("Menu on the movie", "Rotate"), std::move(turns)),
+                    Submenu(RW_TR("Menu on the movie", "Deinterlace"), std::move(deinterlace)),
+                    Submenu(RW_TR("Menu on the movie", "Picture"), std::move(picture))});
 }
 
 }  // namespace rw

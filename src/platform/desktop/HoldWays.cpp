@@ -1,5 +1,6 @@
 #include "platform/desktop/HoldWays.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
@@ -13,7 +14,9 @@
 namespace rw {
 namespace {
 
-constexpr const char* kReason = "Playing a movie";
+// Why the screen stays on, as the desktop shows it (a logout dialog lists
+// what holds it back, and why).
+constexpr const char* kReason = QT_TRANSLATE_NOOP("Desktop", "Playing a movie");
 
 // org.freedesktop.ScreenSaver: Inhibit(application, reason) -> cookie,
 // UnInhibit(cookie). Desktops own it under this name and path.
@@ -51,14 +54,16 @@ void HoldWays::Ask(HoldWay way) {
         case HoldWay::ScreenSaver: {
             auto message = QDBusMessage::createMethodCall(
                 kSaverService, kSaverPath, kSaverInterface, QStringLiteral("Inhibit"));
-            message << QString::fromUtf8(kAppTitle) << QString::fromUtf8(kReason);
+            message << QString::fromUtf8(kAppTitle)
+                    << QCoreApplication::translate("Desktop", kReason);
             Call(message, way);
             return;
         }
         case HoldWay::Portal: {
             auto message = QDBusMessage::createMethodCall(
                 kPortalService, kPortalPath, kPortalInterface, QStringLiteral("Inhibit"));
-            const QVariantMap options{{QStringLiteral("reason"), QString::fromUtf8(kReason)}};
+            const QVariantMap options{
+                {QStringLiteral("reason"), QCoreApplication::translate("Desktop", kReason)}};
             message << QString() << kInhibitIdle << options;
             Call(message, way);
             return;

@@ -6,6 +6,7 @@
 
 #include <QCollator>
 #include <QCollatorSortKey>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFutureWatcher>
 #include <QKeyEvent>
@@ -143,7 +144,7 @@ FileList::FileList(QWidget* parent)
       names_(new NameModel(this)),
       folder_(CurrentFolder()) {
     setObjectName(QStringLiteral("files"));
-    setAccessibleName(QStringLiteral("Movies in this folder"));
+    setAccessibleName(QCoreApplication::translate("Folder list", "Movies in this folder"));
     setFont(QFont(QStringLiteral("Verdana"), 9));
     setGeometry(35, 3, 178, 268);
     hide();

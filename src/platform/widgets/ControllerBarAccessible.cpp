@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <algorithm>
 #include <array>
@@ -80,7 +81,8 @@ class BarPartAccessible final : public QAccessibleInterface,
             return PositionOfLength(bar_->ShownPosition(), bar_->Duration());
         }
         if (t == QAccessible::Value && part_ == BarPart::Volume) {
-            return QStringLiteral("%1%").arg(std::lround(bar_->Volume()));
+            //: the volume's value, in percent
+            return QCoreApplication::translate("Play bar", "%1%").arg(std::lround(bar_->Volume()));
         }
         return {};
     }
@@ -153,15 +155,16 @@ class BarPartAccessible final : public QAccessibleInterface,
     QString Name() const {
         switch (part_) {
             case BarPart::Play:
-                return bar_->IsPlaying() ? QStringLiteral("Pause") : QStringLiteral("Play");
+                return bar_->IsPlaying() ? QCoreApplication::translate("Play bar", "Pause")
+                                         : QCoreApplication::translate("Play bar", "Play");
             case BarPart::Seek:
-                return QStringLiteral("Position");
+                return QCoreApplication::translate("Play bar", "Position");
             case BarPart::Time:
                 return bar_->TimeText();
             case BarPart::Mute:
-                return QStringLiteral("Mute");
+                return QCoreApplication::translate("Play bar", "Mute");
             case BarPart::Volume:
-                return QStringLiteral("Volume");
+                return QCoreApplication::translate("Play bar", "Volume");
         }
         return {};
     }
@@ -249,7 +252,9 @@ bool IsPositionJump(double before, double after) {
 QString PositionOfLength(double position, double length) {
     const QString at = QString::fromStdString(FormatPlayTime(position));
     if (!(length > 0)) return at;
-    return QStringLiteral("%1 of %2").arg(at, QString::fromStdString(FormatPlayTime(length)));
+    //: the time played, then the movie's length: 1:02 of 5:00
+    return QCoreApplication::translate("Play bar", "%1 of %2")
+        .arg(at, QString::fromStdString(FormatPlayTime(length)));
 }
 
 // The roads assistive technology takes, answered as the mouse's are.
