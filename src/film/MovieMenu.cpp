@@ -54,6 +54,10 @@ std::string TrackCaption(const Track& track, std::size_t place) {
     return Fill(RW_TR("Menu on the movie", "Track %1"), {std::to_string(place)});
 }
 
+bool TrackCaptionIsName(const Track& track) {
+    return track.title.empty() != track.language.empty();
+}
+
 std::string ChapterCaption(const Chapter& chapter, std::size_t place) {
     const std::string title = chapter.title.empty() ? Fill(RW_TR("Menu on the movie", "Chapter %1"),
                                                            {std::to_string(place)})
@@ -74,6 +78,7 @@ std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state) {
         const Track& track = state.subtitles[i];
         subtitles.push_back(Check(TrackCaption(track, i + 1),
                                   {Command::SubtitleTrack, IdValue(track)}, track.selected));
+        subtitles.back().captionIsName = TrackCaptionIsName(track);
     }
     subtitles.push_back(kSeparator);
     subtitles.push_back(Item(RW_TR("Menu on the movie", "Load Subtitle File..."),

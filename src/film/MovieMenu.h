@@ -35,6 +35,9 @@ std::vector<MenuEntry> BuildMovieMenu(const MovieMenuState& state);
 // "Commentary (fra)", "eng", "Commentary"; "Track 2" (the track's place,
 // from 1) when the file names neither.
 std::string TrackCaption(const Track& track, std::size_t place);
+// Whether TrackCaption is the file's own words only: its title or its
+// language, without the program's.
+bool TrackCaptionIsName(const Track& track);
 // "0:03  Opening"; "1:02:03  Chapter 4" when it has no title.
 std::string ChapterCaption(const Chapter& chapter, std::size_t place);
 // "Normal" for 1, else "1.5×", "0.75×", "2×".

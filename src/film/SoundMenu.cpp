@@ -57,6 +57,7 @@ MenuEntry AudioMenu(const std::vector<Track>& tracks, const SoundMenuState& stat
         audio.push_back(Check(TrackCaption(track, i + 1),
                               {Command::AudioTrack, static_cast<double>(track.id)}, track.selected,
                               choosable));
+        audio.back().captionIsName = TrackCaptionIsName(track);
     }
     if (audio.empty())
         audio.push_back(Item(RW_TR("Menu on the movie", "None"), {Command::AudioTrack}, false));
@@ -81,6 +82,7 @@ MenuEntry AudioMenu(const std::vector<Track>& tracks, const SoundMenuState& stat
         chosenListed = chosenListed || chosen;
         devices.push_back(Check(device.description.empty() ? device.name : device.description,
                                 {Command::OutputDevice, static_cast<double>(i + 1)}, chosen));
+        devices.back().captionIsName = true;
     }
     devices.front() =
         Check(RW_TR("Menu on the movie", "Automatic"), {Command::OutputDevice, 0}, !chosenListed);

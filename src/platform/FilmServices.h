@@ -16,6 +16,9 @@ struct MenuEntry {
     bool enabled = true;
     bool checkable = false;
     bool checked = false;
+    // The caption is a name the movie or the system gives (a track's title,
+    // a sound device), shown as it is in every language.
+    bool captionIsName = false;
     std::vector<MenuEntry> children;
 
     bool IsSeparator() const { return caption.empty(); }

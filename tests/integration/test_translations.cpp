@@ -6,12 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -25,6 +28,8 @@
 
 #include "Program.h"
 #include "TestSupport.h"
+#include "film/ChangeLine.h"
+#include "film/CommandTable.h"
 #include "platform/Tr.h"
 #include "platform/mpv/MpvPlayer.h"
 #include "platform/qt/QtDialogs.h"
@@ -60,9 +65,9 @@ class PseudoLanguage {
 };
 
 // Texts that are the user's or the movie's, not the program's: numbers,
-// times, speeds, a recent movie's "&1:name".
+// times ("1:02 / 5:00"), speeds, quarter turns, a recent movie's "&1:name".
 bool IsData(const QString& text) {
-    static const QRegularExpression data(QStringLiteral("^(&\\d:.*|[\\d:.,]+\u00d7?)$"));
+    static const QRegularExpression data(QStringLiteral("^(&\\d:.*|[\\d:.,/ ]+[\u00d7\u00b0]?)$"));
     return data.match(text).hasMatch();
 }
 
@@ -74,6 +79,8 @@ struct Seen {
 void CollectMenu(const QMenu& menu, const QString& where, std::vector<Seen>& seen) {
     for (const QAction* action : menu.actions()) {
         if (action->isSeparator() || !action->isVisible()) continue;
+        // A track's title or a sound device: the movie's or the system's name.
+        if (action->property(kCaptionIsNameProperty).toBool()) continue;
         seen.push_back({where, action->text()});
         if (action->menu() != nullptr) CollectMenu(*action->menu(), where, seen);
     }
@@ -129,7 +136,24 @@ TEST(TranslationTest, EveryTextShownIsMarked) {
     ControllerBar& bar = p.Player().Bar();
     const QString barName = QStringLiteral("the play bar");
     seen.push_back({barName, bar.accessibleName()});
-    seen.push_back({barName, bar.accessibleDescription()});
+    // Its painted parts, as a screen reader reads them: names and values.
+    QAccessibleInterface* parts = QAccessible::queryAccessibleInterface(&bar);
+    ASSERT_NE(parts, nullptr);
+    EXPECT_GT(parts->childCount(), 0);
+    for (int i = 0; i < parts->childCount(); ++i) {
+        for (const QAccessible::Text t : {QAccessible::Name, QAccessible::Value}) {
+            const QString text = parts->child(i)->text(t);
+            if (t == QAccessible::Name || !text.isEmpty()) seen.push_back({barName, text});
+        }
+    }
+    const QWidget* files = p.Window().findChild<QWidget*>(QStringLiteral("files"));
+    ASSERT_NE(files, nullptr);
+    seen.push_back({QStringLiteral("the folder list"), files->accessibleName()});
+    // A key's line over the movie.
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(
+        QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &p.Window(), &down);
+    seen.push_back({QStringLiteral("the line over the movie"), p.Player().LineText()});
     for (int x = 0; x < bar.width(); x += 2) {
         const QString tip = bar.ToolTipAt(QPoint(x, bar.height() / 2));
         if (!tip.isEmpty()) seen.push_back({QStringLiteral("a tooltip of the play bar"), tip});
@@ -154,6 +178,40 @@ TEST(TranslationTest, EveryTextShownIsMarked) {
     EXPECT_GE(seen.size() - onMovie.size(), 30u);
     ExpectAllMarked(seen);
     p.Window().close();
+}
+
+// The line over the movie after each key, and after the menu's choice of a
+// track or a chapter, from a movie playing and one paused with its sound
+// muted.
+TEST(TranslationTest, EveryLineOverTheMovieIsMarked) {
+    PseudoLanguage language("reelwick_pseudo.qm");
+    ASSERT_TRUE(language.Loaded());
+    FilmState playing;
+    playing.movie = true;
+    playing.position = 62;
+    playing.duration = 300;
+    playing.paused = false;
+    playing.volume = 80;
+    playing.subtitles = {{3, "", "", true}};
+    playing.audio = {{1, "fra", "Commentary", true}};
+    playing.chapters = {{0, ""}, {95, "Opening"}};
+    FilmState paused = playing;
+    paused.paused = paused.muted = true;
+    paused.speed = 1.25;
+    paused.subtitleDelay = 0.1;
+    std::vector<Action> actions = {{Command::SubtitleTrack, 3}, {Command::SubtitlesOff},
+                                   {Command::AudioTrack, 1},    {Command::AudioTrack, 0},
+                                   {Command::Chapter, 0},       {Command::Chapter, 95}};
+    for (const KeyRow& row : kKeyTable) actions.push_back(row.action);
+    std::vector<Seen> seen;
+    for (const FilmState& state : {playing, paused}) {
+        for (const Action& action : actions) {
+            const QString line = QString::fromStdString(ChangeLine(action, state));
+            if (!line.isEmpty()) seen.push_back({QStringLiteral("the line over the movie"), line});
+        }
+    }
+    EXPECT_GE(seen.size(), 20u);
+    ExpectAllMarked(seen);
 }
 
 TEST(TranslationTest, TheFailureLineIsMarked) {

@@ -63,6 +63,19 @@ TEST(FilmDecisions, CaptionsAndNames) {
     for (const auto& [got, want] : cases) EXPECT_EQ(got, want);
 }
 
+// A caption of the file's own words alone is a name, shown as it is; one
+// the program words is its text, translated.
+TEST(FilmDecisions, ATrackCaptionOfTheFilesWordsAloneIsAName) {
+    const std::pair<Track, bool> cases[] = {
+        {{1, "fra", "Commentary", false}, false},
+        {{1, "eng", "", false}, true},
+        {{1, "", "Director", false}, true},
+        {{7, "", "", false}, false},
+    };
+    for (const auto& [track, name] : cases)
+        EXPECT_EQ(TrackCaptionIsName(track), name) << TrackCaption(track, 1);
+}
+
 TEST(FilmDecisions, MoviesBeforeAndAfterInTheFolder) {
     const std::vector<std::string> names = {"Ep 1.mkv", "Ep 2.mkv", "Ep 10.mkv"};
     const struct {

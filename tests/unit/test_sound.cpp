@@ -126,7 +126,11 @@ TEST(SoundMenu, OutputDevices) {
         const MenuEntry audio = AudioMenu({}, state);
         const auto& devices = audio.children.back().children;
         ASSERT_EQ(devices.size(), 3u) << c.name;  // Automatic, HDMI, alsa/x
-        for (const MenuEntry& d : devices) EXPECT_EQ(d.checked, d.caption == c.checked) << c.name;
+        for (const MenuEntry& d : devices) {
+            EXPECT_EQ(d.checked, d.caption == c.checked) << c.name;
+            // The system's names, not the program's text: all but Automatic.
+            EXPECT_EQ(d.captionIsName, &d != &devices.front()) << c.name << " " << d.caption;
+        }
         EXPECT_EQ(devices[2].action, (Action{Command::OutputDevice, 3})) << c.name;
     }
 }

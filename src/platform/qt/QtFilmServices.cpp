@@ -40,6 +40,7 @@ void AddEntries(QMenu& menu, const std::vector<MenuEntry>& entries, std::optiona
             action->setEnabled(entry.enabled);
             action->setCheckable(entry.checkable);
             action->setChecked(entry.checked);
+            if (entry.captionIsName) action->setProperty(kCaptionIsNameProperty, true);
             QObject::connect(action, &QAction::triggered, &menu,
                              [&chosen, choice = entry.action] { chosen = choice; });
         }

@@ -18,6 +18,10 @@ class QFutureWatcher;
 
 namespace rw {
 
+// Set (true) on an item of the menu on the movie whose caption is a name
+// from the movie or the system, not the program's text (MenuEntry).
+inline constexpr const char* kCaptionIsNameProperty = "reelwickCaptionIsName";
+
 // The film commands' desktop services on Qt Widgets: the menu on the movie
 // (a QMenu built from the logic's entries), the Save Frame dialog, the
 // Pictures folder, and folders listed on a worker thread.
