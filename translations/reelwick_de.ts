@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Playing a movie</source>
+        <translation>Ein Film wird abgespielt</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Save Frame As</source>
@@ -60,10 +67,98 @@
     </message>
 </context>
 <context>
+    <name>Folder list</name>
+    <message>
+        <source>Movies in this folder</source>
+        <translation>Filme in diesem Ordner</translation>
+    </message>
+</context>
+<context>
     <name>Help menu</name>
     <message>
         <source>&amp;About...</source>
         <translation>Ü&amp;ber...</translation>
+    </message>
+</context>
+<context>
+    <name>Line over the movie</name>
+    <message>
+        <source>Volume %1% (muted)</source>
+        <translation>Lautstärke %1 % (stummgeschaltet)</translation>
+    </message>
+    <message>
+        <source>Volume %1%</source>
+        <translation>Lautstärke %1 %</translation>
+    </message>
+    <message>
+        <source>Normal speed</source>
+        <translation>Normale Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <extracomment>the speed as the play bar shows it: 1.5×, 0.75×</extracomment>
+        <translation>Geschwindigkeit %1</translation>
+    </message>
+    <message>
+        <source>Subtitles on time</source>
+        <translation>Untertitel ohne Verzögerung</translation>
+    </message>
+    <message>
+        <source>Subtitles %1 s later</source>
+        <translation>Untertitel %1 s später</translation>
+    </message>
+    <message>
+        <source>Subtitles %1 s sooner</source>
+        <translation>Untertitel %1 s früher</translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Kapitel %1</translation>
+    </message>
+    <message>
+        <source>Chapter %1: %2</source>
+        <extracomment>the chapter&apos;s place (from 1), then its title</extracomment>
+        <translation>Kapitel %1: %2</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Gestoppt</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Stummgeschaltet</translation>
+    </message>
+    <message>
+        <source>One frame back</source>
+        <translation>Ein Bild zurück</translation>
+    </message>
+    <message>
+        <source>One frame forward</source>
+        <translation>Ein Bild vor</translation>
+    </message>
+    <message>
+        <source>Subtitles off</source>
+        <translation>Untertitel aus</translation>
+    </message>
+    <message>
+        <source>Subtitles: %1</source>
+        <translation>Untertitel: %1</translation>
+    </message>
+    <message>
+        <source>Audio: %1</source>
+        <translation>Tonspur: %1</translation>
+    </message>
+    <message>
+        <source>Audio off</source>
+        <translation>Tonspur aus</translation>
     </message>
 </context>
 <context>
@@ -131,7 +226,7 @@
     </message>
     <message>
         <source>Audio</source>
-        <translation>Tonspur</translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -168,6 +263,130 @@
     <message>
         <source>Full Screen</source>
         <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Output Device</source>
+        <translation>Ausgabegerät</translation>
+    </message>
+    <message>
+        <source>A-B Loop</source>
+        <translation>A-B-Schleife</translation>
+    </message>
+    <message>
+        <source>Set A</source>
+        <translation>A setzen</translation>
+    </message>
+    <message>
+        <source>Set B</source>
+        <translation>B setzen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Aufheben</translation>
+    </message>
+    <message>
+        <source>Hardware Decoding</source>
+        <translation>Hardware-Dekodierung</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>Nach links verschieben</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Nach rechts verschieben</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Fill Window</source>
+        <translation>Fenster ausfüllen</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Brightness Up</source>
+        <translation>Helligkeit erhöhen</translation>
+    </message>
+    <message>
+        <source>Brightness Down</source>
+        <translation>Helligkeit verringern</translation>
+    </message>
+    <message>
+        <source>Contrast Up</source>
+        <translation>Kontrast erhöhen</translation>
+    </message>
+    <message>
+        <source>Contrast Down</source>
+        <translation>Kontrast verringern</translation>
+    </message>
+    <message>
+        <source>Saturation Up</source>
+        <translation>Sättigung erhöhen</translation>
+    </message>
+    <message>
+        <source>Saturation Down</source>
+        <translation>Sättigung verringern</translation>
+    </message>
+    <message>
+        <source>Gamma Up</source>
+        <translation>Gamma erhöhen</translation>
+    </message>
+    <message>
+        <source>Gamma Down</source>
+        <translation>Gamma verringern</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <translation>Deinterlacing</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
     </message>
 </context>
 <context>
@@ -270,7 +489,7 @@
     </message>
     <message>
         <source>Play or pause, seek bar, elapsed and total time, mute and volume</source>
-        <translation>Wiedergabe oder Pause, Zeitleiste, vergangene und gesamte Zeit, Stummschaltung und Lautstärke</translation>
+        <translation type="vanished">Wiedergabe oder Pause, Zeitleiste, vergangene und gesamte Zeit, Stummschaltung und Lautstärke</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -299,6 +518,24 @@
     <message>
         <source>Volume %1%</source>
         <translation>Lautstärke %1 %</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>the volume&apos;s value, in percent</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>the time played, then the movie&apos;s length: 1:02 of 5:00</extracomment>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
