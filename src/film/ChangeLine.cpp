@@ -8,9 +8,10 @@
 #include <optional>
 
 #include "film/FilmControls.h"
+#include "film/LoopAB.h"
 #include "film/MovieMenu.h"
-#include "film/PictureCommands.h"
-#include "film/VideoMenu.h"
+#include "film/PictureLines.h"
+#include "film/SoundCommands.h"
 #include "platform/PlayText.h"
 #include "platform/Step.h"
 #include "platform/Tr.h"
@@ -79,75 +80,38 @@ std::string PlayingLine(const FilmState& s) {
                                : RW_TR("Line over the movie", "Paused");
 }
 
-// The picture as a picture command leaves it, worked out as the command
-// works it out; none without a picture, where the command changes nothing.
-std::optional<PictureState> PictureOf(const Action& a, const FilmState& s) {
-    if (!s.hasPicture) return std::nullopt;
-    return PictureAfter(s.picture, a);
-}
-
-std::string AspectLine(const Action& a, const FilmState& s) {
-    const auto p = PictureOf(a, s);
-    if (!p) return {};
-    return p->aspect == 0 ? "Aspect ratio: automatic" : "Aspect ratio " + AspectCaption(p->aspect);
-}
-
-std::string ZoomLine(const Action& a, const FilmState& s) {
-    const auto p = PictureOf(a, s);
-    if (!p) return {};
-    char text[32];
-    std::snprintf(text, sizeof text, "Zoom %ld%%", std::lround(std::exp2(p->zoom) * 100));
-    return text;
-}
-
-// "Picture moved 10% right, 5% up": how far from the middle, in parts of
-// the picture's size. None at its own size, where it cannot move.
-std::string PanLine(const Action& a, const FilmState& s) {
-    const auto p = PictureOf(a, s);
-    if (!p || PanLimit(p->zoom) == 0) return {};
-    std::string where;
-    const auto add = [&](double pan, const char* less, const char* more) {
-        const long percent = std::lround(std::abs(pan) * 100);
-        if (percent == 0) return;
-        if (!where.empty()) where += ", ";
-        where += std::to_string(percent) + "% " + (pan < 0 ? less : more);
-    };
-    add(p->panX, "left", "right");
-    add(p->panY, "up", "down");
-    return where.empty() ? "Picture centred" : "Picture moved " + where;
-}
-
-std::string RotationLine(const Action& a, const FilmState& s) {
-    const auto p = PictureOf(a, s);
-    if (!p) return {};
-    return p->rotation == 0 ? "Not rotated" : "Rotated " + std::to_string(p->rotation) + "\u00b0";
-}
-
-std::string DeinterlaceLine(const Action& a, const FilmState& s) {
-    const auto p = PictureOf(a, s);
-    if (!p) return {};
-    switch (p->deinterlace) {
-        case Deinterlace::On:
-            return "Deinterlace: on";
-        case Deinterlace::Off:
-            return "Deinterlace: off";
-        case Deinterlace::Automatic:
+// What L or the A-B Loop menu leaves: "Loop from 1:02", "Loop 1:02 to
+// 1:10", "Loop cleared"; none where the step changes nothing.
+std::string LoopLine(const Action& a, const FilmState& s) {
+    const auto step = static_cast<int>(a.value);
+    if (step < 0 || step > static_cast<int>(LoopStep::Clear)) return {};
+    if (!s.movie && static_cast<LoopStep>(step) != LoopStep::Clear) return {};
+    const LoopPoints after = LoopAfter(s.loop, static_cast<LoopStep>(step), s.position);
+    if (after == s.loop) return {};
+    switch (LoopStateOf(after)) {
+        case LoopState::None:
+            return RW_TR("Line over the movie", "Loop cleared");
+        case LoopState::ASet:
+            return Fill(RW_TR("Line over the movie", "Loop from %1"),
+                        {FormatPlayTime(after.a.value_or(0))});
+        case LoopState::Looping:
             break;
     }
-    return "Deinterlace: automatic";
+    return Fill(RW_TR("Line over the movie", "Loop %1 to %2"),
+                {FormatPlayTime(after.a.value_or(0)), FormatPlayTime(after.b.value_or(0))});
 }
 
-// "Brightness +5", "Contrast -10", "Gamma 0".
-template <PictureValue which>
-std::string ValueLine(const Action& a, const FilmState& s) {
-    static constexpr const char* kNames[] = {"Brightness", "Contrast", "Saturation", "Gamma"};
-    static_assert(std::size(kNames) == kPictureValueCount);
-    const auto p = PictureOf(a, s);
-    if (!p) return {};
-    char text[32];
-    std::snprintf(text, sizeof text, p->Value(which) == 0 ? "%s %d" : "%s %+d",
-                  kNames[static_cast<std::size_t>(which)], p->Value(which));
-    return text;
+// "Sound 50 ms later", "Sound 100 ms sooner", "Sound on time".
+std::string AudioDelayLine(const Action& a, const FilmState& s) {
+    const int steps = a.command == Command::AudioLater    ? 1
+                      : a.command == Command::AudioSooner ? -1
+                                                          : 0;
+    const double delay = steps == 0 ? 0 : AudioDelayAfter(s.audioDelay, steps);
+    const long ms = std::lround(delay * 1000);
+    if (ms == 0) return RW_TR("Line over the movie", "Sound on time");
+    const std::string amount = std::to_string(std::abs(ms));
+    return ms > 0 ? Fill(RW_TR("Line over the movie", "Sound %1 ms later"), {amount})
+                  : Fill(RW_TR("Line over the movie", "Sound %1 ms sooner"), {amount});
 }
 
 using LineOf = std::string (*)(const Action&, const FilmState&);
@@ -241,25 +205,37 @@ constexpr LineRow kLineRows[] = {
     {Command::ZoomBy, &ZoomLine},
     {Command::PanX, &PanLine},
     {Command::PanY, &PanLine},
-    {Command::FillWindow,
-     [](const Action& a, const FilmState& s) -> std::string {
-         const auto p = PictureOf(a, s);
-         return !p ? "" : p->fill ? "Fill Window on" : "Fill Window off";
-     }},
+    {Command::FillWindow, &FillLine},
     {Command::ResetZoom,
      [](const Action&, const FilmState& s) -> std::string {
-         return s.hasPicture ? "Zoom reset" : "";
+         return s.hasPicture ? RW_TR("Line over the movie", "Zoom reset") : "";
      }},
     {Command::SetRotation, &RotationLine},
     {Command::SetDeinterlace, &DeinterlaceLine},
     {Command::ToggleDeinterlace, &DeinterlaceLine},
-    {Command::BrightnessBy, &ValueLine<PictureValue::Brightness>},
-    {Command::ContrastBy, &ValueLine<PictureValue::Contrast>},
-    {Command::SaturationBy, &ValueLine<PictureValue::Saturation>},
-    {Command::GammaBy, &ValueLine<PictureValue::Gamma>},
+    {Command::BrightnessBy, &ValueLine},
+    {Command::ContrastBy, &ValueLine},
+    {Command::SaturationBy, &ValueLine},
+    {Command::GammaBy, &ValueLine},
     {Command::ResetPictureValues,
      [](const Action&, const FilmState& s) -> std::string {
-         return s.hasPicture ? "Picture values reset" : "";
+         return s.hasPicture ? RW_TR("Line over the movie", "Picture values reset") : "";
+     }},
+    {Command::LoopAB, &LoopLine},
+    {Command::AudioSooner, &AudioDelayLine},
+    {Command::AudioLater, &AudioDelayLine},
+    {Command::AudioDelayReset, &AudioDelayLine},
+    {Command::OutputDevice,
+     [](const Action& a, const FilmState& s) {
+         const bool listed = a.value >= 1 && a.value <= static_cast<double>(s.devices.size());
+         if (!listed) return RW_TR("Line over the movie", "Output device: automatic");
+         return Fill(RW_TR("Line over the movie", "Output device: %1"),
+                     {s.devices[static_cast<std::size_t>(a.value) - 1].description});
+     }},
+    {Command::HardwareDecoding,
+     [](const Action&, const FilmState& s) {
+         return s.hardwareDecoding ? RW_TR("Line over the movie", "Hardware decoding off")
+                                   : RW_TR("Line over the movie", "Hardware decoding on");
      }},
 };
 
@@ -290,6 +266,12 @@ FilmState ReadFilmState(IPlayerControls& p) {
     Step([&] {
         s.hasPicture = p.HasPicture();
         s.picture = p.Picture().State();
+    });
+    Step([&] {
+        s.loop = p.Loop();
+        s.audioDelay = p.AudioDelay();
+        s.devices = p.OutputDevices();
+        s.hardwareDecoding = p.HardwareDecoding();
     });
     return s;
 }

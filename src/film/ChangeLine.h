@@ -28,6 +28,10 @@ struct FilmState {
     std::vector<Chapter> chapters;
     bool hasPicture = false;  // without one a picture command changes nothing
     PictureState picture;
+    LoopPoints loop;
+    double audioDelay = 0;
+    std::vector<SoundDevice> devices;
+    bool hardwareDecoding = false;
 };
 
 // Reads what the line of any command may need; a value the player cannot

@@ -74,11 +74,7 @@ inline constexpr KeyRow kKeyTable[] = {
      keys::kCtrl | keys::kShift,
      KeyTime::Press,
      {Command::AudioLater}},
-    {"Ctrl+Shift++",
-     keys::kAdd,
-     keys::kCtrl | keys::kShift,
-     KeyTime::Press,
-     {Command::AudioLater}},
+    {"Ctrl+Shift++", keys::kAdd, keys::kCtrl | keys::kShift, KeyTime::Press, {Command::AudioLater}},
     {"Menu", keys::kMenu, 0, KeyTime::Press, {Command::MovieMenu, 1}},
     {"Shift+F10", keys::kF10, keys::kShift, KeyTime::Press, {Command::MovieMenu, 1}},
     // The picture's (film/PictureCommands.h).
