@@ -160,6 +160,135 @@
         <source>Audio off</source>
         <translation>Tonspur aus</translation>
     </message>
+    <message>
+        <source>Loop cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound on time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound %1 ms later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound %1 ms sooner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture values reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output device: automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output device: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware decoding off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware decoding on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspect ratio: automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspect ratio %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1% left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1% right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1% up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1% down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture centred</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture moved %1</source>
+        <extracomment>where the zoomed picture is: &quot;10% right, 5% up&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill Window on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill Window off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not rotated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotated %1°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deinterlace: on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deinterlace: off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deinterlace: automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contrast %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturation %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gamma %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Menu bar</name>

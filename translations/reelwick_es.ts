@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Playing a movie</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Save Frame As</source>
@@ -60,10 +67,227 @@
     </message>
 </context>
 <context>
+    <name>Folder list</name>
+    <message>
+        <source>Movies in this folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Help menu</name>
     <message>
         <source>&amp;About...</source>
         <translation>&amp;Acerca de...</translation>
+    </message>
+</context>
+<context>
+    <name>Line over the movie</name>
+    <message>
+        <source>Volume %1% (muted)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume %1%</source>
+        <translation type="unfinished">Volumen %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Normal speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <extracomment>the speed as the play bar shows it: 1.5×, 0.75×</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtitles on time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtitles %1 s later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtitles %1 s sooner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation type="unfinished">Capítulo %1</translation>
+    </message>
+    <message>
+        <source>Chapter %1: %2</source>
+        <extracomment>the chapter&apos;s place (from 1), then its title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound on time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound %1 ms later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound %1 ms sooner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One frame back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One frame forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtitles off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtitles: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture values reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output device: automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output device: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware decoding off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware decoding on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspect ratio: automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspect ratio %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1% left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1% right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1% up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1% down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture centred</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture moved %1</source>
+        <extracomment>where the zoomed picture is: &quot;10% right, 5% up&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill Window on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill Window off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not rotated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotated %1°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deinterlace: on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deinterlace: off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deinterlace: automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contrast %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturation %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gamma %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -169,6 +393,130 @@
         <source>Full Screen</source>
         <translation>Pantalla completa</translation>
     </message>
+    <message>
+        <source>Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A-B Loop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware Decoding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contrast Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contrast Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturation Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturation Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gamma Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gamma Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Movie line</name>
@@ -270,7 +618,7 @@
     </message>
     <message>
         <source>Play or pause, seek bar, elapsed and total time, mute and volume</source>
-        <translation>Reproducir o pausar, barra de progreso, tiempo transcurrido y total, silencio y volumen</translation>
+        <translation type="vanished">Reproducir o pausar, barra de progreso, tiempo transcurrido y total, silencio y volumen</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -298,7 +646,25 @@
     </message>
     <message>
         <source>Volume %1%</source>
-        <translation>Volumen %1 %</translation>
+        <translation>Volumen %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>the volume&apos;s value, in percent</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>the time played, then the movie&apos;s length: 1:02 of 5:00</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
