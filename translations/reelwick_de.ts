@@ -162,132 +162,132 @@
     </message>
     <message>
         <source>Loop cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife aufgehoben</translation>
     </message>
     <message>
         <source>Loop from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife ab %1</translation>
     </message>
     <message>
         <source>Loop %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife von %1 bis %2</translation>
     </message>
     <message>
         <source>Sound on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton ohne Verzögerung</translation>
     </message>
     <message>
         <source>Sound %1 ms later</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton %1 ms später</translation>
     </message>
     <message>
         <source>Sound %1 ms sooner</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton %1 ms früher</translation>
     </message>
     <message>
         <source>Zoom reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom zurückgesetzt</translation>
     </message>
     <message>
         <source>Picture values reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildwerte zurückgesetzt</translation>
     </message>
     <message>
         <source>Output device: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabegerät: automatisch</translation>
     </message>
     <message>
         <source>Output device: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabegerät: %1</translation>
     </message>
     <message>
         <source>Hardware decoding off</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-Dekodierung aus</translation>
     </message>
     <message>
         <source>Hardware decoding on</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-Dekodierung ein</translation>
     </message>
     <message>
         <source>Aspect ratio: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis: automatisch</translation>
     </message>
     <message>
         <source>Aspect ratio %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis %1</translation>
     </message>
     <message>
         <source>Zoom %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom %1 %</translation>
     </message>
     <message>
         <source>%1% left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % nach links</translation>
     </message>
     <message>
         <source>%1% right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % nach rechts</translation>
     </message>
     <message>
         <source>%1% up</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % nach oben</translation>
     </message>
     <message>
         <source>%1% down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % nach unten</translation>
     </message>
     <message>
         <source>Picture centred</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild zentriert</translation>
     </message>
     <message>
         <source>Picture moved %1</source>
         <extracomment>where the zoomed picture is: &quot;10% right, 5% up&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bild %1 verschoben</translation>
     </message>
     <message>
         <source>Fill Window on</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster ausfüllen: ein</translation>
     </message>
     <message>
         <source>Fill Window off</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster ausfüllen: aus</translation>
     </message>
     <message>
         <source>Not rotated</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gedreht</translation>
     </message>
     <message>
         <source>Rotated %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Um %1° gedreht</translation>
     </message>
     <message>
         <source>Deinterlace: on</source>
-        <translation type="unfinished"></translation>
+        <translation>Deinterlacing: ein</translation>
     </message>
     <message>
         <source>Deinterlace: off</source>
-        <translation type="unfinished"></translation>
+        <translation>Deinterlacing: aus</translation>
     </message>
     <message>
         <source>Deinterlace: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Deinterlacing: automatisch</translation>
     </message>
     <message>
         <source>Brightness %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit %1</translation>
     </message>
     <message>
         <source>Contrast %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrast %1</translation>
     </message>
     <message>
         <source>Saturation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung %1</translation>
     </message>
     <message>
         <source>Gamma %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma %1</translation>
     </message>
 </context>
 <context>
