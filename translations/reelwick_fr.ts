@@ -5,7 +5,7 @@
     <name>Desktop</name>
     <message>
         <source>Playing a movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture d’un film</translation>
     </message>
 </context>
 <context>
@@ -70,7 +70,7 @@
     <name>Folder list</name>
     <message>
         <source>Movies in this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Films de ce dossier</translation>
     </message>
 </context>
 <context>
@@ -84,210 +84,210 @@
     <name>Line over the movie</name>
     <message>
         <source>Volume %1% (muted)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume %1&#xa0;% (son coupé)</translation>
     </message>
     <message>
         <source>Volume %1%</source>
-        <translation type="unfinished">Volume %1&#xa0;%</translation>
+        <translation>Volume %1&#xa0;%</translation>
     </message>
     <message>
         <source>Normal speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse normale</translation>
     </message>
     <message>
         <source>Speed %1</source>
         <extracomment>the speed as the play bar shows it: 1.5×, 0.75×</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse %1</translation>
     </message>
     <message>
         <source>Subtitles on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres sans décalage</translation>
     </message>
     <message>
         <source>Subtitles %1 s later</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres %1&#xa0;s plus tard</translation>
     </message>
     <message>
         <source>Subtitles %1 s sooner</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres %1&#xa0;s plus tôt</translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished">Chapitre %1</translation>
+        <translation>Chapitre %1</translation>
     </message>
     <message>
         <source>Chapter %1: %2</source>
         <extracomment>the chapter&apos;s place (from 1), then its title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chapitre %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Loop cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucle effacée</translation>
     </message>
     <message>
         <source>Loop from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucle à partir de %1</translation>
     </message>
     <message>
         <source>Loop %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucle de %1 à %2</translation>
     </message>
     <message>
         <source>Sound on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Son sans décalage</translation>
     </message>
     <message>
         <source>Sound %1 ms later</source>
-        <translation type="unfinished"></translation>
+        <translation>Son %1&#xa0;ms plus tard</translation>
     </message>
     <message>
         <source>Sound %1 ms sooner</source>
-        <translation type="unfinished"></translation>
+        <translation>Son %1&#xa0;ms plus tôt</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Muted</source>
-        <translation type="unfinished"></translation>
+        <translation>Son coupé</translation>
     </message>
     <message>
         <source>One frame back</source>
-        <translation type="unfinished"></translation>
+        <translation>Image précédente</translation>
     </message>
     <message>
         <source>One frame forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Image suivante</translation>
     </message>
     <message>
         <source>Subtitles off</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres désactivés</translation>
     </message>
     <message>
         <source>Subtitles: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres&#xa0;: %1</translation>
     </message>
     <message>
         <source>Audio: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio&#xa0;: %1</translation>
     </message>
     <message>
         <source>Audio off</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio désactivé</translation>
     </message>
     <message>
         <source>Zoom reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom réinitialisé</translation>
     </message>
     <message>
         <source>Picture values reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de l’image réinitialisés</translation>
     </message>
     <message>
         <source>Output device: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphérique de sortie&#xa0;: automatique</translation>
     </message>
     <message>
         <source>Output device: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphérique de sortie&#xa0;: %1</translation>
     </message>
     <message>
         <source>Hardware decoding off</source>
-        <translation type="unfinished"></translation>
+        <translation>Décodage matériel désactivé</translation>
     </message>
     <message>
         <source>Hardware decoding on</source>
-        <translation type="unfinished"></translation>
+        <translation>Décodage matériel activé</translation>
     </message>
     <message>
         <source>Aspect ratio: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Format d’image&#xa0;: automatique</translation>
     </message>
     <message>
         <source>Aspect ratio %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Format d’image %1</translation>
     </message>
     <message>
         <source>Zoom %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom %1&#xa0;%</translation>
     </message>
     <message>
         <source>%1% left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% vers la gauche</translation>
     </message>
     <message>
         <source>%1% right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% vers la droite</translation>
     </message>
     <message>
         <source>%1% up</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% vers le haut</translation>
     </message>
     <message>
         <source>%1% down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% vers le bas</translation>
     </message>
     <message>
         <source>Picture centred</source>
-        <translation type="unfinished"></translation>
+        <translation>Image centrée</translation>
     </message>
     <message>
         <source>Picture moved %1</source>
         <extracomment>where the zoomed picture is: &quot;10% right, 5% up&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Image déplacée de %1</translation>
     </message>
     <message>
         <source>Fill Window on</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir la fenêtre&#xa0;: activé</translation>
     </message>
     <message>
         <source>Fill Window off</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir la fenêtre&#xa0;: désactivé</translation>
     </message>
     <message>
         <source>Not rotated</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans rotation</translation>
     </message>
     <message>
         <source>Rotated %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation de %1°</translation>
     </message>
     <message>
         <source>Deinterlace: on</source>
-        <translation type="unfinished"></translation>
+        <translation>Désentrelacement&#xa0;: activé</translation>
     </message>
     <message>
         <source>Deinterlace: off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désentrelacement&#xa0;: désactivé</translation>
     </message>
     <message>
         <source>Deinterlace: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Désentrelacement&#xa0;: automatique</translation>
     </message>
     <message>
         <source>Brightness %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité %1</translation>
     </message>
     <message>
         <source>Contrast %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste %1</translation>
     </message>
     <message>
         <source>Saturation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation %1</translation>
     </message>
     <message>
         <source>Gamma %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma %1</translation>
     </message>
 </context>
 <context>
@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>Désactivés</translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Load Subtitle File...</source>
@@ -395,127 +395,127 @@
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
     <message>
         <source>Output Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphérique de sortie</translation>
     </message>
     <message>
         <source>A-B Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucle A-B</translation>
     </message>
     <message>
         <source>Set A</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir A</translation>
     </message>
     <message>
         <source>Set B</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir B</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Hardware Decoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Décodage matériel</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Move Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers la gauche</translation>
     </message>
     <message>
         <source>Move Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers la droite</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers le haut</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers le bas</translation>
     </message>
     <message>
         <source>Fill Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir la fenêtre</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Brightness Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenter la luminosité</translation>
     </message>
     <message>
         <source>Brightness Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuer la luminosité</translation>
     </message>
     <message>
         <source>Contrast Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenter le contraste</translation>
     </message>
     <message>
         <source>Contrast Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuer le contraste</translation>
     </message>
     <message>
         <source>Saturation Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenter la saturation</translation>
     </message>
     <message>
         <source>Saturation Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuer la saturation</translation>
     </message>
     <message>
         <source>Gamma Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenter le gamma</translation>
     </message>
     <message>
         <source>Gamma Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuer le gamma</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo</translation>
     </message>
     <message>
         <source>Aspect Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Format d’image</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation</translation>
     </message>
     <message>
         <source>Deinterlace</source>
-        <translation type="unfinished"></translation>
+        <translation>Désentrelacement</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
 </context>
 <context>
@@ -651,20 +651,20 @@
     <message>
         <source>%1%</source>
         <extracomment>the volume&apos;s value, in percent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>the time played, then the movie&apos;s length: 1:02 of 5:00</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
 </context>
 <context>
