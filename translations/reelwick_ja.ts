@@ -5,7 +5,7 @@
     <name>Desktop</name>
     <message>
         <source>Playing a movie</source>
-        <translation type="unfinished"></translation>
+        <translation>ムービーを再生中</translation>
     </message>
 </context>
 <context>
@@ -70,7 +70,7 @@
     <name>Folder list</name>
     <message>
         <source>Movies in this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>このフォルダー内のムービー</translation>
     </message>
 </context>
 <context>
@@ -84,210 +84,210 @@
     <name>Line over the movie</name>
     <message>
         <source>Volume %1% (muted)</source>
-        <translation type="unfinished"></translation>
+        <translation>音量 %1% (ミュート中)</translation>
     </message>
     <message>
         <source>Volume %1%</source>
-        <translation type="unfinished">音量 %1%</translation>
+        <translation>音量 %1%</translation>
     </message>
     <message>
         <source>Normal speed</source>
-        <translation type="unfinished"></translation>
+        <translation>標準速度</translation>
     </message>
     <message>
         <source>Speed %1</source>
         <extracomment>the speed as the play bar shows it: 1.5×, 0.75×</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>再生速度 %1</translation>
     </message>
     <message>
         <source>Subtitles on time</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕の遅延なし</translation>
     </message>
     <message>
         <source>Subtitles %1 s later</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕：%1 秒遅れ</translation>
     </message>
     <message>
         <source>Subtitles %1 s sooner</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕：%1 秒先行</translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished">チャプター %1</translation>
+        <translation>チャプター %1</translation>
     </message>
     <message>
         <source>Chapter %1: %2</source>
         <extracomment>the chapter&apos;s place (from 1), then its title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>チャプター %1：%2</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>再生</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>一時停止</translation>
     </message>
     <message>
         <source>Loop cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>A-B リピートを解除</translation>
     </message>
     <message>
         <source>Loop from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A-B リピート：%1 から</translation>
     </message>
     <message>
         <source>Loop %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A-B リピート：%1 ～ %2</translation>
     </message>
     <message>
         <source>Sound on time</source>
-        <translation type="unfinished"></translation>
+        <translation>音声の遅延なし</translation>
     </message>
     <message>
         <source>Sound %1 ms later</source>
-        <translation type="unfinished"></translation>
+        <translation>音声：%1 ミリ秒遅れ</translation>
     </message>
     <message>
         <source>Sound %1 ms sooner</source>
-        <translation type="unfinished"></translation>
+        <translation>音声：%1 ミリ秒先行</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Muted</source>
-        <translation type="unfinished"></translation>
+        <translation>ミュート</translation>
     </message>
     <message>
         <source>One frame back</source>
-        <translation type="unfinished"></translation>
+        <translation>1 フレーム戻る</translation>
     </message>
     <message>
         <source>One frame forward</source>
-        <translation type="unfinished"></translation>
+        <translation>1 フレーム進む</translation>
     </message>
     <message>
         <source>Subtitles off</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕オフ</translation>
     </message>
     <message>
         <source>Subtitles: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕：%1</translation>
     </message>
     <message>
         <source>Audio: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>音声：%1</translation>
     </message>
     <message>
         <source>Audio off</source>
-        <translation type="unfinished"></translation>
+        <translation>音声オフ</translation>
     </message>
     <message>
         <source>Zoom reset</source>
-        <translation type="unfinished"></translation>
+        <translation>ズームをリセット</translation>
     </message>
     <message>
         <source>Picture values reset</source>
-        <translation type="unfinished"></translation>
+        <translation>画質調整をリセット</translation>
     </message>
     <message>
         <source>Output device: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>出力デバイス：自動</translation>
     </message>
     <message>
         <source>Output device: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>出力デバイス：%1</translation>
     </message>
     <message>
         <source>Hardware decoding off</source>
-        <translation type="unfinished"></translation>
+        <translation>ハードウェアデコード：オフ</translation>
     </message>
     <message>
         <source>Hardware decoding on</source>
-        <translation type="unfinished"></translation>
+        <translation>ハードウェアデコード：オン</translation>
     </message>
     <message>
         <source>Aspect ratio: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>アスペクト比：自動</translation>
     </message>
     <message>
         <source>Aspect ratio %1</source>
-        <translation type="unfinished"></translation>
+        <translation>アスペクト比 %1</translation>
     </message>
     <message>
         <source>Zoom %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>ズーム %1%</translation>
     </message>
     <message>
         <source>%1% left</source>
-        <translation type="unfinished"></translation>
+        <translation>左へ %1%</translation>
     </message>
     <message>
         <source>%1% right</source>
-        <translation type="unfinished"></translation>
+        <translation>右へ %1%</translation>
     </message>
     <message>
         <source>%1% up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ %1%</translation>
     </message>
     <message>
         <source>%1% down</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ %1%</translation>
     </message>
     <message>
         <source>Picture centred</source>
-        <translation type="unfinished"></translation>
+        <translation>映像を中央に配置</translation>
     </message>
     <message>
         <source>Picture moved %1</source>
         <extracomment>where the zoomed picture is: &quot;10% right, 5% up&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>映像の位置：%1</translation>
     </message>
     <message>
         <source>Fill Window on</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウいっぱいに表示：オン</translation>
     </message>
     <message>
         <source>Fill Window off</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウいっぱいに表示：オフ</translation>
     </message>
     <message>
         <source>Not rotated</source>
-        <translation type="unfinished"></translation>
+        <translation>回転なし</translation>
     </message>
     <message>
         <source>Rotated %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° 回転</translation>
     </message>
     <message>
         <source>Deinterlace: on</source>
-        <translation type="unfinished"></translation>
+        <translation>インターレース解除：オン</translation>
     </message>
     <message>
         <source>Deinterlace: off</source>
-        <translation type="unfinished"></translation>
+        <translation>インターレース解除：オフ</translation>
     </message>
     <message>
         <source>Deinterlace: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>インターレース解除：自動</translation>
     </message>
     <message>
         <source>Brightness %1</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ %1</translation>
     </message>
     <message>
         <source>Contrast %1</source>
-        <translation type="unfinished"></translation>
+        <translation>コントラスト %1</translation>
     </message>
     <message>
         <source>Saturation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度 %1</translation>
     </message>
     <message>
         <source>Gamma %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ガンマ %1</translation>
     </message>
 </context>
 <context>
@@ -395,127 +395,127 @@
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>遅延</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Output Device</source>
-        <translation type="unfinished"></translation>
+        <translation>出力デバイス</translation>
     </message>
     <message>
         <source>A-B Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>A-B リピート</translation>
     </message>
     <message>
         <source>Set A</source>
-        <translation type="unfinished"></translation>
+        <translation>A 点を設定</translation>
     </message>
     <message>
         <source>Set B</source>
-        <translation type="unfinished"></translation>
+        <translation>B 点を設定</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>解除</translation>
     </message>
     <message>
         <source>Hardware Decoding</source>
-        <translation type="unfinished"></translation>
+        <translation>ハードウェアデコード</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>ズームイン</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>ズームアウト</translation>
     </message>
     <message>
         <source>Move Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左へ移動</translation>
     </message>
     <message>
         <source>Move Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右へ移動</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ移動</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ移動</translation>
     </message>
     <message>
         <source>Fill Window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウいっぱいに表示</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>Brightness Up</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさを上げる</translation>
     </message>
     <message>
         <source>Brightness Down</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさを下げる</translation>
     </message>
     <message>
         <source>Contrast Up</source>
-        <translation type="unfinished"></translation>
+        <translation>コントラストを上げる</translation>
     </message>
     <message>
         <source>Contrast Down</source>
-        <translation type="unfinished"></translation>
+        <translation>コントラストを下げる</translation>
     </message>
     <message>
         <source>Saturation Up</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度を上げる</translation>
     </message>
     <message>
         <source>Saturation Down</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度を下げる</translation>
     </message>
     <message>
         <source>Gamma Up</source>
-        <translation type="unfinished"></translation>
+        <translation>ガンマを上げる</translation>
     </message>
     <message>
         <source>Gamma Down</source>
-        <translation type="unfinished"></translation>
+        <translation>ガンマを下げる</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>映像</translation>
     </message>
     <message>
         <source>Aspect Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>アスペクト比</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>ズーム</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>回転</translation>
     </message>
     <message>
         <source>Deinterlace</source>
-        <translation type="unfinished"></translation>
+        <translation>インターレース解除</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画質調整</translation>
     </message>
 </context>
 <context>
@@ -651,20 +651,20 @@
     <message>
         <source>%1%</source>
         <extracomment>the volume&apos;s value, in percent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>再生位置</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>音量</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>the time played, then the movie&apos;s length: 1:02 of 5:00</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>
