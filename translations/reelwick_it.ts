@@ -5,7 +5,7 @@
     <name>Desktop</name>
     <message>
         <source>Playing a movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduzione di un film</translation>
     </message>
 </context>
 <context>
@@ -70,7 +70,7 @@
     <name>Folder list</name>
     <message>
         <source>Movies in this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Film in questa cartella</translation>
     </message>
 </context>
 <context>
@@ -84,210 +84,210 @@
     <name>Line over the movie</name>
     <message>
         <source>Volume %1% (muted)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume %1% (audio disattivato)</translation>
     </message>
     <message>
         <source>Volume %1%</source>
-        <translation type="unfinished">Volume %1%</translation>
+        <translation>Volume %1%</translation>
     </message>
     <message>
         <source>Normal speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità normale</translation>
     </message>
     <message>
         <source>Speed %1</source>
         <extracomment>the speed as the play bar shows it: 1.5×, 0.75×</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Velocità %1</translation>
     </message>
     <message>
         <source>Subtitles on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottotitoli senza ritardo</translation>
     </message>
     <message>
         <source>Subtitles %1 s later</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottotitoli ritardati di %1 s</translation>
     </message>
     <message>
         <source>Subtitles %1 s sooner</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottotitoli anticipati di %1 s</translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished">Capitolo %1</translation>
+        <translation>Capitolo %1</translation>
     </message>
     <message>
         <source>Chapter %1: %2</source>
         <extracomment>the chapter&apos;s place (from 1), then its title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capitolo %1: %2</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduzione</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>In pausa</translation>
     </message>
     <message>
         <source>Loop cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetizione A-B cancellata</translation>
     </message>
     <message>
         <source>Loop from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetizione da %1</translation>
     </message>
     <message>
         <source>Loop %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetizione da %1 a %2</translation>
     </message>
     <message>
         <source>Sound on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio senza ritardo</translation>
     </message>
     <message>
         <source>Sound %1 ms later</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio ritardato di %1 ms</translation>
     </message>
     <message>
         <source>Sound %1 ms sooner</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio anticipato di %1 ms</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermato</translation>
     </message>
     <message>
         <source>Muted</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio disattivato</translation>
     </message>
     <message>
         <source>One frame back</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fotogramma indietro</translation>
     </message>
     <message>
         <source>One frame forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fotogramma avanti</translation>
     </message>
     <message>
         <source>Subtitles off</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottotitoli disattivati</translation>
     </message>
     <message>
         <source>Subtitles: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottotitoli: %1</translation>
     </message>
     <message>
         <source>Audio: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia audio: %1</translation>
     </message>
     <message>
         <source>Audio off</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia audio disattivata</translation>
     </message>
     <message>
         <source>Zoom reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom ripristinato</translation>
     </message>
     <message>
         <source>Picture values reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori dell’immagine ripristinati</translation>
     </message>
     <message>
         <source>Output device: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo di uscita: automatico</translation>
     </message>
     <message>
         <source>Output device: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo di uscita: %1</translation>
     </message>
     <message>
         <source>Hardware decoding off</source>
-        <translation type="unfinished"></translation>
+        <translation>Decodifica hardware disattivata</translation>
     </message>
     <message>
         <source>Hardware decoding on</source>
-        <translation type="unfinished"></translation>
+        <translation>Decodifica hardware attivata</translation>
     </message>
     <message>
         <source>Aspect ratio: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporto d’aspetto: automatico</translation>
     </message>
     <message>
         <source>Aspect ratio %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporto d’aspetto %1</translation>
     </message>
     <message>
         <source>Zoom %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom %1%</translation>
     </message>
     <message>
         <source>%1% left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% a sinistra</translation>
     </message>
     <message>
         <source>%1% right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% a destra</translation>
     </message>
     <message>
         <source>%1% up</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% in alto</translation>
     </message>
     <message>
         <source>%1% down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% in basso</translation>
     </message>
     <message>
         <source>Picture centred</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine centrata</translation>
     </message>
     <message>
         <source>Picture moved %1</source>
         <extracomment>where the zoomed picture is: &quot;10% right, 5% up&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Immagine spostata %1</translation>
     </message>
     <message>
         <source>Fill Window on</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempimento della finestra attivato</translation>
     </message>
     <message>
         <source>Fill Window off</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempimento della finestra disattivato</translation>
     </message>
     <message>
         <source>Not rotated</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna rotazione</translation>
     </message>
     <message>
         <source>Rotated %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione di %1°</translation>
     </message>
     <message>
         <source>Deinterlace: on</source>
-        <translation type="unfinished"></translation>
+        <translation>Deinterlacciamento: attivato</translation>
     </message>
     <message>
         <source>Deinterlace: off</source>
-        <translation type="unfinished"></translation>
+        <translation>Deinterlacciamento: disattivato</translation>
     </message>
     <message>
         <source>Deinterlace: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Deinterlacciamento: automatico</translation>
     </message>
     <message>
         <source>Brightness %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità %1</translation>
     </message>
     <message>
         <source>Contrast %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrasto %1</translation>
     </message>
     <message>
         <source>Saturation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturazione %1</translation>
     </message>
     <message>
         <source>Gamma %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma %1</translation>
     </message>
 </context>
 <context>
@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>Disattivati</translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>Load Subtitle File...</source>
@@ -395,127 +395,127 @@
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritardo</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatico</translation>
     </message>
     <message>
         <source>Output Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo di uscita</translation>
     </message>
     <message>
         <source>A-B Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetizione A-B</translation>
     </message>
     <message>
         <source>Set A</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta A</translation>
     </message>
     <message>
         <source>Set B</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta B</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella</translation>
     </message>
     <message>
         <source>Hardware Decoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Decodifica hardware</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrandisci</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimpicciolisci</translation>
     </message>
     <message>
         <source>Move Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta a sinistra</translation>
     </message>
     <message>
         <source>Move Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta a destra</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in alto</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in basso</translation>
     </message>
     <message>
         <source>Fill Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempi la finestra</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivato</translation>
     </message>
     <message>
         <source>Brightness Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta luminosità</translation>
     </message>
     <message>
         <source>Brightness Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuisci luminosità</translation>
     </message>
     <message>
         <source>Contrast Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta contrasto</translation>
     </message>
     <message>
         <source>Contrast Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuisci contrasto</translation>
     </message>
     <message>
         <source>Saturation Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta saturazione</translation>
     </message>
     <message>
         <source>Saturation Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuisci saturazione</translation>
     </message>
     <message>
         <source>Gamma Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta gamma</translation>
     </message>
     <message>
         <source>Gamma Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuisci gamma</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>Aspect Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporto d’aspetto</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota</translation>
     </message>
     <message>
         <source>Deinterlace</source>
-        <translation type="unfinished"></translation>
+        <translation>Deinterlacciamento</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine</translation>
     </message>
 </context>
 <context>
@@ -651,20 +651,20 @@
     <message>
         <source>%1%</source>
         <extracomment>the volume&apos;s value, in percent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>the time played, then the movie&apos;s length: 1:02 of 5:00</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2</translation>
     </message>
 </context>
 <context>
