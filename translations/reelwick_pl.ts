@@ -5,7 +5,7 @@
     <name>Desktop</name>
     <message>
         <source>Playing a movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwarzanie filmu</translation>
     </message>
 </context>
 <context>
@@ -70,7 +70,7 @@
     <name>Folder list</name>
     <message>
         <source>Movies in this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Filmy w tym katalogu</translation>
     </message>
 </context>
 <context>
@@ -84,210 +84,210 @@
     <name>Line over the movie</name>
     <message>
         <source>Volume %1% (muted)</source>
-        <translation type="unfinished"></translation>
+        <translation>Głośność %1% (wyciszono)</translation>
     </message>
     <message>
         <source>Volume %1%</source>
-        <translation type="unfinished">Głośność %1%</translation>
+        <translation>Głośność %1%</translation>
     </message>
     <message>
         <source>Normal speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalna prędkość</translation>
     </message>
     <message>
         <source>Speed %1</source>
         <extracomment>the speed as the play bar shows it: 1.5×, 0.75×</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prędkość %1</translation>
     </message>
     <message>
         <source>Subtitles on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Napisy bez opóźnienia</translation>
     </message>
     <message>
         <source>Subtitles %1 s later</source>
-        <translation type="unfinished"></translation>
+        <translation>Napisy opóźnione o %1 s</translation>
     </message>
     <message>
         <source>Subtitles %1 s sooner</source>
-        <translation type="unfinished"></translation>
+        <translation>Napisy przyspieszone o %1 s</translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished">Rozdział %1</translation>
+        <translation>Rozdział %1</translation>
     </message>
     <message>
         <source>Chapter %1: %2</source>
         <extracomment>the chapter&apos;s place (from 1), then its title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rozdział %1: %2</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwarzanie</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstrzymano</translation>
     </message>
     <message>
         <source>Loop cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunięto pętlę A-B</translation>
     </message>
     <message>
         <source>Loop from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pętla od %1</translation>
     </message>
     <message>
         <source>Loop %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pętla od %1 do %2</translation>
     </message>
     <message>
         <source>Sound on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk bez opóźnienia</translation>
     </message>
     <message>
         <source>Sound %1 ms later</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk opóźniony o %1 ms</translation>
     </message>
     <message>
         <source>Sound %1 ms sooner</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk przyspieszony o %1 ms</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymano</translation>
     </message>
     <message>
         <source>Muted</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyciszono</translation>
     </message>
     <message>
         <source>One frame back</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedna klatka wstecz</translation>
     </message>
     <message>
         <source>One frame forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedna klatka naprzód</translation>
     </message>
     <message>
         <source>Subtitles off</source>
-        <translation type="unfinished"></translation>
+        <translation>Napisy wyłączone</translation>
     </message>
     <message>
         <source>Subtitles: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Napisy: %1</translation>
     </message>
     <message>
         <source>Audio: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ścieżka dźwiękowa: %1</translation>
     </message>
     <message>
         <source>Audio off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ścieżka dźwiękowa wyłączona</translation>
     </message>
     <message>
         <source>Zoom reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zresetowano powiększenie</translation>
     </message>
     <message>
         <source>Picture values reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zresetowano ustawienia obrazu</translation>
     </message>
     <message>
         <source>Output device: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie wyjściowe: automatycznie</translation>
     </message>
     <message>
         <source>Output device: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie wyjściowe: %1</translation>
     </message>
     <message>
         <source>Hardware decoding off</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekodowanie sprzętowe wyłączone</translation>
     </message>
     <message>
         <source>Hardware decoding on</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekodowanie sprzętowe włączone</translation>
     </message>
     <message>
         <source>Aspect ratio: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporcje obrazu: automatycznie</translation>
     </message>
     <message>
         <source>Aspect ratio %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporcje obrazu %1</translation>
     </message>
     <message>
         <source>Zoom %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiększenie %1%</translation>
     </message>
     <message>
         <source>%1% left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% w lewo</translation>
     </message>
     <message>
         <source>%1% right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% w prawo</translation>
     </message>
     <message>
         <source>%1% up</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% w górę</translation>
     </message>
     <message>
         <source>%1% down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% w dół</translation>
     </message>
     <message>
         <source>Picture centred</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz wyśrodkowany</translation>
     </message>
     <message>
         <source>Picture moved %1</source>
         <extracomment>where the zoomed picture is: &quot;10% right, 5% up&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Obraz przesunięty o %1</translation>
     </message>
     <message>
         <source>Fill Window on</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypełnianie okna włączone</translation>
     </message>
     <message>
         <source>Fill Window off</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypełnianie okna wyłączone</translation>
     </message>
     <message>
         <source>Not rotated</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez obrotu</translation>
     </message>
     <message>
         <source>Rotated %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrót o %1°</translation>
     </message>
     <message>
         <source>Deinterlace: on</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwanie przeplotu: włączone</translation>
     </message>
     <message>
         <source>Deinterlace: off</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwanie przeplotu: wyłączone</translation>
     </message>
     <message>
         <source>Deinterlace: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwanie przeplotu: automatycznie</translation>
     </message>
     <message>
         <source>Brightness %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność %1</translation>
     </message>
     <message>
         <source>Contrast %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrast %1</translation>
     </message>
     <message>
         <source>Saturation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nasycenie %1</translation>
     </message>
     <message>
         <source>Gamma %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma %1</translation>
     </message>
 </context>
 <context>
@@ -395,127 +395,127 @@
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Opóźnienie</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Resetuj</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatycznie</translation>
     </message>
     <message>
         <source>Output Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Urządzenie wyjściowe</translation>
     </message>
     <message>
         <source>A-B Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pętla A-B</translation>
     </message>
     <message>
         <source>Set A</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw A</translation>
     </message>
     <message>
         <source>Set B</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw B</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>Hardware Decoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekodowanie sprzętowe</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiększ</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomniejsz</translation>
     </message>
     <message>
         <source>Move Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń w lewo</translation>
     </message>
     <message>
         <source>Move Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń w prawo</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń w górę</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń w dół</translation>
     </message>
     <message>
         <source>Fill Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypełnij okno</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Włączone</translation>
     </message>
     <message>
         <source>Brightness Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwiększ jasność</translation>
     </message>
     <message>
         <source>Brightness Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmniejsz jasność</translation>
     </message>
     <message>
         <source>Contrast Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwiększ kontrast</translation>
     </message>
     <message>
         <source>Contrast Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmniejsz kontrast</translation>
     </message>
     <message>
         <source>Saturation Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwiększ nasycenie</translation>
     </message>
     <message>
         <source>Saturation Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmniejsz nasycenie</translation>
     </message>
     <message>
         <source>Gamma Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwiększ gammę</translation>
     </message>
     <message>
         <source>Gamma Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmniejsz gammę</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Wideo</translation>
     </message>
     <message>
         <source>Aspect Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporcje obrazu</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiększenie</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrót</translation>
     </message>
     <message>
         <source>Deinterlace</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwanie przeplotu</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz</translation>
     </message>
 </context>
 <context>
@@ -651,20 +651,20 @@
     <message>
         <source>%1%</source>
         <extracomment>the volume&apos;s value, in percent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Głośność</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>the time played, then the movie&apos;s length: 1:02 of 5:00</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 z %2</translation>
     </message>
 </context>
 <context>
