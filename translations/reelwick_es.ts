@@ -5,7 +5,7 @@
     <name>Desktop</name>
     <message>
         <source>Playing a movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduciendo una película</translation>
     </message>
 </context>
 <context>
@@ -70,7 +70,7 @@
     <name>Folder list</name>
     <message>
         <source>Movies in this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Películas de esta carpeta</translation>
     </message>
 </context>
 <context>
@@ -84,210 +84,210 @@
     <name>Line over the movie</name>
     <message>
         <source>Volume %1% (muted)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen %1&#xa0;% (silenciado)</translation>
     </message>
     <message>
         <source>Volume %1%</source>
-        <translation type="unfinished">Volumen %1&#xa0;%</translation>
+        <translation>Volumen %1&#xa0;%</translation>
     </message>
     <message>
         <source>Normal speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad normal</translation>
     </message>
     <message>
         <source>Speed %1</source>
         <extracomment>the speed as the play bar shows it: 1.5×, 0.75×</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad %1</translation>
     </message>
     <message>
         <source>Subtitles on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtítulos sin retardo</translation>
     </message>
     <message>
         <source>Subtitles %1 s later</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtítulos retrasados %1&#xa0;s</translation>
     </message>
     <message>
         <source>Subtitles %1 s sooner</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtítulos adelantados %1&#xa0;s</translation>
     </message>
     <message>
         <source>Chapter %1</source>
-        <translation type="unfinished">Capítulo %1</translation>
+        <translation>Capítulo %1</translation>
     </message>
     <message>
         <source>Chapter %1: %2</source>
         <extracomment>the chapter&apos;s place (from 1), then its title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capítulo %1: %2</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduciendo</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa</translation>
     </message>
     <message>
         <source>Loop cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucle borrado</translation>
     </message>
     <message>
         <source>Loop from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucle desde %1</translation>
     </message>
     <message>
         <source>Loop %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucle de %1 a %2</translation>
     </message>
     <message>
         <source>Sound on time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido sin retardo</translation>
     </message>
     <message>
         <source>Sound %1 ms later</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido retrasado %1&#xa0;ms</translation>
     </message>
     <message>
         <source>Sound %1 ms sooner</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido adelantado %1&#xa0;ms</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido</translation>
     </message>
     <message>
         <source>Muted</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciado</translation>
     </message>
     <message>
         <source>One frame back</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fotograma atrás</translation>
     </message>
     <message>
         <source>One frame forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fotograma adelante</translation>
     </message>
     <message>
         <source>Subtitles off</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtítulos desactivados</translation>
     </message>
     <message>
         <source>Subtitles: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtítulos: %1</translation>
     </message>
     <message>
         <source>Audio: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio: %1</translation>
     </message>
     <message>
         <source>Audio off</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio desactivado</translation>
     </message>
     <message>
         <source>Zoom reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom restablecido</translation>
     </message>
     <message>
         <source>Picture values reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores de imagen restablecidos</translation>
     </message>
     <message>
         <source>Output device: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo de salida: automático</translation>
     </message>
     <message>
         <source>Output device: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo de salida: %1</translation>
     </message>
     <message>
         <source>Hardware decoding off</source>
-        <translation type="unfinished"></translation>
+        <translation>Decodificación por hardware desactivada</translation>
     </message>
     <message>
         <source>Hardware decoding on</source>
-        <translation type="unfinished"></translation>
+        <translation>Decodificación por hardware activada</translation>
     </message>
     <message>
         <source>Aspect ratio: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Relación de aspecto: automática</translation>
     </message>
     <message>
         <source>Aspect ratio %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Relación de aspecto %1</translation>
     </message>
     <message>
         <source>Zoom %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom %1&#xa0;%</translation>
     </message>
     <message>
         <source>%1% left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% a la izquierda</translation>
     </message>
     <message>
         <source>%1% right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% a la derecha</translation>
     </message>
     <message>
         <source>%1% up</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% hacia arriba</translation>
     </message>
     <message>
         <source>%1% down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% hacia abajo</translation>
     </message>
     <message>
         <source>Picture centred</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen centrada</translation>
     </message>
     <message>
         <source>Picture moved %1</source>
         <extracomment>where the zoomed picture is: &quot;10% right, 5% up&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imagen desplazada %1</translation>
     </message>
     <message>
         <source>Fill Window on</source>
-        <translation type="unfinished"></translation>
+        <translation>Llenar la ventana: activado</translation>
     </message>
     <message>
         <source>Fill Window off</source>
-        <translation type="unfinished"></translation>
+        <translation>Llenar la ventana: desactivado</translation>
     </message>
     <message>
         <source>Not rotated</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin girar</translation>
     </message>
     <message>
         <source>Rotated %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Girada %1°</translation>
     </message>
     <message>
         <source>Deinterlace: on</source>
-        <translation type="unfinished"></translation>
+        <translation>Desentrelazado: activado</translation>
     </message>
     <message>
         <source>Deinterlace: off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desentrelazado: desactivado</translation>
     </message>
     <message>
         <source>Deinterlace: automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Desentrelazado: automático</translation>
     </message>
     <message>
         <source>Brightness %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo %1</translation>
     </message>
     <message>
         <source>Contrast %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste %1</translation>
     </message>
     <message>
         <source>Saturation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturación %1</translation>
     </message>
     <message>
         <source>Gamma %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma %1</translation>
     </message>
 </context>
 <context>
@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>Desactivados</translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Load Subtitle File...</source>
@@ -395,127 +395,127 @@
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>Output Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo de salida</translation>
     </message>
     <message>
         <source>A-B Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucle A-B</translation>
     </message>
     <message>
         <source>Set A</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer A</translation>
     </message>
     <message>
         <source>Set B</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer B</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Hardware Decoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Decodificación por hardware</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar</translation>
     </message>
     <message>
         <source>Move Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a la izquierda</translation>
     </message>
     <message>
         <source>Move Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a la derecha</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover hacia arriba</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover hacia abajo</translation>
     </message>
     <message>
         <source>Fill Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Llenar la ventana</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Brightness Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar el brillo</translation>
     </message>
     <message>
         <source>Brightness Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir el brillo</translation>
     </message>
     <message>
         <source>Contrast Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar el contraste</translation>
     </message>
     <message>
         <source>Contrast Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir el contraste</translation>
     </message>
     <message>
         <source>Saturation Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar la saturación</translation>
     </message>
     <message>
         <source>Saturation Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir la saturación</translation>
     </message>
     <message>
         <source>Gamma Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar la gamma</translation>
     </message>
     <message>
         <source>Gamma Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir la gamma</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo</translation>
     </message>
     <message>
         <source>Aspect Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Relación de aspecto</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar</translation>
     </message>
     <message>
         <source>Deinterlace</source>
-        <translation type="unfinished"></translation>
+        <translation>Desentrelazado</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
 </context>
 <context>
@@ -651,20 +651,20 @@
     <message>
         <source>%1%</source>
         <extracomment>the volume&apos;s value, in percent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>the time played, then the movie&apos;s length: 1:02 of 5:00</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
