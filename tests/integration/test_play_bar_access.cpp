@@ -206,13 +206,14 @@ TEST(MovieMenuAccessTest, TheOpenMenuIsInTheTree) {
     QtFilmServices services(&window, nullptr);
     services.SetMovieArea(&player, nullptr);
     const std::vector<MenuEntry> entries{
-        {"Loop Movie", {Command::SetLoop, 1}, true, true, true, {}},
+        {"Loop Movie", {Command::SetLoop, 1}, true, true, true, false, {}},
         {"Speed",
          {},
          true,
          false,
          false,
-         {{"2x", {Command::PlayPause, 0}, true, false, false, {}}}},
+         false,
+         {{"2x", {Command::PlayPause, 0}, true, false, false, false, {}}}},
     };
     QString menuName, firstItem, submenu;
     bool checked = false, listed = false;
