@@ -18,9 +18,9 @@ RED = (255, 0, 0)
 GREEN = (0, 128, 0)
 BLACK = (0, 0, 0)
 BAR = (0x20, 0x20, 0x20)  # the play bar's background
-# The menu on the movie of a movie without sound: Subtitles, Speed, Video
-# (Audio is greyed and passed over).
-ROWS_TO_VIDEO = 3
+# The menu on the movie of a movie without sound: Subtitles, Audio (its
+# delay and output device), Speed, Video.
+ROWS_TO_VIDEO = 4
 
 
 class PictureReachTest(E2ETestCase):
