@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -209,6 +210,14 @@ TEST_F(FilmMenuTest, AKeyLeavesALineThatGoesByItself) {
                             player.mapToGlobal(player.rect().center()));
     QCoreApplication::sendEvent(&player, &event);
     EXPECT_EQ(underMenu.toStdString(), "");
+
+    // A menu of the bar opened while a line shows takes it away too.
+    press(Qt::Key_Down);
+    ASSERT_FALSE(player.LineText().isEmpty());
+    QMenu* file = p.Window().findChild<QMenuBar*>()->actions().first()->menu();
+    file->popup(p.Window().mapToGlobal(QPoint(0, 0)));
+    EXPECT_TRUE(player.LineText().isEmpty());
+    file->close();
     p.Window().close();
 }
 

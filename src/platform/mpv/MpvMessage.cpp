@@ -40,6 +40,9 @@ void MessageLine::Show(const QString& text, const QRect& area) {
     setAccessibleName(text_);
     setGeometry(area.left() + margin, area.top() + margin,
                 metrics.horizontalAdvance(text_) + 2 * pad, metrics.height() + pad);
+    // Watched only while shown, so that the application's events pass no
+    // filter the rest of the time.
+    if (!isVisible()) qApp->installEventFilter(this);
     show();
     // Stacked over the controller bar too, which has a window of its own
     // over the OpenGL picture.
@@ -51,7 +54,19 @@ void MessageLine::Show(const QString& text, const QRect& area) {
 void MessageLine::Drop() {
     timer_->stop();
     text_.clear();
+    qApp->removeEventFilter(this);
     hide();
+}
+
+bool MessageLine::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        const auto* widget = static_cast<QWidget*>(watched);
+        if (widget->windowType() == Qt::Popup ||
+            (widget->isWindow() && widget->windowModality() != Qt::NonModal)) {
+            Drop();
+        }
+    }
+    return false;
 }
 
 // As the line of a movie that failed: the application's font, light grey

@@ -27,6 +27,9 @@ class MessageLine final : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // While the line shows: a menu (the menu bar's too) or a dialog that
+    // opens takes it away, since nothing shows over either.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QString text_;
