@@ -4,34 +4,12 @@
 #include <cstdio>
 
 #include "film/FilmControls.h"
+#include "film/MenuParts.h"
 #include "film/VideoMenu.h"
 #include "platform/Tr.h"
 
 namespace rw {
 namespace {
-
-MenuEntry Item(std::string caption, Action action, bool enabled = true) {
-    MenuEntry entry;
-    entry.caption = std::move(caption);
-    entry.action = action;
-    entry.enabled = enabled;
-    return entry;
-}
-
-MenuEntry Check(std::string caption, Action action, bool checked, bool enabled = true) {
-    MenuEntry entry = Item(std::move(caption), action, enabled);
-    entry.checkable = true;
-    entry.checked = checked;
-    return entry;
-}
-
-MenuEntry Submenu(std::string caption, std::vector<MenuEntry> children, bool enabled = true) {
-    MenuEntry entry;
-    entry.caption = std::move(caption);
-    entry.children = std::move(children);
-    entry.enabled = enabled;
-    return entry;
-}
 
 const MenuEntry kSeparator{};
 

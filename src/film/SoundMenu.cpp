@@ -3,34 +3,13 @@
 #include <cmath>
 
 #include "film/LoopAB.h"
+#include "film/MenuParts.h"
 #include "film/MovieMenu.h"
 #include "platform/Step.h"
 #include "platform/Tr.h"
 
 namespace rw {
 namespace {
-
-MenuEntry Item(std::string caption, Action action, bool enabled = true) {
-    MenuEntry entry;
-    entry.caption = std::move(caption);
-    entry.action = action;
-    entry.enabled = enabled;
-    return entry;
-}
-
-MenuEntry Check(std::string caption, Action action, bool checked, bool enabled = true) {
-    MenuEntry entry = Item(std::move(caption), action, enabled);
-    entry.checkable = true;
-    entry.checked = checked;
-    return entry;
-}
-
-MenuEntry Submenu(std::string caption, std::vector<MenuEntry> children) {
-    MenuEntry entry;
-    entry.caption = std::move(caption);
-    entry.children = std::move(children);
-    return entry;
-}
 
 // libmpv lists its own automatic choice as a device of this name; the menu
 // has Automatic for it.

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "film/MenuParts.h"
 #include "film/PictureCommands.h"
 #include "platform/Tr.h"
 
@@ -17,28 +18,6 @@ namespace {
 // order: ratios, written alike in every language.
 constexpr const char* kShapeCaptions[] = {"4:3", "16:9", "16:10", "1.85:1", "2.35:1"};
 static_assert(std::size(kShapeCaptions) + 1 == std::size(kAspects));
-
-MenuEntry Item(std::string caption, Action action, bool enabled) {
-    MenuEntry entry;
-    entry.caption = std::move(caption);
-    entry.action = action;
-    entry.enabled = enabled;
-    return entry;
-}
-
-MenuEntry Check(std::string caption, Action action, bool checked, bool enabled) {
-    MenuEntry entry = Item(std::move(caption), action, enabled);
-    entry.checkable = true;
-    entry.checked = checked;
-    return entry;
-}
-
-MenuEntry Submenu(std::string caption, std::vector<MenuEntry> children) {
-    MenuEntry entry;
-    entry.caption = std::move(caption);
-    entry.children = std::move(children);
-    return entry;
-}
 
 }  // namespace
 
