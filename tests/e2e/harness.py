@@ -4,6 +4,7 @@ xdotool, the screen through xwd, the window manager's view through xprop."""
 
 import configparser
 import os
+import re
 import shutil
 import signal
 import struct
@@ -111,12 +112,18 @@ class Player:
             raise AssertionError("the window did not appear")
 
     def _find_window(self):
+        # The program's native child windows (the OpenGL picture, the play
+        # bar over it) carry the window's name too, in no fixed order: the
+        # window is the largest, which holds them all.
         out = self.display.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.proc.pid)])
-        ids = [w for w in out.split() if w]
-        for w in ids:
-            if self.display.run(["xdotool", "getwindowname", w]).strip():
-                return w
-        return None
+        named = [w for w in out.split()
+                 if w and self.display.run(["xdotool", "getwindowname", w]).strip()]
+        if not named:
+            return None
+        def area(w):
+            size = re.findall(r"(Width|Height): (\d+)", self.display.run(["xwininfo", "-id", w]))
+            return int(size[0][1]) * int(size[1][1]) if len(size) == 2 else 0
+        return max(named, key=area)
 
     def title(self):
         return self.display.run(["xdotool", "getwindowname", self.window]).strip()
