@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "film/FilmControls.h"
-#include "film/MenuParts.h"
+#include "film/MenuItems.h"
 #include "film/VideoMenu.h"
 #include "platform/Tr.h"
 

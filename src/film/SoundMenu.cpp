@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "film/LoopAB.h"
-#include "film/MenuParts.h"
+#include "film/MenuItems.h"
 #include "film/MovieMenu.h"
 #include "platform/Step.h"
 #include "platform/Tr.h"

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "film/MenuParts.h"
+#include "film/MenuItems.h"
 #include "film/PictureCommands.h"
 #include "platform/Tr.h"
 
