@@ -276,6 +276,11 @@ FilmState ReadFilmState(IPlayerControls& p) {
     return s;
 }
 
+bool HasChangeLine(Command command) {
+    return std::any_of(std::begin(kLineRows), std::end(kLineRows),
+                       [command](const LineRow& row) { return row.command == command; });
+}
+
 std::string ChangeLine(const Action& action, const FilmState& before) {
     for (const LineRow& row : kLineRows) {
         if (row.command == action.command) return row.line(action, before);

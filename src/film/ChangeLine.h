@@ -43,6 +43,8 @@ FilmState ReadFilmState(IPlayerControls& player);
 // "Speed 1.5×", "Subtitles: English". Empty for a command that shows none
 // (the window's menus among them) or that changes nothing here.
 std::string ChangeLine(const Action& action, const FilmState& before);
+// Whether ChangeLine has a line for `command` at all.
+bool HasChangeLine(Command command);
 
 // The subtitle delay after moving it by `by` seconds, rounded to tenths so
 // that ten presses of a key make exactly a second.

@@ -59,7 +59,10 @@ Action ActionOfMenu(Menu item) {
 }
 
 void Commands::Run(Action action) {
-    if (film_ == nullptr) return RunOne(action);
+    // Playback is read for the line only where the command has one: not
+    // for the window's menus, nor for the menu on the movie, whose choice
+    // comes back here.
+    if (film_ == nullptr || !HasChangeLine(action.command)) return RunOne(action);
     IPlayerControls& p = film_->Player();
     const FilmState before = ReadFilmState(p);
     RunOne(action);
